@@ -1,0 +1,90 @@
+// Costs of the card table's drawing: one animation step of one flying card, and a full
+// repaint of a busy board. Runs on the offscreen platform under the manual clock.
+#include "Board.h"
+#include "Clock.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+// 36 cards laid out like a game in progress: two hands, a table, a deck and a discard.
+struct BusyBoard {
+    explicit BusyBoard(QSize size)
+    {
+        board = std::make_unique<TBoard>();
+        board->resize(size);
+        board->SetBackType(btHGradient);
+        board->SetColor2(QColor(0, 128, 0));
+        const int w = size.width();
+        const int h = size.height();
+        cpu = board->NewPile(poLine, 8, 8, 73, 0, 1, 0, 0);
+        human = board->NewPile(poLine, 8, h - 104, 73, 0, 1, 0, 0);
+        table = board->NewPile(poLine, 8, h - 209, 85, 0, 2, 12, 6);
+        deck = board->NewPile(poLine, w - 246, (h - 96) / 2, 2, 2, 4, 0, 0);
+        for (TPile* hand : {cpu, human}) {
+            hand->SetAutoTight(true);
+            hand->SetWidth(w - 16);
+        }
+        human->SetShowCards(scFace);
+        human->SetSort(psTrumpsLast);
+        deck->SetShowBottom(true);
+        int n = 0;
+        for (TCardSuit suit : {Clubs, Diamonds, Hearts, Spades})
+            for (TCardValue value : {Ace, Six, Seven, Eight, Nine, Ten, Jack, Queen, King}) {
+                TPile* pile = n < 6 ? cpu : n < 12 ? human : n < 16 ? table : deck;
+                board->NewCard(pile, value, suit, pile == table);
+                ++n;
+            }
+        board->show();
+        QApplication::processEvents();
+    }
+    std::unique_ptr<TBoard> board;
+    TPile* cpu;
+    TPile* human;
+    TPile* table;
+    TPile* deck;
+};
+
+void BM_AnimationStep(benchmark::State& state)
+{
+    Clock::SetManual(true);
+    BusyBoard b({607, 375});
+    TCard* card = b.human->TopCard();
+    TPile* there = b.table;
+    TPile* back = b.human;
+    b.board->MoveCard(card, there, 0, false, 250, 0);
+    for (auto _ : state) {
+        Clock::Advance(5);
+        b.board->AnimateCards();
+        // Composes and paints the card's old and new rectangles.
+        QApplication::processEvents();
+        if (b.board->MovingCount() == 0) {
+            std::swap(there, back);
+            b.board->MoveCard(card, there, 0, false, 250, 0);
+        }
+    }
+    Clock::SetManual(false);
+}
+BENCHMARK(BM_AnimationStep)->Unit(benchmark::kMicrosecond);
+
+void BM_FullRepaint(benchmark::State& state)
+{
+    BusyBoard b({int(state.range(0)), int(state.range(1))});
+    for (auto _ : state)
+        b.board->repaint();
+}
+BENCHMARK(BM_FullRepaint)->Args({607, 375})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

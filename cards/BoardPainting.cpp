@@ -1,0 +1,179 @@
+// The board's pictures: the background drawn once per rebuild, and each repaint composed
+// offscreen from it with the cards on top in a fixed order.
+#include "Board.h"
+#include "RasterOps.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+int MulDiv(int a, int b, int c) { return static_cast<int>(int64_t(a) * b / c); }
+
+// Band i of 256 between two colours, each channel on its own.
+QColor BandColor(const QColor& c1, const QColor& c2, int i)
+{
+    return QColor(c1.red() + MulDiv(i, c2.red() - c1.red(), 256),
+                  c1.green() + MulDiv(i, c2.green() - c1.green(), 256),
+                  c1.blue() + MulDiv(i, c2.blue() - c1.blue(), 256));
+}
+
+// A rectangle given by its corners, right and bottom exclusive.
+QRect Span(int left, int top, int right, int bottom)
+{
+    return QRect(left, top, right - left, bottom - top);
+}
+
+void PaintLinearGradient(QPainter& p, const QColor& c1, const QColor& c2, int w, int h, bool across)
+{
+    for (int i = 0; i < 256; ++i) {
+        const QRect band = across ? Span(MulDiv(i, w, 256), 0, MulDiv(i + 1, w, 256), h)
+                                  : Span(0, MulDiv(i, h, 256), w, MulDiv(i + 1, h, 256));
+        p.fillRect(band, BandColor(c1, c2, i));
+    }
+}
+
+// Nested shapes from the rim inward, each smaller one painting over the larger.
+template <typename Shape>
+void PaintNested(QPainter& p, const QColor& c1, const QColor& c2, int a, int b, int reachA, int reachB, Shape shape)
+{
+    p.setPen(Qt::NoPen);
+    for (int i = 255; i >= 0; --i) {
+        const int da = MulDiv(i, reachA, 256);
+        const int db = MulDiv(i, reachB, 256);
+        shape(Span(a - da, b - db, a + da, b + db), BandColor(c1, c2, i));
+    }
+}
+
+void PaintEllipticGradient(QPainter& p, const QColor& c1, const QColor& c2, int w, int h)
+{
+    const int a = w / 2;
+    const int b = h / 2;
+    if (a == 0 || b == 0)
+        return;
+    // Grow the ellipse so that its rim passes through the board's corners.
+    const double phi = std::atan(double(a) / b);
+    const double cx = std::cos(phi) * a;
+    const double cy = std::sin(phi) * b;
+    const double s = std::sqrt((double(a) * a + double(b) * b) / (cx * cx + cy * cy));
+    PaintNested(p, c1, c2, a, b, int(a * s), int(b * s), [&p](const QRect& r, const QColor& c) {
+        p.setBrush(c);
+        p.drawEllipse(r);
+    });
+}
+
+void PaintRectangularGradient(QPainter& p, const QColor& c1, const QColor& c2, int w, int h)
+{
+    const int a = w / 2;
+    const int b = h / 2;
+    PaintNested(p, c1, c2, a, b, a, b, [&p](const QRect& r, const QColor& c) { p.fillRect(r, c); });
+}
+
+void PaintTiled(QPainter& p, const QImage& picture, int w, int h)
+{
+    for (int x = 0; x < w; x += picture.width())
+        for (int y = 0; y < h; y += picture.height())
+            p.drawImage(x, y, picture);
+}
+
+// Keeps the proportions, covers the whole board and cuts the overflow equally.
+void PaintProportional(QPainter& p, const QImage& picture, int w, int h)
+{
+    const int gw = picture.width();
+    const int gh = picture.height();
+    if (gw * h >= gh * w) {
+        const int sw = gw * h / gh;
+        p.drawImage(Span((w - sw) / 2, 0, (sw + w) / 2, h), picture);
+    } else {
+        const int sh = gh * w / gw;
+        p.drawImage(Span(0, (h - sh) / 2, w, (sh + h) / 2), picture);
+    }
+}
+
+} // namespace
+
+void TBoard::Rebuild()
+{
+    if (size() != builtSize && OnResize)
+        OnResize(*this);
+    builtSize = size();
+    // Fresh images start black; that shows wherever a background leaves pixels unpainted.
+    backdrop = QImage(builtSize, QImage::Format_RGB32);
+    backdrop.fill(Qt::black);
+    compose = QImage(builtSize, QImage::Format_RGB32);
+    compose.fill(Qt::black);
+    PaintBackground(backdrop);
+}
+
+void TBoard::RebuildBackground() { Rebuild(); }
+
+void TBoard::PaintBackground(QImage& target)
+{
+    QPainter p(&target);
+    const int w = target.width();
+    const int h = target.height();
+    const bool hasPicture = !picture.isNull() && picture.width() > 0 && picture.height() > 0;
+    switch (backType) {
+    case btSolid: p.fillRect(0, 0, w, h, color1); break;
+    case btHGradient: PaintLinearGradient(p, color1, color2, w, h, true); break;
+    case btVGradient: PaintLinearGradient(p, color1, color2, w, h, false); break;
+    case btEGradient: PaintEllipticGradient(p, color1, color2, w, h); break;
+    case btRGradient: PaintRectangularGradient(p, color1, color2, w, h); break;
+    case btTile:
+        if (hasPicture)
+            PaintTiled(p, picture, w, h);
+        break;
+    case btStretch:
+        if (hasPicture)
+            p.drawImage(QRect(0, 0, w, h), picture);
+        break;
+    case btPropStretch:
+        if (hasPicture)
+            PaintProportional(p, picture, w, h);
+        break;
+    }
+}
+
+void TBoard::PaintControls(QImage& target, const QRect& repaint)
+{
+    for (QObject* child : children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget || !widget->isVisible() || !widget->geometry().intersects(repaint))
+            continue;
+        const QRect part = widget->geometry() & repaint;
+        widget->render(&target, part.topLeft(), QRegion(part.translated(-widget->pos())),
+                       QWidget::DrawChildren);
+    }
+}
+
+void TBoard::Compose(const QRect& repaint)
+{
+    const QRect area = repaint & compose.rect();
+    RasterBlit(compose, area.topLeft(), backdrop, area, TRasterOp::SrcCopy, area);
+    PaintControls(compose, area);
+    if (!cardOrder.empty())
+        DrawCards(compose, area);
+}
+
+void TBoard::DrawCards(QImage& target, const QRect& repaint) const
+{
+    // Piled cards bottom up, then free cards, then cards in flight on top of all.
+    for (const TPile* pile : pileOrder)
+        for (const TCard* card : pile->Cards())
+            if (!card->Moving)
+                images->DrawCard(target, *card, repaint);
+    for (const TCard* card : cardOrder)
+        if (!card->Pile() && !card->Moving)
+            images->DrawCard(target, *card, repaint);
+    for (const TCard* card : movingCards)
+        images->DrawCard(target, *card, repaint);
+}
+
+void TBoard::paintEvent(QPaintEvent* e)
+{
+    const QRect area = e->rect() & compose.rect();
+    Compose(area);
+    QPainter p(this);
+    p.drawImage(area.topLeft(), compose, area);
+}

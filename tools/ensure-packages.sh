@@ -1,0 +1,37 @@
+# Installs the Debian packages the build, the tests and the game need, when missing.
+# Sourced by run.sh and test.sh.
+
+ZELMO_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-tools-dev qt6-image-formats-plugins libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core
+  xvfb xauth xdotool imagemagick x11-utils procps
+)
+
+zelmo_missing_packages() {
+  local pkg
+  for pkg in "${ZELMO_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}\n' "$pkg" 2>/dev/null | grep -q '^install ok installed$' || echo "$pkg"
+  done
+}
+
+zelmo_ensure_packages() {
+  local missing
+  missing=$(zelmo_missing_packages)
+  [ -z "$missing" ] && return 0
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Missing packages ($missing) and no sudo to install them." >&2; return 1; }
+    sudo=sudo
+  fi
+  echo "Installing missing packages:" $missing
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update
+  # shellcheck disable=SC2086
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+}
+
+zelmo_build() {
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+  cmake --build build
+}
