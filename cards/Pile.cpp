@@ -6,6 +6,7 @@
 #include "Random.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 int TPile::IndexOf(const TCard* card) const
 {
@@ -30,11 +31,11 @@ void TPile::AddCard(TCard* card)
 
 void TPile::InsertCard(int index, TCard* card)
 {
-    Attach(card);
-    if (index < 0 || index > Count()) {
-        card->pile = nullptr;
+    // Refuse a bad index before the card leaves its old pile.
+    const int room = Count() - (card->pile == this ? 1 : 0);
+    if (index < 0 || index > room)
         throw std::out_of_range("TPile::InsertCard: index out of range");
-    }
+    Attach(card);
     cards.insert(cards.begin() + index, card);
     SortCards();
 }

@@ -4,7 +4,7 @@
 
 QString SaveArtifact(const QImage& image, const QString& name)
 {
-    const QString dir = qEnvironmentVariable("ZELMO_ARTIFACTS_DIR");
+    const QString dir = qEnvironmentVariable("ZELMO_ARTIFACTS_DIR", QStringLiteral(ZELMO_ARTIFACTS_DIR));
     if (dir.isEmpty())
         return {};
     QDir().mkpath(dir);

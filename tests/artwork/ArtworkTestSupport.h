@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace artwork_test {
+
+QString resourcePath(const QString &relative);
+
+// Loads a committed resource; fails the calling test when it cannot.
+QImage loadResource(const QString &relative);
+
+// Colour type and bit depth from a PNG file's header, as written on disk.
+struct PngHeader {
+    int bitDepth = -1;
+    int colourType = -1; // 0 grey, 2 RGB, 3 palette, 4 grey+alpha, 6 RGBA
+};
+PngHeader readPngHeader(const QString &file);
+
+// Sum of the absolute channel differences, 0..765.
+int colourDistance(QRgb a, QRgb b);
+
+} // namespace artwork_test

@@ -1,0 +1,34 @@
+#include "ArtSink.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <cstdio>
+
+namespace art {
+
+namespace {
+// Fixed so that two runs give the same bytes.
+constexpr int kJpegQuality = 92;
+} // namespace
+
+ArtSink::ArtSink(QString outDir) : m_outDir(std::move(outDir)) {}
+
+void ArtSink::add(const QString &path, const QImage &image)
+{
+    const QString file = QDir(m_outDir).filePath(path);
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    const bool jpeg = path.endsWith(QLatin1String(".jpg"));
+    QImageWriter writer(file, jpeg ? "jpeg" : "png");
+    if (jpeg)
+        writer.setQuality(kJpegQuality);
+    if (!writer.write(image)) {
+        std::fprintf(stderr, "artgen: cannot write %s: %s\n", qPrintable(file),
+                     qPrintable(writer.errorString()));
+        m_ok = false;
+    }
+    m_all.push_back({path, image});
+}
+
+} // namespace art

@@ -1,0 +1,73 @@
+// artgen: draws every bitmap of Christmas Zelmo and writes it into resources/.
+#include "About.h"
+#include "ArtSink.h"
+#include "Backgrounds.h"
+#include "Backs.h"
+#include "CardOutline.h"
+#include "Chooser.h"
+#include "ContactSheet.h"
+#include "Faces.h"
+#include "GameOverPictures.h"
+#include "Icons.h"
+#include "MainIcon.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <cstdio>
+
+namespace {
+
+void writeCards(art::ArtSink &sink)
+{
+    static const char *suitNames[] = {"CLUBS", "DIAMONDS", "HEARTS", "SPADES"};
+    for (art::Suit suit : art::kSuits)
+        sink.add(QStringLiteral("cards/%1.png").arg(QLatin1String(suitNames[int(suit)])),
+                 art::faceStrip(suit));
+    sink.add(QStringLiteral("cards/CARDBACK.png"), art::backStrip());
+    sink.add(QStringLiteral("cards/CARDMASK.png"), art::cardMask());
+    sink.add(QStringLiteral("cards/CARDFRAME.png"), art::cardFrame());
+    sink.add(QStringLiteral("cards/CARDMARK.png"), art::cardMark());
+}
+
+void writePictures(art::ArtSink &sink)
+{
+    art::writeChooser(sink);
+    art::writeIcons(sink);
+    art::writeMainIcon(sink);
+    art::writeBackgrounds(sink);
+    art::writeGameOverPictures(sink);
+    art::writeAbout(sink);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Drawing needs fonts but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Draws the game's bitmaps."));
+    parser.addHelpOption();
+    parser.addOption({QStringLiteral("out"), QStringLiteral("Folder to write into."),
+                      QStringLiteral("dir")});
+    parser.addOption({QStringLiteral("sheet"), QStringLiteral("Also write a contact sheet."),
+                      QStringLiteral("png")});
+    parser.process(app);
+    if (!parser.isSet(QStringLiteral("out"))) {
+        std::fprintf(stderr, "artgen: --out <dir> is required\n");
+        return 2;
+    }
+
+    art::ArtSink sink(parser.value(QStringLiteral("out")));
+    writeCards(sink);
+    writePictures(sink);
+    if (parser.isSet(QStringLiteral("sheet")) &&
+        !art::contactSheet(sink.all()).save(parser.value(QStringLiteral("sheet")), "png")) {
+        std::fprintf(stderr, "artgen: cannot write the contact sheet\n");
+        return 1;
+    }
+    return sink.ok() ? 0 : 1;
+}
