@@ -154,6 +154,8 @@ private:
     std::atomic<int> queuedPiles{0};
     std::atomic<bool> cardTickPending{false};
     std::atomic<bool> pileTickPending{false};
+    int cardTicksSkipped = 0; // pacing thread only
+    int pileTicksSkipped = 0;
     std::vector<TCard*> movingCards;
     std::vector<TPile*> movingPiles;
     std::array<int, 13> rankTable{14, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};

@@ -168,14 +168,28 @@ void TBoard::SetAnimationEnabled(bool on)
         animateThread->Wake();
 }
 
+namespace {
+
+// Posts a tick unless the last one is still waiting; a tick that never arrives (its
+// event dropped) is given up after 20 rounds so animation cannot stall for good.
+void PostTick(TBoard* board, int message, std::atomic<bool>& pending, int& skipped)
+{
+    if (pending.exchange(true) && ++skipped < 20)
+        return;
+    skipped = 0;
+    PostMessage(board, message);
+}
+
+} // namespace
+
 void TBoard::PostAnimationTicks()
 {
     if (!AnimationEnabled())
         return;
-    if (queuedCards.load() > 0 && !cardTickPending.exchange(true))
-        PostMessage(this, WM_ANIMATECARDS);
-    if (queuedPiles.load() > 0 && !pileTickPending.exchange(true))
-        PostMessage(this, WM_ANIMATEPILES);
+    if (queuedCards.load() > 0)
+        PostTick(this, WM_ANIMATECARDS, cardTickPending, cardTicksSkipped);
+    if (queuedPiles.load() > 0)
+        PostTick(this, WM_ANIMATEPILES, pileTickPending, pileTicksSkipped);
 }
 
 void TBoard::DestroyAnimateThread() { animateThread.reset(); }

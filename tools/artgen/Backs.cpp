@@ -80,11 +80,12 @@ const std::vector<BackDesign> &designs()
     return all;
 }
 
-// Coloured field with a white rim, a fine diagonal lattice and a gold line.
+// Coloured field with a darker rim, a fine diagonal lattice and a gold line. The rim
+// is dark so that the optional white frame line shows on it.
 void drawField(QPainter &p, QColor field)
 {
     p.setPen(QPen(QColor(0x30, 0x30, 0x38), 1));
-    p.setBrush(Qt::white);
+    p.setBrush(field.darker(150));
     p.drawPath(cardShape());
     const QRectF inner(3.5, 3.5, kCardWidth - 7, kCardHeight - 7);
     QPainterPath innerPath;

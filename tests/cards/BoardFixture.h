@@ -1,0 +1,76 @@
+#pragma once
+// Shared helpers of the card-table tests: a board that records its repaint requests,
+// shorthand for cards and piles, pixel access, and the manual clock.
+#include "Board.h"
+#include "Clock.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+#include <vector>
+
+// Records every rectangle the board is asked to repaint, then passes it on.
+class TRecordingBoard : public TBoard {
+public:
+    using TBoard::TBoard;
+    void InvalidateRect(const QRect& rect) override
+    {
+        Invalidated.push_back(rect);
+        TBoard::InvalidateRect(rect);
+    }
+    std::vector<QRect> Invalidated;
+};
+
+// The 71 x 96 rectangle of a card at (x, y), and the same reaching 4 pixels higher
+// for a marked card.
+inline QRect CardRect(int x, int y) { return QRect(x, y, 71, 96); }
+inline QRect MarkedRect(int x, int y) { return QRect(x, y - 4, 71, 100); }
+
+// RGB of a pixel without the alpha byte.
+inline QRgb Px(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
+inline QRgb Rgb(int r, int g, int b) { return QRgb((r << 16) | (g << 8) | b); }
+inline QRgb Inverted(QRgb c) { return ~c & 0xFFFFFFu; }
+
+class BoardTest : public ::testing::Test {
+protected:
+    TRecordingBoard board;
+
+    TCard* NewCard(TCardValue value, TCardSuit suit, TPile* pile = nullptr, bool face = true)
+    {
+        return board.NewCard(pile, value, suit, face);
+    }
+    TPile* NewLine(int x, int y, int pileW = 16, int pileH = 0)
+    {
+        return board.NewPile(poLine, x, y, pileW, pileH, 1, 0, 0);
+    }
+    // Sizes the board and rebuilds its pictures at once (a hidden widget gets its
+    // resize notification only when shown).
+    void SizeBoard(int w, int h)
+    {
+        board.resize(w, h);
+        board.RebuildBackground();
+    }
+    QImage ComposeAll()
+    {
+        board.Compose(board.rect());
+        return board.ComposeImage();
+    }
+};
+
+// Time stands still unless a test moves it; the real clock is back afterwards.
+class ManualClockTest : public BoardTest {
+protected:
+    static constexpr uint32_t T0 = 100000;
+    void SetUp() override
+    {
+        Clock::SetManual(true);
+        Clock::SetTick(T0);
+    }
+    void TearDown() override { Clock::SetManual(false); }
+    // Puts the clock at T0 + ms and runs one animation step.
+    void StepAt(uint32_t ms)
+    {
+        Clock::SetTick(T0 + ms);
+        board.AnimateCards();
+        board.AnimatePiles();
+    }
+};

@@ -1,0 +1,103 @@
+// Screenshots for a person to look at (build/artifacts), one per background type and
+// one busy table; each also checks that the painted widget shows the composed picture.
+#include "Artifacts.h"
+#include "BoardFixture.h"
+
+#include <QPainter>
+
+namespace {
+
+QImage Checker(int w, int h)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    QPainter p(&img);
+    for (int y = 0; y < h; y += 20)
+        for (int x = 0; x < w; x += 20)
+            p.fillRect(x, y, 20, 20, ((x + y) / 20) % 2 ? QColor(170, 20, 30) : QColor(240, 235, 220));
+    p.setPen(QPen(QColor(20, 90, 40), 5));
+    p.drawEllipse(QRect(10, 10, w - 20, h - 20));
+    return img;
+}
+
+class ScreenshotTest : public BoardTest {
+protected:
+    void SetUp() override
+    {
+        board.resize(607, 375);
+        board.SetColor(QColor(15, 70, 35));
+        board.SetColor2(QColor(190, 225, 200));
+    }
+    // Paints the widget as the window would, and checks it against the compose image.
+    QImage Shot(const QString& name)
+    {
+        board.RebuildBackground();
+        const QImage shown = board.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shown.size(), QSize(607, 375));
+        EXPECT_EQ(shown, ComposeAll().convertToFormat(QImage::Format_RGB32)) << name.toStdString();
+        SaveArtifact(shown, name);
+        return shown;
+    }
+};
+
+TEST_F(ScreenshotTest, EveryBackgroundType)
+{
+    const char* names[] = {"solid", "hgradient", "vgradient", "egradient",
+                           "rgradient", "tile", "stretch", "propstretch"};
+    TPile* pile = NewLine(268, 140, 20);
+    NewCard(Ace, Hearts, pile);
+    NewCard(Ace, Spades, pile, false);
+    for (int type = btSolid; type <= btPropStretch; ++type) {
+        board.SetPicture(type == btTile ? Checker(90, 60) : Checker(300, 120));
+        board.SetBackType(TBoardBackType(type));
+        const QImage shot = Shot(QStringLiteral("cards-background-%1.png").arg(names[type]));
+        // Corners of a card show the background, whatever it is.
+        EXPECT_EQ(Px(shot, 268, 140), Px(board.BackdropImage(), 268, 140));
+    }
+}
+
+TEST_F(ScreenshotTest, BusyTable)
+{
+    board.SetBackType(btVGradient);
+    board.SetDrawBackFrame(true);
+    board.SetTrumps(Hearts);
+    board.SetAutoCardBack(9);
+
+    TPile* cpu = board.NewPile(poLine, 10, 6, 22, 0, 1, 0, 0);
+    cpu->SetShowCards(scBack);
+    for (TCardValue v : {Six, Nine, Queen, Ace, Seven, Ten})
+        NewCard(v, Spades, cpu);
+
+    TPile* deck = board.NewPile(poLine, 10, 140, 1, 0, 1, 0, 0);
+    deck->SetShowBottom(true);
+    for (int i = 0; i < 8; ++i)
+        NewCard(TCardValue(5 + i), Diamonds, deck, false);
+
+    TPile* heap = board.NewPile(poHeap, 150, 140, 20, 15, 1, 0, 0);
+    for (TCardValue v : {Six, Eight, Jack, King, Ace})
+        NewCard(v, Clubs, heap);
+
+    TPile* ring = board.NewPile(poEllipse, 455, 165, 100, 62, 1, 0, 0);
+    for (int i = 0; i < 9; ++i)
+        NewCard(TCardValue(i == 0 ? Ace : 4 + i), TCardSuit(i % 4), ring);
+
+    TPile* hand = board.NewPile(poLine, 10, 272, 40, 0, 1, 0, 0);
+    hand->SetSort(psTrumpsLast);
+    hand->SetWidth(330);
+    hand->SetAutoTight(true);
+    const std::pair<TCardValue, TCardSuit> cards[] = {
+        {Ace, Hearts}, {Six, Clubs}, {King, Spades}, {Ten, Diamonds}, {Seven, Hearts},
+        {Queen, Clubs}, {Nine, Spades}, {Jack, Diamonds}, {Eight, Clubs}, {Six, Hearts}};
+    for (auto [v, s] : cards)
+        NewCard(v, s, hand);
+    ASSERT_EQ(hand->TopCard()->X(), 10 + 330 - 71);
+    hand->Card(2)->SetMarked(true);
+    hand->Card(3)->SetMarked(true);
+    hand->Card(6)->SetSelectedCard(true);
+
+    const QImage shot = Shot("cards-busy-table.png");
+    // The ring's bottom card shows its face, the deck's bottom card too.
+    EXPECT_NE(Px(shot, 455, 165 + 62 + 20), Px(board.BackdropImage(), 455, 165 + 62 + 20));
+    EXPECT_TRUE(deck->BottomCard()->ShowCard());
+}
+
+} // namespace
