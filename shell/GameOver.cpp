@@ -1,0 +1,115 @@
+#include "GameOver.h"
+
+#include "GradientButton.h"
+#include "TiledWallpaper.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+
+namespace {
+
+constexpr int ClientWidth = 273;
+constexpr int ClientHeight = 178;
+
+// By result code (draw, human wins, computer wins), then by picture number 1..4.
+const char* const Slogans[3][4] = {
+    {"\"Do I play better?\"", "\"Nobody wins\"", "\"I gave him odds\"",
+     "\"Hmm... Result is nothing.\""},
+    {"\"The next game will be...\"", "\"I can win all other games too!\"",
+     "\"It was a piece of cake!\"", "\"Remember son: computer cannot beat human\""},
+    {"\"Oops! It's just a bad luck\"", "\"I got entangled\"", "\"He! Makes! Me! Crazy!!!\"",
+     "\"I can beat him right now\""},
+};
+
+const char* const ResultTexts[3] = {"Draw", "You win", "Computer wins"};
+const char* const Prefixes[3] = {"DRAW", "WIN", "LOOSE"};
+
+void SetWhite(QWidget* widget)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+TFGameOver::TFGameOver(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FGameOver"));
+    setWindowTitle(QStringLiteral("Game over"));
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFixedSize(ClientWidth, ClientHeight);
+    // The small dialog text of the original look; the longest slogan needs it to fit.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+    SetWhite(this);
+    BuildControls();
+}
+
+void TFGameOver::BuildControls()
+{
+    wallpaper = new TTiledWallpaper(QPixmap(QStringLiteral(":/backgrounds/SNOWFLAKES1.png")), this);
+
+    lblSlogan = new QLabel(this);
+    lblSlogan->move(16, 16);
+
+    Panel1 = new QFrame(this);
+    Panel1->setGeometry(16, 32, 129, 129);
+    Panel1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Panel1->setLineWidth(1);
+    SetWhite(Panel1);
+    Image1 = new QLabel(Panel1);
+    Image1->setGeometry(1, 1, 127, 127);
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    lblResult = new QLabel(this);
+    lblResult->setGeometry(150, 32, 116, 57);
+    lblResult->setAlignment(Qt::AlignCenter);
+    lblResult->setWordWrap(true);
+    QFont big(QStringLiteral("Verdana"));
+    big.setPixelSize(21);
+    big.setBold(true);
+    lblResult->setFont(big);
+
+    btnAgain = new TGradientButton(QStringLiteral("Play again!"), this);
+    btnAgain->setGeometry(160, 104, 97, 25);
+    btnAgain->setDefault(true);
+    connect(btnAgain, &QPushButton::clicked, this, [this] { done(mrOk); });
+    btnMenu = new TGradientButton(QStringLiteral("Close"), this);
+    btnMenu->setGeometry(160, 136, 97, 25);
+    connect(btnMenu, &QPushButton::clicked, this, [this] { done(mrCancel); });
+}
+
+QString TFGameOver::ResultText(int result) { return QString::fromUtf8(ResultTexts[result]); }
+
+QString TFGameOver::Slogan(int result, int n) { return QString::fromUtf8(Slogans[result][n - 1]); }
+
+QString TFGameOver::PicturePrefix(int result) { return QString::fromUtf8(Prefixes[result]); }
+
+void TFGameOver::SetSlogan(const QString& text)
+{
+    // Fonts here run wider than the original's: shrink a long remark rather than cut it.
+    QFont sloganFont = font();
+    const int room = ClientWidth - 2 * lblSlogan->x();
+    while (sloganFont.pixelSize() > 8 && QFontMetrics(sloganFont).horizontalAdvance(text) > room)
+        sloganFont.setPixelSize(sloganFont.pixelSize() - 1);
+    lblSlogan->setFont(sloganFont);
+    lblSlogan->setText(text);
+    lblSlogan->adjustSize();
+}
+
+int TFGameOver::ShowResult(int result)
+{
+    const int n = pictures.Next(result);
+    pictureName = PicturePrefix(result) + QString::number(n);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/gameover/%1.png").arg(pictureName)));
+    lblResult->setText(ResultText(result));
+    SetSlogan(Slogan(result, n));
+    // The close box and Escape reject, which counts as "Close" like the button.
+    return exec() == mrOk ? goPlayAgain : goClose;
+}

@@ -1,0 +1,63 @@
+#include "SimOptions.h"
+
+#include <charconv>
+
+namespace {
+
+template <typename T> bool ParseNumber(const std::string& text, T& value)
+{
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+} // namespace
+
+const char* SimUsage()
+{
+    return "usage: zelmo-sim --variant mover|heap|round --games N --seed S [--trace FILE] "
+           "[--animate-time MS]";
+}
+
+std::optional<TSimOptions> ParseSimOptions(const std::vector<std::string>& args, std::string& error)
+{
+    TSimOptions options;
+    bool haveVariant = false, haveGames = false, haveSeed = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& name = args[i];
+        if (i + 1 >= args.size()) {
+            error = "missing value for " + name;
+            return std::nullopt;
+        }
+        const std::string& value = args[++i];
+        bool ok = true;
+        if (name == "--variant") {
+            options.Variant = value;
+            ok = value == "mover" || value == "heap" || value == "round";
+            haveVariant = true;
+        } else if (name == "--games") {
+            ok = ParseNumber(value, options.Games) && options.Games > 0;
+            haveGames = true;
+        } else if (name == "--seed") {
+            ok = ParseNumber(value, options.Seed);
+            haveSeed = true;
+        } else if (name == "--trace") {
+            options.TracePath = value;
+            ok = !value.empty();
+        } else if (name == "--animate-time") {
+            ok = ParseNumber(value, options.AnimateTime) && options.AnimateTime >= 0;
+        } else {
+            error = "unknown option " + name;
+            return std::nullopt;
+        }
+        if (!ok) {
+            error = "bad value for " + name + ": " + value;
+            return std::nullopt;
+        }
+    }
+    if (!haveVariant || !haveGames || !haveSeed) {
+        error = "--variant, --games and --seed are required";
+        return std::nullopt;
+    }
+    return options;
+}

@@ -1,0 +1,19 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// zelmo-sim --variant mover|heap|round --games N --seed S [--trace FILE] [--animate-time MS]
+struct TSimOptions {
+    std::string Variant;
+    int Games = 0;
+    uint32_t Seed = 0;
+    std::string TracePath; // empty: no trace
+    int AnimateTime = 250;
+};
+
+// The options, or nothing with the reason in error.
+std::optional<TSimOptions> ParseSimOptions(const std::vector<std::string>& args,
+                                           std::string& error);
+const char* SimUsage();

@@ -1,0 +1,171 @@
+#include "SimRunner.h"
+
+#include "AnimationTime.h"
+#include "Clock.h"
+#include "GameOverStep.h"
+#include "Messages.h"
+#include "Random.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+#include <set>
+
+namespace {
+// Outer loop passes without any state step before the game counts as stuck.
+constexpr int MaxIdlePasses = 1000;
+constexpr int DeckSize = 36;
+
+bool IsGameOver(int state) { return state >= stHumanWins && state <= stDraw; }
+} // namespace
+
+TSimRunner::TSimRunner(const TSimOptions& options, TSimTrace& trace)
+    : options(options), trace(trace)
+{
+    answers.Answer = [this](int) {
+        return gameNumber < this->options.Games ? goPlayAgain : goClose;
+    };
+}
+
+int TSimRunner::Run()
+{
+    SetAnimationTime(options.AnimateTime);
+    SetRandSeed(options.Seed);
+    Clock::SetManual(true);
+    TGameOverQuestionScope answering(&answers);
+
+    std::string error;
+    sim = CreateSimGame(options.Variant, this, *this, error);
+    if (!sim.Game) {
+        std::fprintf(stderr, "zelmo-sim: %s\n", error.c_str());
+        return 2;
+    }
+    TBoard& board = *sim.Game->Board;
+    board.OnCardMoved = [this](const TCard& card, const TPile* from) { CardMoved(card, from); };
+    board.OnPileMoved = [this](const TPile& pile, int x, int y) { PileMoved(pile, x, y); };
+
+    QElapsedTimer timer;
+    timer.start();
+    sim.Game->SetAutoplay(true);
+    sim.Game->StartGame();
+    for (int idle = 0; !ended;) {
+        const long before = totalSteps;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        idle = totalSteps == before ? idle + 1 : 0;
+        if (idle > MaxIdlePasses) {
+            Fail("game " + std::to_string(gameNumber) + " stopped moving in state " +
+                 std::to_string(sim.Game->State));
+            break;
+        }
+    }
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    if (failure.empty() && finished < options.Games)
+        failure = "only " + std::to_string(finished) + " of " + std::to_string(options.Games) +
+                  " games ended with a result";
+    if (!failure.empty()) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "zelmo-sim: %s\n", failure.c_str());
+        return 1;
+    }
+    PrintSummary(seconds);
+    return 0;
+}
+
+void TSimRunner::PrintSummary(double seconds) const
+{
+    std::printf("%d games: %d won, %d lost, %d drawn in %.2f s (%.1f games/s)\n", finished,
+                results[grHumanWins], results[grCpuWins], results[grDraw], seconds,
+                seconds > 0 ? finished / seconds : 0.0);
+}
+
+bool TSimRunner::event(QEvent* e)
+{
+    if (static_cast<int>(e->type()) == WM_GAMEENDED) {
+        ended = true;
+        return true;
+    }
+    return QObject::event(e);
+}
+
+void TSimRunner::BeforeState(TZelmoGame& game, int state)
+{
+    if (game.Stopped)
+        return;
+    ++totalSteps;
+    // A new game starts at the first 95 and after every game over; a re-deal's 95
+    // comes from state 96 and belongs to the same game.
+    if (state == stNewGame && (game.State == 0 || IsGameOver(game.State))) {
+        ++gameNumber;
+        steps = 0;
+        moves = 0;
+        trace.Game(gameNumber, options.Variant, RandSeed());
+    }
+    if (++steps > MaxStepsPerGame) {
+        Fail("game " + std::to_string(gameNumber) + " did not end within " +
+             std::to_string(MaxStepsPerGame) + " state steps");
+        return;
+    }
+    if (IsGameOver(state)) {
+        const int result = GameResultOf(state);
+        trace.Result(state, result);
+        ++results[result];
+        ++finished;
+        std::printf("game %d %s result %d moves %d\n", gameNumber, options.Variant.c_str(), result,
+                    moves);
+    }
+}
+
+void TSimRunner::AfterState(TZelmoGame& game, int state)
+{
+    if (game.Stopped)
+        return;
+    if (state == stNewGame && game.State == stNewGame)
+        trace.Deck(game.Board->Trumps(), sim.Deck->Cards());
+    CheckCards();
+}
+
+void TSimRunner::CardMoved(const TCard& card, const TPile* from)
+{
+    ++moves;
+    trace.Move(sim.Game->State, card, PileName(from), PileName(card.Pile()), card.CardIndex());
+    CheckCards();
+}
+
+void TSimRunner::PileMoved(const TPile& pile, int x, int y)
+{
+    trace.MovePile(sim.Game->State, PileName(&pile), x, y);
+}
+
+void TSimRunner::CheckCards()
+{
+    std::set<int> identities;
+    for (const TCard* card : sim.Game->Board->Cards()) {
+        if (card->Empty())
+            continue;
+        if (!card->Pile()) {
+            Fail("game " + std::to_string(gameNumber) + ": card " + TSimTrace::CardName(*card) +
+                 " lies in no pile");
+            return;
+        }
+        identities.insert(card->Suit() * 16 + card->Value());
+    }
+    if (static_cast<int>(identities.size()) != DeckSize)
+        Fail("game " + std::to_string(gameNumber) + ": " + std::to_string(identities.size()) +
+             " distinct real cards on the board in state " + std::to_string(sim.Game->State) +
+             ", expected " + std::to_string(DeckSize));
+}
+
+void TSimRunner::Fail(const std::string& message)
+{
+    if (failure.empty())
+        failure = message;
+    sim.Game->StopGame();
+}
+
+std::string TSimRunner::PileName(const TPile* pile) const
+{
+    for (const auto& [named, name] : sim.PileNames)
+        if (named == pile)
+            return name;
+    return "";
+}
