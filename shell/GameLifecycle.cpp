@@ -1,0 +1,101 @@
+// Starting, ending and freeing games. A game's state handler may be suspended in a
+// nested message loop while any of this runs, so a game is never freed here directly:
+// it is stopped, and freed on WM_GAMEENDED once its handlers have returned.
+#include "UMain.h"
+
+#include "Commons.h"
+#include "Messages.h"
+#include "Random.h"
+#include "ZelmoGame.h"
+
+#include <QStatusBar>
+
+namespace {
+
+bool IsGameOverState(int state)
+{
+    return state == stHumanWins || state == stCpuWins || state == stDraw;
+}
+
+} // namespace
+
+bool TFMain::EndCurrentGame()
+{
+    const bool askFirst = FGame && !FGame->Stopped && !IsGameOverState(FGame->State);
+    if (askFirst && !askConfirmation(this, QStringLiteral("End current game?"))) return false;
+    setWindowTitle(AppTitle);
+    if (FGame) {
+        FGame->StopGame();
+        // A running handler announces the end itself when it unwinds.
+        if (FGame->DispatchDepth == 0) PostMessage(this, WM_GAMEENDED);
+    }
+    return true;
+}
+
+void TFMain::ChooseGame(int kind)
+{
+    if (EndCurrentGame()) PostMessage(this, WM_STARTGAME, kind);
+}
+
+void TFMain::RandomGame()
+{
+    const std::vector<int> built = kinds.Built();
+    if (!built.empty()) ChooseGame(built[size_t(Random(int(built.size())))]);
+}
+
+void TFMain::EndGame()
+{
+    EndCurrentGame();
+    statusBar()->showMessage(
+        QStringLiteral("Click a gift from under the Christmas Tree to start playing"));
+}
+
+void TFMain::Exit()
+{
+    if (EndCurrentGame()) close();
+}
+
+void TFMain::StartGameMessage(int kind)
+{
+    if (!kinds.IsBuilt(kind) || closing) return;
+    if (FGame) {
+        // The old game is stopped but not freed yet: start this one after it.
+        FPendingGame = kind;
+        return;
+    }
+    SetAutoplayCommand(false);
+    setWindowTitle(AppTitle + QStringLiteral(" - ") + TGameKinds::Name(kind));
+    FGame = kinds.Make(kind, this);
+    FGame->Init(this);
+    connect(FGame->Board, &TBoard::HintChanged, this, &TFMain::ShowBoardHint);
+    ApplySettings();
+    FGame->StartGame();
+    EnableGameCommands(true);
+}
+
+void TFMain::GameEndedMessage()
+{
+    // Only a stopped game whose handlers have all returned may go; any other notice is
+    // a late one and the game it meant is gone or will announce itself again.
+    if (FGame && !(FGame->Stopped && FGame->DispatchDepth == 0)) return;
+    FGame.reset();
+    EnableGameCommands(false);
+    if (FPendingGame != -1) {
+        PostMessage(this, WM_STARTGAME, FPendingGame);
+        FPendingGame = -1;
+    }
+}
+
+void TFMain::FreeGameBeforeClosing()
+{
+    closing = true;
+    if (!FGame) return;
+    // Closing the window has stopped the game already; being destroyed otherwise has not.
+    if (!FGame->Stopped) {
+        FGame->StopGame();
+        if (FGame->DispatchDepth == 0) PostMessage(this, WM_GAMEENDED);
+    }
+    // The stopped game's notice is queued, or comes when its handler unwinds.
+    while (FGame)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}

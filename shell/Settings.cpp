@@ -1,0 +1,26 @@
+#include "Settings.h"
+
+#include <array>
+
+namespace {
+constexpr std::array<const char*, 6> backgroundNames{"BELLS",       "CANDYCANES", "GIFTS",
+                                                     "SNOWFLAKES1", "SNOW",       "SNOWFLAKES2"};
+}
+
+TSettings TSettings::Defaults()
+{
+    TSettings settings;
+    settings.BackPicture = BuiltInBackground(settings.Background);
+    return settings;
+}
+
+QColor ColorFromStored(uint32_t bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+QImage BuiltInBackground(int background)
+{
+    if (background < 1 || background > int(backgroundNames.size())) return {};
+    return QImage(QStringLiteral(":/backgrounds/%1.png").arg(backgroundNames[background - 1]));
+}

@@ -1,0 +1,34 @@
+#pragma once
+#include "AnimationTime.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <cstdint>
+
+// The look-and-feel record that every new game's board receives. Colours are kept as
+// stored, 0x00BBGGRR.
+struct TSettings {
+    uint32_t StartColor = 0x00000000;
+    uint32_t EndColor = 0x0000FF00;
+    bool DrawFrame = true;
+    int BackType = 5; // btTile
+    int CardBack = 6;
+    int AnimateTime = AnimationTime(); // the shared animation time when the record is made
+    bool ShowToolbar = true;
+    bool FlatButtons = true;
+    int AnimateType = 0; // atUniform
+    int Background = 4;  // SNOWFLAKES1
+    QString BackgroundImage;
+    // The picture that Background (or BackgroundImage) stands for.
+    QImage BackPicture;
+
+    // The record as it is when nothing has been stored.
+    static TSettings Defaults();
+};
+
+// 0x00BBGGRR as a colour.
+QColor ColorFromStored(uint32_t bgr);
+
+// The built-in board picture of Background 1 to 6; a null image for anything else.
+QImage BuiltInBackground(int background);

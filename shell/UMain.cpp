@@ -1,0 +1,128 @@
+#include "UMain.h"
+
+#include "Chooser.h"
+#include "Commons.h"
+#include "MainMenu.h"
+#include "MainToolBar.h"
+#include "MessageBoxes.h"
+#include "Messages.h"
+#include "Random.h"
+#include "ZelmoGame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QStatusBar>
+
+TFMain::TFMain(TGameKinds gameKinds, QWidget* parent)
+    : QMainWindow(parent), kinds(std::move(gameKinds)),
+      askConfirmation(
+          [](QWidget* owner, const QString& question) { return AskConfirmation(question, owner); })
+{
+    BuildWindow();
+    ConnectCommands();
+    RandomizeFromTimeOfDay();
+    EnableGameCommands(false);
+    ApplyToolbarLook();
+}
+
+TFMain::~TFMain()
+{
+    FreeGameBeforeClosing();
+}
+
+void TFMain::BuildWindow()
+{
+    setObjectName(QStringLiteral("FMain"));
+    setWindowTitle(AppTitle);
+    // A single fixed frame: minimise, but neither maximise nor resize.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    menu = std::make_unique<TMainMenu>(*menuBar(), icons);
+
+    ToolBar1 = new TMainToolBar(icons, this);
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    pChooseGame = new TChooser(client);
+    setCentralWidget(client);
+    client->installEventFilter(this);
+    for (int kind = 0; kind < TGameKinds::Count; ++kind)
+        pChooseGame->SetKindEnabled(kind, kinds.IsBuilt(kind));
+
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setFixedHeight(StatusBarHeight);
+
+    // The menu bar lies outside the client area on the platform this window imitates.
+    setFixedSize(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
+}
+
+void TFMain::ConnectCommands()
+{
+    const TMainMenu& m = *menu;
+    TMainToolBar& t = *ToolBar1;
+    for (int kind = 0; kind < TGameKinds::Count; ++kind) {
+        const bool built = kinds.IsBuilt(kind);
+        m.KindItem(kind)->setEnabled(built);
+        t.KindItem(kind)->setEnabled(built);
+        const auto choose = [this, kind] { ChooseGame(kind); };
+        connect(m.KindItem(kind), &QAction::triggered, this, choose);
+        connect(t.KindItem(kind), &QAction::triggered, this, choose);
+    }
+    connect(pChooseGame, &TChooser::KindChosen, this, &TFMain::ChooseGame);
+
+    for (QAction* random : {m.mnuRandomZelmo, t.btnPlay, t.pmRandom})
+        connect(random, &QAction::triggered, this, &TFMain::RandomGame);
+    connect(m.mnuEndgame, &QAction::triggered, this, &TFMain::EndGame);
+    for (QAction* exit : {m.mnuExit, t.ToolButton1})
+        connect(exit, &QAction::triggered, this, &TFMain::Exit);
+    for (QAction* hint : {m.mnuHint, t.btnHint})
+        connect(hint, &QAction::triggered, this, &TFMain::Hint);
+    for (QAction* autoplay : {m.mnuAutoplay, t.btnAutoplay})
+        connect(autoplay, &QAction::triggered, this, &TFMain::SetAutoplayCommand);
+
+    // These wait for the preferences dialog, the help window and the about box.
+    for (QAction* later : {m.mnuPreferences, m.mnuContents, m.mnuAbout})
+        later->setEnabled(false);
+}
+
+bool TFMain::event(QEvent* e)
+{
+    switch (static_cast<int>(e->type())) {
+    case WM_STARTGAME:
+        StartGameMessage(static_cast<int>(static_cast<TMessage*>(e)->WParam));
+        return true;
+    case WM_GAMEENDED:
+        GameEndedMessage();
+        return true;
+    case WM_GAMEDESTROYED:
+        ShowMessage(QStringLiteral("Game has received a WM_GAMEDESTROYED! Please report to "
+                                   "author about this message"),
+                    this);
+        return true;
+    default:
+        return QMainWindow::event(e);
+    }
+}
+
+void TFMain::closeEvent(QCloseEvent* e)
+{
+    e->setAccepted(EndCurrentGame());
+}
+
+bool TFMain::eventFilter(QObject* watched, QEvent* e)
+{
+    // The client area changes with the window and with the toolbar's visibility.
+    if (watched == client && e->type() == QEvent::Resize && FGame) FGame->ArrangePiles();
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void TFMain::ShowBoardHint(const QString& hint)
+{
+    // Qt shows a status tip only when the pointer enters; the game's status line
+    // changes while the pointer rests on the board.
+    if (FGame && FGame->Board && FGame->Board->underMouse()) statusBar()->showMessage(hint);
+}

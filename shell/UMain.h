@@ -1,0 +1,82 @@
+#pragma once
+#include "GameKinds.h"
+#include "IconStrips.h"
+#include "Settings.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class TChooser;
+class TMainToolBar;
+class TZelmoGame;
+struct TMainMenu;
+
+// Asks the player a yes/no question; true for yes.
+using TConfirm = std::function<bool(QWidget* parent, const QString& question)>;
+
+// The program's main window: the game chooser, menus, toolbar and status bar. It owns
+// at most one game, starts it, forwards the player's commands to it and frees it once
+// the game has stopped and every state handler of it has returned.
+class TFMain : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 607;
+    static constexpr int ClientHeight = 426;
+    static constexpr int StatusBarHeight = 19;
+    static constexpr int HintTime = 500; // ms the hint highlight is held at most
+
+    explicit TFMain(TGameKinds kinds = TGameKinds::Program(), QWidget* parent = nullptr);
+    ~TFMain() override;
+
+    // Whether the caller may go on; the running game, if any, has then been stopped.
+    bool EndCurrentGame();
+    // Copies the settings onto the running game's board; nothing without a game.
+    void ApplySettings();
+    void EnableGameCommands(bool on);
+
+    // Game choices as the chooser, the menus and the toolbar make them.
+    void ChooseGame(int kind);
+    void RandomGame();
+    void EndGame();
+    void Exit();
+    void Hint();
+    // Autoplay as the check mark and the toolbar button show it; on is the new state.
+    void SetAutoplayCommand(bool on);
+
+    TZelmoGame* Game() const { return FGame.get(); }
+    int PendingGame() const { return FPendingGame; }
+    TSettings& Settings() { return settings; }
+    const TMainMenu& Menu() const { return *menu; }
+    TMainToolBar& ToolBar() const { return *ToolBar1; }
+    TChooser& Chooser() const { return *pChooseGame; }
+    // Replaces the "End current game?" box, e.g. with a scripted answer.
+    void SetConfirm(TConfirm confirm) { askConfirmation = std::move(confirm); }
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void BuildWindow();
+    void ConnectCommands();
+    void ApplyToolbarLook();
+    void StartGameMessage(int kind);
+    void GameEndedMessage();
+    void FreeGameBeforeClosing();
+    void ShowBoardHint(const QString& hint);
+
+    TGameKinds kinds;
+    TSettings settings = TSettings::Defaults();
+    TIconStrips icons;
+    TConfirm askConfirmation;
+    std::unique_ptr<TMainMenu> menu;
+    TMainToolBar* ToolBar1 = nullptr;
+    QWidget* client = nullptr; // between toolbar and status bar: the chooser, or the game over it
+    TChooser* pChooseGame = nullptr;
+
+    std::unique_ptr<TZelmoGame> FGame;
+    int FPendingGame = -1;
+    bool closing = false;
+};

@@ -1,0 +1,42 @@
+// Start-up: AppDir is set before main (Commons), then the application with its title,
+// the main window, the dialogs, and the message loop.
+#include "Commons.h"
+#include "GameOver.h"
+#include "UMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+
+namespace {
+
+// Every size of the program icon that is compiled in.
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString& name : icons.entryList({QStringLiteral("mainicon-*.png")}))
+        icon.addFile(icons.filePath(name));
+    return icon;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    // No display name: Qt would append it to every caption.
+    QApplication::setApplicationName(AppTitle);
+    QApplication::setDesktopFileName(QStringLiteral("christmas-zelmo"));
+    QApplication::setWindowIcon(ProgramIcon());
+
+    TFMain mainWindow;
+    TFGameOver gameOver(&mainWindow);
+    SetGameOverQuestion(&gameOver);
+
+    mainWindow.show();
+    const int exitCode = QApplication::exec();
+    // The dialog goes before the main window, which may still handle a game's last messages.
+    SetGameOverQuestion(nullptr);
+    return exitCode;
+}

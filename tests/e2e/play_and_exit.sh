@@ -1,0 +1,117 @@
+#!/bin/bash
+# End to end, on a private X server: start the program, light and click the Mover
+# label, play a few cards with the mouse, end the game through the menu and its
+# confirmation, exit with Alt+X. Screenshots go to the artifacts folder.
+# Usage: play_and_exit.sh PROGRAM ARTIFACTS_DIR
+set -u
+PROGRAM=$1
+ARTIFACTS=$2
+HERE=$(dirname "$0")
+source "$HERE/xvfb-session.sh"
+require_tools Xvfb xdotool import compare convert
+mkdir -p "$ARTIFACTS"
+
+APP_PID=
+WORK=$(mktemp -d)
+cleanup() {
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
+    stop_xvfb
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+start_xvfb
+export XDG_CONFIG_HOME="$WORK/config"
+unset QT_QPA_PLATFORMTHEME
+"$PROGRAM" >"$WORK/program.log" 2>&1 &
+APP_PID=$!
+
+WID=$(wait_for_window "Christmas Zelmo" 20) || fail "no main window"
+eval "$(xdotool getwindowgeometry --shell "$WID")"
+[ "$WIDTH" = 607 ] || fail "window is $WIDTH wide, not 607"
+# The window's parts, in screen pixels: the client area below menu bar and toolbar.
+CLIENT_TOP=$((Y + HEIGHT - 19 - 375))
+BOARD_TOP=$((CLIENT_TOP + 1))                 # inside the game's border
+HAND_Y=$((BOARD_TOP + 373 - 104))             # the player's hand along the bottom
+MOVER_X=$((X + 1 + 163 + 35)); MOVER_Y=$((CLIENT_TOP + 1 + 281 + 14))
+
+# A picture of the window; a bare name lands in the artifacts folder.
+shot() {
+    local to=$1
+    [[ $to == */* ]] || to="$ARTIFACTS/$to"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$to"
+}
+# Pixels that differ between two pictures inside a region WxH+X+Y of the window.
+region_diff() {
+    convert "$1" -crop "$3" +repage "$WORK/a.png"
+    convert "$2" -crop "$3" +repage "$WORK/b.png"
+    compare -metric AE "$WORK/a.png" "$WORK/b.png" null: 2>&1 | cut -d' ' -f1
+}
+
+xdotool mousemove $((X + 560)) $((CLIENT_TOP + 20)); sleep 0.5
+shot e2e-1-chooser.png
+xdotool mousemove "$MOVER_X" "$MOVER_Y"; sleep 0.5
+shot e2e-2-chooser-hover.png
+LABEL_REGION="71x29+$((MOVER_X - 35 - X))+$((MOVER_Y - 14 - Y))"
+[ "$(region_diff "$ARTIFACTS/e2e-1-chooser.png" "$ARTIFACTS/e2e-2-chooser-hover.png" "$LABEL_REGION")" -gt 200 ] \
+    || fail "the Mover label does not light up under the pointer"
+
+xdotool click 1
+wait_for_window "Christmas Zelmo - Mover" 5 >/dev/null || fail "clicking MOVER did not start Mover"
+sleep 5 # gathering and dealing
+
+# Click the hand's cards left to right; a card that may not be played stays put. When a
+# whole round of clicks changes nothing, take the table or stop throwing more.
+HAND_REGION="$WIDTH"x97+0+$((HAND_Y - Y))
+moves=0; idle=0; slot=0
+for _ in $(seq 40); do
+    [ $moves -ge 3 ] && break
+    shot "$WORK/before.png"
+    xdotool mousemove $((X + 1 + 8 + 73 * slot + 35)) $((HAND_Y + 48)) click 1
+    sleep 1.5
+    shot "$WORK/after.png"
+    if [ "$(region_diff "$WORK/before.png" "$WORK/after.png" "$HAND_REGION")" -gt 0 ]; then
+        moves=$((moves + 1)); idle=0
+    else
+        idle=$((idle + 1))
+    fi
+    slot=$(((slot + 1) % 6))
+    if [ $idle -ge 6 ]; then
+        xdotool mousemove $((X + 45)) $((BOARD_TOP + 164 + 48)) click 1 click 3
+        xdotool mousemove $((X + 45)) $((BOARD_TOP + 113 + 48)) click 1
+        sleep 1.5; idle=0
+    fi
+done
+[ $moves -ge 1 ] || fail "no card left the hand in 40 clicks"
+echo "cards played from the hand: $moves"
+xdotool mousemove $((X + 300)) $((BOARD_TOP + 200)); sleep 0.5
+shot e2e-3-game.png
+
+# Play > End game, then "&Yes".
+xdotool mousemove $((X + 22)) $((Y + 9)) click 1; sleep 0.5
+xdotool key e
+CONFIRM=$(wait_for_window "Confirm" 5) || fail "End game asked nothing"
+sleep 0.3
+shot e2e-4-confirm.png
+xdotool key y
+for _ in $(seq 50); do
+    [ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] && break
+    sleep 0.1
+done
+[ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] || fail "the caption still names the game"
+xdotool search --onlyvisible --name "^Confirm\$" >/dev/null 2>&1 && fail "the confirmation box stayed"
+shot e2e-5-ended.png
+
+# Alt+X: nothing to confirm, the program ends.
+xdotool mousemove $((X + 300)) $((CLIENT_TOP + 200))
+xdotool windowfocus "$WID" 2>/dev/null
+xdotool key alt+x
+for _ in $(seq 100); do
+    kill -0 "$APP_PID" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$APP_PID" 2>/dev/null && fail "Alt+X did not end the program"
+wait "$APP_PID"; status=$?; APP_PID=
+[ $status -eq 0 ] || { cat "$WORK/program.log"; fail "the program exited with $status"; }
+echo "PASS"
