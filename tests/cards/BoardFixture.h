@@ -29,6 +29,15 @@ inline QRect MarkedRect(int x, int y) { return QRect(x, y - 4, 71, 100); }
 inline QRgb Px(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
 inline QRgb Rgb(int r, int g, int b) { return QRgb((r << 16) | (g << 8) | b); }
 inline QRgb Inverted(QRgb c) { return ~c & 0xFFFFFFu; }
+inline QPoint Pos(const TCard* c) { return {c->X(), c->Y()}; }
+
+inline std::vector<QPoint> Positions(const TPile& pile)
+{
+    std::vector<QPoint> out;
+    for (const TCard* c : pile.Cards())
+        out.push_back(Pos(c));
+    return out;
+}
 
 class BoardTest : public ::testing::Test {
 protected:
@@ -41,6 +50,17 @@ protected:
     TPile* NewLine(int x, int y, int pileW = 16, int pileH = 0)
     {
         return board.NewPile(poLine, x, y, pileW, pileH, 1, 0, 0);
+    }
+    TPile* NewPile(TPileOrientation o, int x, int y, int pileW = 16, int pileH = 0)
+    {
+        return board.NewPile(o, x, y, pileW, pileH, 1, 0, 0);
+    }
+    // Adds `count` cards Ace, Deuce, ... of Clubs, then Diamonds, ...
+    TPile* Fill(TPile* pile, int count, bool face = true)
+    {
+        for (int i = 0; i < count; ++i)
+            NewCard(TCardValue(i % 13), TCardSuit(i / 13 % 4), pile, face);
+        return pile;
     }
     // Sizes the board and rebuilds its pictures at once (a hidden widget gets its
     // resize notification only when shown).

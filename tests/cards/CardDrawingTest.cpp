@@ -1,19 +1,19 @@
-// The prepared card pictures and what a composed card looks like.
+// The prepared card pictures, what a composed card looks like, and which card lies
+// on top, both drawn and under the pointer.
 #include "BoardFixture.h"
 
-#include <array>
+#include <QTest>
+#include <algorithm>
+#include <tuple>
 
 namespace {
 
-const std::array<QPoint, 12> Corners{{{0, 0}, {1, 0}, {0, 1}, {69, 0}, {70, 0}, {70, 1},
-                                      {0, 94}, {0, 95}, {1, 95}, {70, 94}, {69, 95}, {70, 95}}};
-
+// The twelve transparent corner pixels of a card.
 bool IsCorner(int x, int y)
 {
-    for (QPoint p : Corners)
-        if (p == QPoint(x, y))
-            return true;
-    return false;
+    const int cx = std::min(x, 70 - x);
+    const int cy = std::min(y, 95 - y);
+    return cx + cy <= 1;
 }
 
 bool IsFrameLine(int x, int y)
@@ -29,50 +29,24 @@ bool IsFrameLine(int x, int y)
 
 constexpr QRgb White = 0xFFFFFF;
 constexpr QRgb Black = 0x000000;
+const char* const MarkRows[] = {".###.", "#####", ".###.", "..#.."};
 
 using CardImagesTest = BoardTest;
 
-TEST_F(CardImagesTest, WorkingMaskIsWhiteInsideAndBlackInTheTwelveCorners)
-{
-    const QImage& mask = board.CardImages().WorkingMask();
-    ASSERT_EQ(mask.size(), QSize(71, 96));
-    for (int y = 0; y < 96; ++y)
-        for (int x = 0; x < 71; ++x)
-            ASSERT_EQ(Px(mask, x, y), IsCorner(x, y) ? Black : White) << x << "," << y;
-}
-
-TEST_F(CardImagesTest, FrameIsATwoPixelRoundedLineOneIn)
-{
-    const QImage& frame = board.CardImages().Frame();
-    ASSERT_EQ(frame.size(), QSize(71, 96));
-    for (int y = 0; y < 96; ++y)
-        for (int x = 0; x < 71; ++x)
-            ASSERT_EQ(Px(frame, x, y), IsFrameLine(x, y) ? White : Black) << x << "," << y;
-}
-
-TEST_F(CardImagesTest, MarkIsASmallPointer)
-{
-    const char* rows[] = {".###.", "#####", ".###.", "..#.."};
-    const QImage& mark = board.CardImages().Mark();
-    ASSERT_EQ(mark.size(), QSize(5, 4));
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 5; ++x)
-            EXPECT_EQ(Px(mark, x, y), rows[y][x] == '#' ? White : Black) << x << "," << y;
-}
-
-TEST_F(CardImagesTest, FaceAndBackCornersAreWhitened)
+TEST_F(CardImagesTest, MaskFrameAndMarkPatterns)
 {
     const TCardImages& images = board.CardImages();
-    for (int suit = 0; suit < 4; ++suit) {
-        ASSERT_EQ(images.Face(TCardSuit(suit)).size(), QSize(994, 96));
-        for (int cell = 0; cell < 13; ++cell)
-            for (QPoint p : Corners)
-                ASSERT_EQ(Px(images.Face(TCardSuit(suit)), cell * 71 + p.x(), p.y()), White)
-                    << "suit " << suit << " cell " << cell;
-    }
-    for (int cell = 0; cell < 14; ++cell)
-        for (QPoint p : Corners)
-            ASSERT_EQ(Px(images.Backs(), cell * 71 + p.x(), p.y()), White) << "back " << cell;
+    ASSERT_EQ(images.WorkingMask().size(), QSize(71, 96));
+    ASSERT_EQ(images.Frame().size(), QSize(71, 96));
+    for (int y = 0; y < 96; ++y)
+        for (int x = 0; x < 71; ++x) {
+            ASSERT_EQ(Px(images.WorkingMask(), x, y), IsCorner(x, y) ? Black : White) << x << "," << y;
+            ASSERT_EQ(Px(images.Frame(), x, y), IsFrameLine(x, y) ? White : Black) << x << "," << y;
+        }
+    ASSERT_EQ(images.Mark().size(), QSize(5, 4));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(Px(images.Mark(), x, y), MarkRows[y][x] == '#' ? White : Black) << x << "," << y;
 }
 
 TEST_F(CardImagesTest, BacksAreFramedOnlyWithDrawBackFrame)
@@ -80,19 +54,9 @@ TEST_F(CardImagesTest, BacksAreFramedOnlyWithDrawBackFrame)
     const QImage plain = board.CardImages().Backs();
     board.SetDrawBackFrame(true);
     const QImage framed = board.CardImages().Backs();
-    const QImage& frame = board.CardImages().Frame();
-    ASSERT_EQ(framed.size(), plain.size());
-    int changed = 0;
-    for (int cell = 0; cell < 14; ++cell)
-        for (int y = 0; y < 96; ++y)
-            for (int x = 0; x < 71; ++x) {
-                const int sx = cell * 71 + x;
-                ASSERT_EQ(Px(framed, sx, y), Px(plain, sx, y) | Px(frame, x, y))
-                    << "back " << cell << " at " << x << "," << y;
-                changed += Px(framed, sx, y) != Px(plain, sx, y);
-            }
-    // Otherwise the frame could not be told apart from the artwork.
-    EXPECT_GT(changed, 0);
+    EXPECT_NE(framed, plain);
+    EXPECT_EQ(Px(framed, 5 * 71 + 1, 50), White);
+    EXPECT_EQ(Px(framed, 5 * 71 + 35, 48), Px(plain, 5 * 71 + 35, 48));
     board.SetDrawBackFrame(false);
     EXPECT_EQ(board.CardImages().Backs(), plain);
 }
@@ -115,87 +79,58 @@ protected:
     }
 };
 
-TEST_F(CardDrawingTest, PlainCardIsOpaqueWithTransparentCorners)
+TEST_F(CardDrawingTest, CardsAreOpaqueWithTransparentCornersAndHighlightAndsTheBackground)
 {
     TCard* card = NewCard(Queen, Hearts);
     card->SetPos(10, 20);
-    const QImage img = ComposeAll();
-    for (int y = 0; y < 96; ++y)
-        for (int x = 0; x < 71; ++x)
-            ASSERT_EQ(Px(img, 10 + x, 20 + y), IsCorner(x, y) ? Bg : Picture(*card, x, y))
-                << x << "," << y;
-    EXPECT_EQ(Px(img, 9, 60), Bg);
+    QImage img = ComposeAll();
+    for (QPoint p : {QPoint(0, 0), QPoint(70, 1), QPoint(1, 95), QPoint(70, 95)})
+        EXPECT_EQ(Px(img, 10 + p.x(), 20 + p.y()), Bg);
+    for (QPoint p : {QPoint(2, 0), QPoint(35, 48), QPoint(69, 94)})
+        EXPECT_EQ(Px(img, 10 + p.x(), 20 + p.y()), Picture(*card, p.x(), p.y()));
     EXPECT_EQ(Px(img, 81, 60), Bg);
     EXPECT_EQ(Px(img, 40, 116), Bg);
 
-    // Face down it shows its own back.
+    card->SetSelectedCard(true);
+    img = ComposeAll();
+    EXPECT_EQ(Px(img, 10, 20), Inverted(Bg));
+    EXPECT_EQ(Px(img, 45, 68), Picture(*card, 35, 48) & Bg);
+
+    // Face down it shows its own back, corners transparent too.
+    card->SetSelectedCard(false);
     card->SetBack(7);
     card->SetShowCard(false);
-    const QImage back = ComposeAll();
-    for (int y = 2; y < 94; y += 7)
-        for (int x = 2; x < 69; x += 5)
-            ASSERT_EQ(Px(back, 10 + x, 20 + y), Px(board.CardImages().Backs(), 7 * 71 + x, y));
-}
+    img = ComposeAll();
+    EXPECT_EQ(Px(img, 45, 68), Px(board.CardImages().Backs(), 7 * 71 + 35, 48));
+    EXPECT_EQ(Px(img, 80, 115), Bg);
 
-TEST_F(CardDrawingTest, HighlightAndsThePictureWithTheBackgroundAndInvertsTheCorners)
-{
-    TCard* card = NewCard(Seven, Spades);
-    card->SetPos(10, 20);
-    card->SetSelectedCard(true);
-    const QImage img = ComposeAll();
-    for (int y = 0; y < 96; ++y)
-        for (int x = 0; x < 71; ++x) {
-            const QRgb expected = IsCorner(x, y) ? Inverted(Bg) : (Picture(*card, x, y) & Bg);
-            ASSERT_EQ(Px(img, 10 + x, 20 + y), expected) << x << "," << y;
-        }
-}
-
-TEST_F(CardDrawingTest, MarkIsXoredFourPixelsAboveTheTopLeftCorner)
-{
-    const char* rows[] = {".###.", "#####", ".###.", "..#.."};
-    TCard* card = NewCard(Seven, Spades);
-    card->SetPos(30, 40);
-    card->SetMarked(true);
-    const QImage img = ComposeAll();
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 5; ++x)
-            EXPECT_EQ(Px(img, 30 + x, 36 + y), rows[y][x] == '#' ? Inverted(Bg) : Bg) << x << "," << y;
-    EXPECT_EQ(Px(img, 35, 37), Bg);
-    EXPECT_EQ(Px(img, 31, 35), Bg);
-    EXPECT_EQ(Px(img, 32, 40), Picture(*card, 2, 0)) << "the card itself is untouched";
-}
-
-TEST_F(CardDrawingTest, EmptyCardsAreNotDrawn)
-{
-    NewCard(Seven, Spades)->SetEmpty(true);
-    TPile* pile = NewLine(100, 100);
-    NewCard(Eight, Spades, pile)->SetEmpty(true);
+    // Placeholders are not drawn at all.
+    card->SetEmpty(true);
+    NewCard(Eight, Spades, NewLine(100, 100))->SetEmpty(true);
     EXPECT_EQ(ComposeAll(), board.BackdropImage());
 }
 
-TEST_F(CardDrawingTest, RepaintRectangleLimitsTheComposition)
+TEST_F(CardDrawingTest, MarkIsXoredFourPixelsAboveTheTopLeftCornerAndCountsForRepaints)
 {
-    TCard* card = NewCard(Seven, Spades);
-    card->SetPos(10, 20);
-    board.Compose(QRect(40, 0, 100, 250));
-    const QImage& img = board.ComposeImage();
-    EXPECT_EQ(Px(img, 30, 60), Black) << "outside the repaint rectangle: untouched";
-    EXPECT_EQ(Px(img, 50, 60), Picture(*card, 40, 40));
-    EXPECT_EQ(Px(img, 150, 60), Black);
-    EXPECT_EQ(Px(img, 139, 60), Bg);
-}
-
-TEST_F(CardDrawingTest, MarkStripCountsForTheRepaintRectangle)
-{
-    // The card starts below the rectangle's last row 118, its mark (rows 116..119) in it.
+    // Only the repaint rectangle is composed; a card below it still draws its mark in it.
     TCard* card = NewCard(Seven, Spades);
     card->SetPos(10, 120);
     card->SetMarked(true);
+    board.Compose(QRect(40, 0, 100, 119));
+    const QImage& part = board.ComposeImage();
+    EXPECT_EQ(Px(part, 30, 60), Black) << "outside the rectangle: untouched";
+    EXPECT_EQ(Px(part, 150, 60), Black);
+    EXPECT_EQ(Px(part, 139, 60), Bg);
     board.Compose(QRect(0, 0, 300, 119));
-    const QImage& img = board.ComposeImage();
-    EXPECT_EQ(Px(img, 12, 116), Inverted(Bg));
-    EXPECT_EQ(Px(img, 10, 117), Inverted(Bg));
-    EXPECT_EQ(Px(img, 12, 119), Black) << "below the rectangle nothing is composed";
+    EXPECT_EQ(Px(part, 12, 116), Inverted(Bg));
+    EXPECT_EQ(Px(part, 12, 119), Black) << "below the rectangle nothing is composed";
+
+    card->SetPos(30, 40);
+    const QImage img = ComposeAll();
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x)
+            ASSERT_EQ(Px(img, 30 + x, 36 + y), Bg ^ Px(board.CardImages().Mark(), x, y));
+    EXPECT_EQ(Px(img, 32, 40), Picture(*card, 2, 0)) << "the card itself is untouched";
 }
 
 class DrawingOrderTest : public ManualClockTest {
@@ -205,48 +140,95 @@ protected:
         ManualClockTest::SetUp();
         SizeBoard(400, 250);
     }
-    // What a card shows at (x, y) of the board when it lies on top there.
-    QRgb Shows(const TCard& c, int x, int y) const
+    // What the board shows at the probe point, and what a card would show there on top.
+    QRgb Shown() { return Px(ComposeAll(), PX, PY); }
+    QRgb Shows(const TCard* c) const
     {
-        const TCardImages& images = board.CardImages();
-        return Px(images.Face(c.Suit()), c.Value() * 71 + x - c.X(), y - c.Y());
+        return Px(board.CardImages().Face(c->Suit()), c->Value() * 71 + PX - c->X(), PY - c->Y());
     }
     static constexpr int PX = 150, PY = 100;
 };
 
-TEST_F(DrawingOrderTest, LaterPilesAndUpperCardsLieOnTop)
+TEST_F(DrawingOrderTest, PilesInOrderThenFreeCardsThenCardsInFlight)
 {
     TPile* first = NewLine(100, 50, 30);
-    TPile* second = NewLine(120, 50);
     TCard* lower = NewCard(Ace, Clubs, first);
     TCard* upper = NewCard(King, Hearts, first); // at 130
-    TCard* other = NewCard(Queen, Diamonds, second);
-    ASSERT_NE(Shows(*upper, PX, PY), Shows(*other, PX, PY));
-    EXPECT_EQ(Px(ComposeAll(), PX, PY), Shows(*other, PX, PY));
+    TCard* other = NewCard(Queen, Diamonds, NewLine(120, 50));
+    ASSERT_NE(Shows(upper), Shows(other));
+    EXPECT_EQ(Shown(), Shows(other)) << "later piles on top";
     board.DestroyCard(other);
-    ASSERT_NE(Shows(*upper, PX, PY), Shows(*lower, PX, PY));
-    EXPECT_EQ(Px(ComposeAll(), PX, PY), Shows(*upper, PX, PY));
-}
+    ASSERT_NE(Shows(upper), Shows(lower));
+    EXPECT_EQ(Shown(), Shows(upper)) << "upper cards on top";
 
-TEST_F(DrawingOrderTest, FreeCardsLieAbovePiledCardsAndMovingCardsAboveAll)
-{
     TCard* free = NewCard(Jack, Spades);
     free->SetPos(110, 50);
-    TPile* pile = NewLine(130, 50);
-    TCard* piled = NewCard(Ace, Diamonds, pile);
-    ASSERT_NE(Shows(*free, PX, PY), Shows(*piled, PX, PY));
-    EXPECT_EQ(Px(ComposeAll(), PX, PY), Shows(*free, PX, PY));
-
+    ASSERT_NE(Shows(free), Shows(upper));
+    EXPECT_EQ(Shown(), Shows(free)) << "free cards above piled ones";
     // In flight (still at its start point) it is drawn last, above the free card.
-    TPile* target = NewLine(300, 150);
-    board.MoveCard(piled, target, 0, false, 1000, 0);
-    ASSERT_EQ(piled->X(), 130);
-    EXPECT_EQ(Px(ComposeAll(), PX, PY), Shows(*piled, PX, PY));
-
+    board.MoveCard(upper, NewLine(300, 150), 0, false, 1000, 0);
+    ASSERT_EQ(upper->X(), 130);
+    EXPECT_EQ(Shown(), Shows(upper));
     // A card taken out of the queue while still flagged as moving is not drawn at all.
     board.ClearMovingCards();
-    EXPECT_EQ(Px(ComposeAll(), PX, PY), Shows(*free, PX, PY));
-    EXPECT_EQ(Px(ComposeAll(), 185, 100), Px(board.BackdropImage(), 185, 100));
+    EXPECT_EQ(Shown(), Shows(free));
+    EXPECT_EQ(Px(ComposeAll(), 190, 100), Px(board.BackdropImage(), 190, 100));
+}
+
+using HitTestTest = ManualClockTest;
+
+TEST_F(HitTestTest, CardCoversItsCellRightAndBottomExclusiveWithoutTheMark)
+{
+    TCard* card = NewCard(Six, Clubs);
+    card->SetPos(100, 50);
+    card->SetMarked(true);
+    EXPECT_EQ(board.CardAt(100, 50), card);
+    EXPECT_EQ(board.CardAt(170, 145), card);
+    EXPECT_EQ(board.CardAt(171, 50), nullptr);
+    EXPECT_EQ(board.CardAt(100, 146), nullptr);
+    EXPECT_EQ(board.CardAt(99, 50), nullptr);
+    EXPECT_EQ(board.CardAt(102, 49), nullptr);
+}
+
+TEST_F(HitTestTest, FlightThenFreeCardsThenPilesTopDownAndPlaceholdersNeverHit)
+{
+    TCard* freeOld = NewCard(Six, Clubs);
+    TCard* freeNew = NewCard(Seven, Clubs);
+    freeNew->SetPos(20, 0);
+    TPile* first = NewLine(60, 0, 30); // created after the free cards
+    TCard* lower = NewCard(Eight, Clubs, first);
+    TCard* upper = NewCard(Nine, Clubs, first);
+    TCard* later = NewCard(Ten, Clubs, NewLine(120, 0));
+    EXPECT_EQ(board.CardAt(15, 10), freeOld);
+    EXPECT_EQ(board.CardAt(65, 10), freeNew) << "the last created free card, above piles";
+    EXPECT_EQ(board.CardAt(95, 10), upper);
+    EXPECT_EQ(board.CardAt(125, 10), later);
+    freeNew->SetEmpty(true);
+    later->SetEmpty(true);
+    upper->SetEmpty(true);
+    EXPECT_EQ(board.CardAt(25, 10), freeOld);
+    EXPECT_EQ(board.CardAt(95, 10), lower);
+    EXPECT_EQ(board.CardAt(140, 10), nullptr) << "covered only by placeholders";
+
+    TPile* away = NewLine(500, 300);
+    board.MoveCard(lower, away, 0, false, 1000, 0);
+    EXPECT_EQ(board.CardAt(65, 10), lower) << "a moving card over a free one";
+    board.MoveCard(freeOld, away, 0, false, 1000, 0);
+    EXPECT_EQ(board.CardAt(65, 10), freeOld) << "the last queued wins";
+    EXPECT_EQ(board.CardAt(75, 10), lower);
+    // The landing place is not hit while the card is still on its way.
+    EXPECT_EQ(board.CardAt(520, 320), nullptr);
+}
+
+TEST_F(HitTestTest, MouseDownReportsButtonAndBoardPoint)
+{
+    std::vector<std::tuple<int, int, int>> downs;
+    board.OnMouseDown = [&](TBoard&, int button, Qt::KeyboardModifiers, int x, int y) {
+        downs.emplace_back(button, x, y);
+    };
+    QTest::mousePress(&board, Qt::RightButton, {}, QPoint(10, 20));
+    QTest::mousePress(&board, Qt::MiddleButton, {}, QPoint(30, 40));
+    EXPECT_EQ(downs, (std::vector<std::tuple<int, int, int>>{{1, 10, 20}, {2, 30, 40}}));
 }
 
 } // namespace

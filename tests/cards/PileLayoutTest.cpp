@@ -3,206 +3,106 @@
 
 namespace {
 
-std::vector<QPoint> Positions(const TPile& pile)
-{
-    std::vector<QPoint> out;
-    for (const TCard* c : pile.Cards())
-        out.push_back({c->X(), c->Y()});
-    return out;
-}
-
-class LayoutTest : public BoardTest {
-protected:
-    void Fill(TPile* pile, int count, bool face = true)
-    {
-        for (int i = 0; i < count; ++i)
-            NewCard(TCardValue(i % 13), TCardSuit(i / 13 % 4), pile, face);
-    }
-};
-
-TEST_F(LayoutTest, DefaultsOfNewBoardsAndPiles)
-{
-    EXPECT_EQ(board.Trumps(), Spades);
-    EXPECT_TRUE(board.AutoClearMarks());
-    EXPECT_TRUE(board.AnimationEnabled());
-    EXPECT_EQ(board.AutoCardBack(), -1);
-
-    TPile* pile = board.NewPile(poLine, 0, 0, 16, 0, 1, 0, 0);
-    EXPECT_EQ(pile->Width(), 320);
-    EXPECT_EQ(pile->Height(), 100);
-
-    TCard* card = NewCard(Six, Hearts, nullptr, false);
-    EXPECT_TRUE(card->FillsFreePlace);
-    EXPECT_EQ(QPoint(card->X(), card->Y()), QPoint(0, 0));
-    EXPECT_FALSE(card->Moving || card->Marked() || card->Empty() || card->SelectedCard());
-}
+using LayoutTest = BoardTest;
+using Points = std::vector<QPoint>;
 
 TEST_F(LayoutTest, LineStepsByGroupThenWithinGroup)
 {
     // X 10, Y 20, PileW 30, PileH 5, AllocBy 3, AllocW 4, AllocH 2.
-    TPile* pile = board.NewPile(poLine, 10, 20, 30, 5, 3, 4, 2);
-    Fill(pile, 7);
-    const std::vector<QPoint> expected{{10, 20}, {14, 22}, {18, 24},  // group 0
-                                       {40, 25}, {44, 27}, {48, 29},  // group 1
-                                       {70, 30}};                     // group 2
+    TPile* pile = Fill(board.NewPile(poLine, 10, 20, 30, 5, 3, 4, 2), 7);
+    const Points expected{{10, 20}, {14, 22}, {18, 24}, {40, 25}, {44, 27}, {48, 29}, {70, 30}};
     EXPECT_EQ(Positions(*pile), expected);
-    EXPECT_EQ(pile->CardPos(4), QPoint(44, 27));
 }
 
-TEST_F(LayoutTest, ShowBottomPutsTheBottomCardAtTheAnchorAndTheRestSixteenFurther)
+TEST_F(LayoutTest, ShowBottomPutsTheBottomCardFaceUpAtTheAnchor)
 {
     TPile* deck = NewLine(100, 50, 20);
     deck->SetShowBottom(true);
     Fill(deck, 4, false);
-    const std::vector<QPoint> expected{{100, 50}, {116, 50}, {136, 50}, {156, 50}};
-    EXPECT_EQ(Positions(*deck), expected);
+    // A line puts the rest 16 pixels further.
+    EXPECT_EQ(Positions(*deck), (Points{{100, 50}, {116, 50}, {136, 50}, {156, 50}}));
     EXPECT_TRUE(deck->BottomCard()->ShowCard());
     EXPECT_FALSE(deck->Card(1)->ShowCard());
-    EXPECT_FALSE(deck->TopCard()->ShowCard());
+
+    // An ellipse has no such offset: the other two form two groups, bottom and top.
+    TPile* ring = NewPile(poEllipse, 300, 200, 100, 80);
+    ring->SetShowBottom(true);
+    Fill(ring, 3);
+    EXPECT_EQ(Positions(*ring), (Points{{300, 200}, {265, 232}, {265, 72}}));
 }
 
-TEST_F(LayoutTest, ShowBottomOfANonLinePileHasNoSixteenPixelOffset)
+TEST_F(LayoutTest, AutoTightSqueezesTheLastCardToTheBoxEdgeRoundingHalvesToEven)
 {
-    TPile* pile = board.NewPile(poEllipse, 300, 200, 100, 80, 1, 0, 0);
-    pile->SetShowBottom(true);
-    Fill(pile, 3);
-    // Bottom at the anchor itself; the other two form two groups: bottom and top.
-    const std::vector<QPoint> expected{{300, 200}, {265, 232}, {265, 72}};
-    EXPECT_EQ(Positions(*pile), expected);
-}
+    struct Case {
+        int x, pileW, count, width;
+        bool showBottom;
+        std::vector<int> xs;
+    };
+    const Case cases[] = {
+        // Fits: left alone.
+        {0, 20, 5, 320, false, {0, 20, 40, 60, 80}},
+        // x = Round(i * 50 * 229 / 450 + 10): the last ends at 10 + 300 - 71.
+        {10, 50, 10, 300, false, {10, 35, 61, 86, 112, 137, 163, 188, 214, 239}},
+        // Exact values 7 + 0, 12.5, 25, 37.5, 50: 19.5 and 44.5 go to the even side.
+        {7, 20, 5, 121, false, {7, 20, 32, 44, 57}},
+        // Reference is index Count - 1 with the offset: factor 29 / 96.
+        {0, 20, 5, 100, true, {0, 5, 11, 17, 23}},
+    };
+    for (const Case& c : cases) {
+        TPile* hand = Fill(NewLine(c.x, 0, c.pileW), c.count);
+        hand->SetShowBottom(c.showBottom);
+        hand->SetWidth(c.width);
+        hand->SetAutoTight(true);
+        std::vector<int> xs;
+        for (const TCard* card : hand->Cards())
+            xs.push_back(card->X());
+        EXPECT_EQ(xs, c.xs) << "width " << c.width;
+        board.DestroyPile(hand);
+    }
 
-TEST_F(LayoutTest, AutoTightKeepsARowThatFits)
-{
-    TPile* hand = NewLine(0, 0, 20);
-    hand->SetAutoTight(true);
-    Fill(hand, 5); // last card ends at 80 + 71 = 151, inside the default 320
-    EXPECT_EQ(hand->TopCard()->X(), 80);
-    EXPECT_EQ(hand->Card(1)->X(), 20);
-}
-
-TEST_F(LayoutTest, AutoTightSqueezesTheLastCardToTheBoxEdge)
-{
-    TPile* hand = NewLine(10, 0, 50);
-    Fill(hand, 10);
-    hand->SetWidth(300);
-    hand->SetAutoTight(true);
-    // x = Round(i * 50 * 229 / 450 + 10): the last ends at 10 + 300 - 71 = 239.
-    EXPECT_EQ(hand->TopCard()->X(), 239);
-    EXPECT_EQ(hand->Card(1)->X(), 35);  // 25.44 + 10
-    EXPECT_EQ(hand->Card(5)->X(), 137); // 127.22 + 10
-}
-
-TEST_F(LayoutTest, AutoTightRoundsHalvesToEven)
-{
-    // PileW 20, 5 cards: lx - X = 80; Width 121: factor 50 / 80, so the exact values
-    // are X + 0, 12.5, 25, 37.5, 50. With X = 7 the halves land on 19.5 and 44.5.
-    TPile* hand = NewLine(7, 0, 20);
-    Fill(hand, 5);
-    hand->SetWidth(121);
-    hand->SetAutoTight(true);
-    const std::vector<QPoint> expected{{7, 0}, {20, 0}, {32, 0}, {44, 0}, {57, 0}};
-    EXPECT_EQ(Positions(*hand), expected);
-    // The reference is the pile's own last card whatever Count is asked for.
-    EXPECT_EQ(hand->CardPos(1, 2), QPoint(20, 0));
-}
-
-TEST_F(LayoutTest, AutoTightSqueezesVerticallyToo)
-{
-    // PileH 10, 3 cards: ly - Y = 20; Height 101: y = Round(i * 10 * 5 / 20 + 2) = 2, 4.5, 7.
-    TPile* column = board.NewPile(poLine, 0, 2, 0, 10, 1, 0, 0);
-    Fill(column, 3);
+    // Vertically too: y = Round(i * 10 * 5 / 20 + 2) = 2, 4.5, 7.
+    TPile* column = Fill(board.NewPile(poLine, 0, 2, 0, 10, 1, 0, 0), 3);
     column->SetHeight(101);
     column->SetAutoTight(true);
-    const std::vector<QPoint> expected{{0, 2}, {0, 4}, {0, 7}};
-    EXPECT_EQ(Positions(*column), expected);
+    EXPECT_EQ(Positions(*column), (Points{{0, 2}, {0, 4}, {0, 7}}));
+    // The reference is the pile's own last card whatever count is asked for.
+    EXPECT_EQ(column->CardPos(1, 2), QPoint(0, 4));
+
+    column->SetWidth(10);
+    EXPECT_EQ(column->Width(), 71) << "the box is never smaller than one card";
 }
 
-TEST_F(LayoutTest, AutoTightWithShowBottomMeasuresFromTheLastIndexWithTheOffset)
+TEST_F(LayoutTest, EllipseGoesBottomLeftTopRightInEqualAngles)
 {
-    // Reference i = Count - 1 = 4, not 3: lx = 16 + 4 * 20 = 96, factor 29 / 96.
-    // Cards 1..4 lie naturally at 16, 36, 56, 76 -> 4.83, 10.88, 16.92, 22.96.
-    TPile* deck = NewLine(0, 0, 20);
-    deck->SetShowBottom(true);
-    Fill(deck, 5);
-    deck->SetWidth(100);
-    deck->SetAutoTight(true);
-    const std::vector<QPoint> expected{{0, 0}, {5, 0}, {11, 0}, {17, 0}, {23, 0}};
-    EXPECT_EQ(Positions(*deck), expected);
-}
-
-TEST_F(LayoutTest, BoxSizeNeverBelowOneCard)
-{
-    TPile* pile = NewLine(0, 0);
-    pile->SetWidth(10);
-    pile->SetHeight(-5);
-    EXPECT_EQ(pile->Width(), 71);
-    EXPECT_EQ(pile->Height(), 96);
-}
-
-TEST_F(LayoutTest, EllipseWithOneGroupLiesStraightBelowTheCentre)
-{
-    TPile* ring = board.NewPile(poEllipse, 300, 200, 100, 80, 1, 0, 0);
-    Fill(ring, 1);
-    EXPECT_EQ(ring->TopCard()->X(), 300 - 35);
-    EXPECT_EQ(ring->TopCard()->Y(), 200 + 80 - 48);
-}
-
-TEST_F(LayoutTest, EllipseGoesBottomLeftTopRight)
-{
-    TPile* ring = board.NewPile(poEllipse, 300, 200, 100, 80, 1, 0, 0);
-    Fill(ring, 4);
-    const std::vector<QPoint> expected{{265, 232}, {165, 152}, {265, 72}, {365, 152}};
-    EXPECT_EQ(Positions(*ring), expected);
-}
-
-TEST_F(LayoutTest, EllipseOfNineUsesFortyDegreeSteps)
-{
-    TPile* ring = board.NewPile(poEllipse, 300, 200, 100, 80, 1, 0, 0);
-    Fill(ring, 9);
-    // Card 1 at 130 degrees: cos = -0.6428, sin = 0.7660.
-    EXPECT_EQ(ring->Card(1)->X(), 300 - 64 - 35);
-    EXPECT_EQ(ring->Card(1)->Y(), 200 + 61 - 48);
-    // Asking with another count spreads over that many groups.
+    TPile* ring = Fill(NewPile(poEllipse, 300, 200, 100, 80), 1);
+    EXPECT_EQ(Pos(ring->TopCard()), QPoint(300 - 35, 200 + 80 - 48));
+    Fill(ring, 3);
+    EXPECT_EQ(Positions(*ring), (Points{{265, 232}, {165, 152}, {265, 72}, {365, 152}}));
+    Fill(ring, 5);
+    // Nine cards, card 1 at 130 degrees: cos = -0.6428, sin = 0.7660.
+    EXPECT_EQ(Pos(ring->Card(1)), QPoint(300 - 64 - 35, 200 + 61 - 48));
     EXPECT_EQ(ring->CardPos(1, 4), QPoint(165, 152));
-}
 
-TEST_F(LayoutTest, EllipseGroupsSpreadByTheirWithinGroupSteps)
-{
-    TPile* ring = board.NewPile(poEllipse, 300, 200, 100, 80, 2, 10, 3);
-    Fill(ring, 4);
-    const std::vector<QPoint> expected{{265, 232}, {275, 235}, {265, 72}, {275, 75}};
-    EXPECT_EQ(Positions(*ring), expected);
+    // Groups spread by their within-group steps.
+    TPile* pairs = Fill(board.NewPile(poEllipse, 300, 200, 100, 80, 2, 10, 3), 4);
+    EXPECT_EQ(Positions(*pairs), (Points{{265, 232}, {275, 235}, {265, 72}, {275, 75}}));
 }
 
 TEST_F(LayoutTest, HeapUsesTheOffsetsOfEachGroupsFirstCard)
 {
-    TPile* heap = board.NewPile(poHeap, 50, 60, 20, 20, 2, 5, 7);
-    Fill(heap, 4);
+    TPile* heap = Fill(board.NewPile(poHeap, 50, 60, 20, 20, 2, 5, 7), 4);
     const int offsets[4][2] = {{3, -4}, {100, 100}, {-6, 8}, {90, 90}};
     for (int i = 0; i < 4; ++i) {
         heap->Card(i)->HeapOffsetX = offsets[i][0];
         heap->Card(i)->HeapOffsetY = offsets[i][1];
     }
     heap->Realign();
-    const std::vector<QPoint> expected{{53, 56}, {58, 63}, {44, 68}, {49, 75}};
-    EXPECT_EQ(Positions(*heap), expected);
+    EXPECT_EQ(Positions(*heap), (Points{{53, 56}, {58, 63}, {44, 68}, {49, 75}}));
 }
 
-TEST_F(LayoutTest, NoneLeavesCardsWhereTheyWere)
+TEST_F(LayoutTest, NoneKeepsCardsWhereTheyAreAndRefillsFreePlacesLastInFirstOut)
 {
-    TPile* loose = board.NewPile(poNone, 500, 500, 16, 0, 1, 0, 0);
-    TCard* card = NewCard(Six, Clubs);
-    card->SetPos(123, 45);
-    card->SetPile(loose);
-    loose->SetX(10);
-    loose->Realign();
-    EXPECT_EQ(card->X(), 123);
-    EXPECT_EQ(card->Y(), 45);
-}
-
-TEST_F(LayoutTest, FreePlacesAreRefilledLastInFirstOut)
-{
-    TPile* loose = board.NewPile(poNone, 0, 0, 16, 0, 1, 0, 0);
+    TPile* loose = NewPile(poNone, 500, 500);
     loose->SetFillFreePlaces(true);
     TCard* a = NewCard(Six, Clubs);
     TCard* b = NewCard(Seven, Clubs);
@@ -210,75 +110,43 @@ TEST_F(LayoutTest, FreePlacesAreRefilledLastInFirstOut)
     b->SetPos(200, 30);
     a->SetPile(loose);
     b->SetPile(loose);
-    EXPECT_EQ(a->X(), 10); // nothing remembered yet: cards stay put
+    loose->SetX(0);
+    EXPECT_EQ(Pos(a), QPoint(10, 10));
     loose->RemoveCard(a->CardIndex());
     loose->RemoveCard(b->CardIndex());
-    ASSERT_EQ(loose->FreePlaces.size(), 2u);
-
-    TCard* c = NewCard(Eight, Clubs, loose);
-    EXPECT_EQ(QPoint(c->X(), c->Y()), QPoint(200, 30));
-    TCard* d = NewCard(Nine, Clubs, loose);
-    EXPECT_EQ(QPoint(d->X(), d->Y()), QPoint(10, 10));
+    EXPECT_EQ(Pos(NewCard(Eight, Clubs, loose)), QPoint(200, 30));
+    EXPECT_EQ(Pos(NewCard(Nine, Clubs, loose)), QPoint(10, 10));
     EXPECT_TRUE(loose->FreePlaces.empty());
-}
 
-TEST_F(LayoutTest, CardsThatDoNotFillFreePlacesNeitherLeaveNorTakeOne)
-{
-    TPile* loose = board.NewPile(poNone, 0, 0, 16, 0, 1, 0, 0);
-    loose->SetFillFreePlaces(true);
-    TCard* a = NewCard(Six, Clubs);
-    a->SetPos(40, 40);
+    // A card that does not fill free places neither leaves nor takes one.
+    b->FillsFreePlace = false;
+    b->SetPile(loose);
+    b->SetPile(nullptr);
+    EXPECT_TRUE(loose->FreePlaces.empty());
+    a->SetPos(32768 + 5, -7); // kept as 16-bit coordinates
     a->SetPile(loose);
-    a->FillsFreePlace = false;
     a->SetPile(nullptr);
-    EXPECT_TRUE(loose->FreePlaces.empty());
-
-    TCard* b = NewCard(Seven, Clubs, loose);
-    b->SetPos(70, 80);
-    b->SetPile(nullptr); // remembered
-    TCard* c = NewCard(Eight, Clubs);
-    c->SetPos(1, 2);
-    c->FillsFreePlace = false;
-    c->SetPile(loose);
-    EXPECT_EQ(QPoint(c->X(), c->Y()), QPoint(1, 2));
-    EXPECT_EQ(loose->FreePlaces.size(), 1u);
+    b->SetPile(loose);
+    EXPECT_EQ(Pos(b), QPoint(200, 30));
+    EXPECT_EQ(loose->FreePlaces, (Points{{-32763, -7}}));
 }
 
-TEST_F(LayoutTest, FreePlacesKeepSixteenBitCoordinates)
+TEST_F(LayoutTest, FaceRulesApplyToEveryCardButThoseInFlight)
 {
-    TPile* loose = board.NewPile(poNone, 0, 0, 16, 0, 1, 0, 0);
-    loose->SetFillFreePlaces(true);
-    TCard* a = NewCard(Six, Clubs, loose);
-    a->SetPos(32768 + 5, -7);
-    loose->RemoveCard(0);
-    ASSERT_EQ(loose->FreePlaces.size(), 1u);
-    EXPECT_EQ(loose->FreePlaces[0], QPoint(-32763, -7));
-}
-
-TEST_F(LayoutTest, FaceRulesApplyToEveryLaidOutCard)
-{
-    TPile* pile = NewLine(0, 0, 20);
-    Fill(pile, 3, true);
+    TPile* pile = Fill(NewLine(0, 0, 20), 3, true);
     pile->SetShowCards(scBack);
-    for (const TCard* c : pile->Cards())
-        EXPECT_FALSE(c->ShowCard());
     pile->SetShowTop(true);
-    EXPECT_TRUE(pile->TopCard()->ShowCard());
+    EXPECT_FALSE(pile->Card(0)->ShowCard());
     EXPECT_FALSE(pile->Card(1)->ShowCard());
+    EXPECT_TRUE(pile->TopCard()->ShowCard());
     pile->SetShowCards(scFace);
-    for (const TCard* c : pile->Cards())
-        EXPECT_TRUE(c->ShowCard());
+    EXPECT_TRUE(pile->Card(1)->ShowCard());
     // scDefault leaves every card as it is.
     pile->Card(1)->SetShowCard(false);
     pile->SetShowCards(scDefault);
     EXPECT_FALSE(pile->Card(1)->ShowCard());
-}
 
-TEST_F(LayoutTest, RealignLeavesMovingCardsAlone)
-{
-    TPile* pile = NewLine(0, 0, 20);
     pile->SetShowCards(scBack);
-    Fill(pile, 3, true);
     TCard* flying = pile->Card(1);
     flying->Moving = true;
     flying->SetShowCard(true);
@@ -286,14 +154,13 @@ TEST_F(LayoutTest, RealignLeavesMovingCardsAlone)
     pile->SetX(100);
     EXPECT_EQ(flying->X(), 500);
     EXPECT_TRUE(flying->ShowCard());
-    EXPECT_EQ(pile->Card(2)->X(), 140);
+    EXPECT_EQ(pile->TopCard()->X(), 140);
     flying->Moving = false;
 }
 
 TEST_F(LayoutTest, MovingThePileAnchorRelaysAndRepaintsOldAndNewAreas)
 {
-    TPile* pile = NewLine(0, 0, 20);
-    Fill(pile, 2);
+    TPile* pile = Fill(NewLine(0, 0, 20), 2);
     board.Invalidated.clear();
     pile->SetY(30);
     EXPECT_EQ(pile->TopCard()->Y(), 30);
@@ -301,7 +168,6 @@ TEST_F(LayoutTest, MovingThePileAnchorRelaysAndRepaintsOldAndNewAreas)
     ASSERT_GE(board.Invalidated.size(), 2u);
     EXPECT_EQ(board.Invalidated.front(), QRect(0, 0, 20 + 71, 96));
     EXPECT_EQ(board.Invalidated.back(), QRect(0, 30, 20 + 71, 96));
-
     // SetPos moves only the anchor: the cards stay (the pile animation relies on it).
     pile->SetPos(300, 300);
     EXPECT_EQ(pile->TopCard()->X(), 20);

@@ -5,102 +5,61 @@
 
 namespace {
 
-class PileSortTest : public BoardTest {
-protected:
-    // A hand holding Six, Ace and Ten of every suit, added in a scrambled order.
-    TPile* DealHand(TPileSort sort)
-    {
-        TPile* hand = NewLine(0, 0, 10);
-        hand->SetSort(sort);
-        const TCardValue values[] = {Ace, Six, Ten};
-        const TCardSuit suits[] = {Hearts, Spades, Clubs, Diamonds};
-        for (TCardValue v : values)
-            for (TCardSuit s : suits)
-                NewCard(v, s, hand);
-        return hand;
-    }
-};
+using PileSortTest = BoardTest;
 
-// Suit letters of the hand from left to right, one letter per run of a suit.
-std::string SuitRuns(const TPile& pile)
+// One letter per card: its suit, or its value.
+std::string Letters(const TPile& pile, bool suits)
 {
-    std::string runs;
-    for (const TCard* c : pile.Cards()) {
-        const char letter = "CDHS"[c->Suit()];
-        if (runs.empty() || runs.back() != letter)
-            runs += letter;
-    }
-    return runs;
+    std::string s;
+    for (const TCard* c : pile.Cards())
+        s += suits ? "CDHS"[c->Suit()] : "A23456789TJQK"[c->Value()];
+    return s;
 }
 
-struct Order {
-    TCardSuit trumps;
-    const char* first;
-    const char* last;
-};
-
-// The two orders for each trump suit; red (D, H) and black (C, S) always alternate.
-const Order Orders[] = {
-    {Clubs, "CDSH", "DSHC"},
-    {Diamonds, "DCHS", "CHSD"},
-    {Hearts, "HCDS", "CDSH"},
-    {Spades, "SDCH", "DCHS"},
-};
-
-TEST_F(PileSortTest, SuitOrderForEveryTrumpSuit)
+TEST_F(PileSortTest, SuitOrderForEveryTrumpSuitAndSortKind)
 {
-    TPile* first = DealHand(psTrumpsFirst);
-    TPile* last = DealHand(psTrumpsLast);
-    for (const Order& o : Orders) {
+    TPile* first = NewLine(0, 0, 10);
+    TPile* last = NewLine(0, 100, 10);
+    first->SetSort(psTrumpsFirst);
+    last->SetSort(psTrumpsLast);
+    for (TCardValue v : {Ace, Six, Ten}) // scrambled on purpose
+        for (TCardSuit s : {Hearts, Spades, Clubs, Diamonds}) {
+            NewCard(v, s, first);
+            NewCard(v, s, last);
+        }
+    // Red (D, H) and black (C, S) always alternate.
+    const std::tuple<TCardSuit, std::string, std::string> orders[] = {
+        {Clubs, "CDSH", "DSHC"}, {Diamonds, "DCHS", "CHSD"},
+        {Hearts, "HCDS", "CDSH"}, {Spades, "SDCH", "DCHS"}};
+    const auto runs = [](const std::string& suits) {
+        std::string s;
+        for (char c : suits)
+            s += std::string(3, c);
+        return s;
+    };
+    for (const auto& [trumps, firstOrder, lastOrder] : orders) {
         // Start from another trump suit so that every case really re-sorts.
-        board.SetTrumps(o.trumps == Clubs ? Hearts : Clubs);
-        board.SetTrumps(o.trumps);
-        EXPECT_EQ(SuitRuns(*first), o.first) << "trumps " << int(o.trumps);
-        EXPECT_EQ(SuitRuns(*last), o.last) << "trumps " << int(o.trumps);
+        board.SetTrumps(trumps == Clubs ? Hearts : Clubs);
+        board.SetTrumps(trumps);
+        EXPECT_EQ(Letters(*first, true), runs(firstOrder)) << "trumps " << int(trumps);
+        EXPECT_EQ(Letters(*last, true), runs(lastOrder)) << "trumps " << int(trumps);
     }
+    EXPECT_EQ(Letters(*last, false), "6TA6TA6TA6TA") << "ranks rise, the Ace last";
+    EXPECT_EQ(last->Card(11)->X(), 110) << "laid out in sorted order";
 }
 
-TEST_F(PileSortTest, WithinASuitRanksRiseWithTheAceAtTheRightEnd)
-{
-    board.SetTrumps(Hearts);
-    TPile* hand = DealHand(psTrumpsLast);
-    ASSERT_EQ(hand->Count(), 12);
-    const TCardValue perSuit[] = {Six, Ten, Ace};
-    const TCardSuit suits[] = {Clubs, Diamonds, Spades, Hearts};
-    for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(hand->Card(i)->Suit(), suits[i / 3]) << i;
-        EXPECT_EQ(hand->Card(i)->Value(), perSuit[i % 3]) << i;
-        EXPECT_EQ(hand->Card(i)->X(), i * 10) << "laid out in sorted order";
-    }
-}
-
-TEST_F(PileSortTest, UnsortedKeepsTheOrderOfArrival)
+TEST_F(PileSortTest, UnsortedKeepsArrivalOrderAndSortingStartsAtOnce)
 {
     TPile* hand = NewLine(0, 0, 10);
-    TCard* a = NewCard(King, Spades, hand);
-    TCard* b = NewCard(Six, Clubs, hand);
-    TCard* c = NewCard(Ace, Hearts, hand);
-    board.SetTrumps(Clubs);
-    EXPECT_EQ(hand->Card(0), a);
-    EXPECT_EQ(hand->Card(1), b);
-    EXPECT_EQ(hand->Card(2), c);
-    // Switching sorting on sorts at once; trumps Clubs first: C, D, S, H.
-    hand->SetSort(psTrumpsFirst);
-    EXPECT_EQ(hand->Card(0), b);
-    EXPECT_EQ(hand->Card(1), a);
-    EXPECT_EQ(hand->Card(2), c);
-}
-
-TEST_F(PileSortTest, InsertedCardsAreSortedToo)
-{
-    board.SetTrumps(Spades);
-    TPile* hand = NewLine(0, 0, 10);
-    hand->SetSort(psTrumpsFirst); // S, D, C, H
-    NewCard(Six, Hearts, hand);
+    NewCard(King, Spades, hand);
     NewCard(Six, Clubs, hand);
-    TCard* trump = NewCard(Seven, Spades);
-    hand->InsertCard(2, trump);
-    EXPECT_EQ(hand->Card(0), trump);
+    NewCard(Ace, Hearts, hand);
+    board.SetTrumps(Clubs);
+    EXPECT_EQ(Letters(*hand, true), "SCH");
+    hand->SetSort(psTrumpsFirst);
+    EXPECT_EQ(Letters(*hand, true), "CSH");
+    hand->InsertCard(3, NewCard(Seven, Clubs));
+    EXPECT_EQ(Letters(*hand, false), "67KA") << "inserted cards are sorted too";
 }
 
 } // namespace

@@ -3,31 +3,26 @@
 #include "Clock.h"
 #include "Messages.h"
 
-#include <QCoreApplication>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Counts the end notices a game sends its owner.
-class TEndCounter : public QObject {
-public:
-    int Ended = 0;
+using TPick = std::pair<TCard*, int>;
 
-protected:
+// Counts the end notices a game sends its owner.
+struct TEndCounter : QObject {
+    int Ended = 0;
     bool event(QEvent* e) override
     {
-        if (static_cast<int>(e->type()) == WM_GAMEENDED) {
-            ++Ended;
-            return true;
-        }
+        Ended += e->type() == WM_GAMEENDED;
         return QObject::event(e);
     }
 };
 
-// A minimal variant: each state runs what the test gives it.
+// A minimal variant: state 3 takes input and records each pick; every state also runs
+// what the test gives it.
 class TProbeGame : public TZelmoGame {
 public:
     using TZelmoGame::TZelmoGame;
@@ -37,18 +32,16 @@ public:
         if (Stopped)
             return;
         Ran.push_back(state);
-        if (state == stInput) {
-            PostState(State);
-            return;
-        }
+        if (state == stInput)
+            return PostState(State);
         State = state;
-        DepthSeen = DispatchDepth;
+        if (state == 3 && AwaitInput())
+            Picks.push_back({PickedCard, PickedButton});
         if (OnState)
             OnState(state);
     }
     TCard* ChooseCard() override
     {
-        ++Choices;
         PickedButton = mbLeft;
         return Choice;
     }
@@ -65,21 +58,17 @@ public:
     void NewGame() override {}
     void Deal() override {}
     void ArrangePiles() override {}
-
-    // A state that takes input and records what each pass saw.
-    void InputState()
+    bool event(QEvent* e) override
     {
-        if (!AwaitInput())
-            return;
-        Picks.push_back({PickedCard, PickedButton});
+        Arrived += e->type() == WM_GAMESTATE;
+        return TZelmoGame::event(e);
     }
 
     std::function<void(int)> OnState;
     std::vector<int> Ran;
-    std::vector<std::pair<TCard*, int>> Picks;
+    std::vector<TPick> Picks;
+    int Arrived = 0; // states posted, run or not
     TCard* Choice = nullptr;
-    int Choices = 0;
-    int DepthSeen = -1;
     TPile* Hand = nullptr;
     TPile* Other = nullptr;
 };
@@ -91,10 +80,6 @@ protected:
         Clock::SetManual(true);
         game.resize(400, 320);
         game.Init(nullptr);
-        game.OnState = [this](int state) {
-            if (state == 3)
-                game.InputState();
-        };
     }
     ~ZelmoGameTest() override { Clock::SetManual(false); }
 
@@ -110,186 +95,97 @@ protected:
         Pump();
         ASSERT_TRUE(game.Waiting);
     }
-    void ClickAt(int x, int y, int button = mbLeft)
-    {
-        game.BoardMouseDown(*game.Board, button, {}, x, y);
-    }
-    void ClickOn(const TCard* card, int button = mbLeft)
-    {
-        ClickAt(card->X() + 3, card->Y() + 3, button);
-    }
+    static QPoint On(const TCard* card) { return {card->X() + 3, card->Y() + 3}; }
+    void Click(QPoint p, int button) { game.BoardMouseDown(*game.Board, button, {}, p.x(), p.y()); }
 
     TEndCounter owner;
     TProbeGame game{&owner};
 };
 
-TEST_F(ZelmoGameTest, ClickWhileWaitingRunsTheStateAgainWithTheCardAndButton)
+TEST_F(ZelmoGameTest, OnlyTheFirstClickWhileWaitingRunsTheStateAgain)
 {
+    Click(On(game.Hand->Card(0)), mbLeft); // not waiting: nothing
+    Pump();
+    EXPECT_EQ(game.Ran, std::vector<int>{});
     Arm();
     TCard* card = game.Hand->Card(1);
-    // A real press on the board, through its mouse handler.
-    QTest::mousePress(game.Board, Qt::RightButton, {}, QPoint(card->X() + 5, card->Y() + 5));
+    // A real press on the board, through its mouse handler; the second click is late.
+    QTest::mousePress(game.Board, Qt::RightButton, {}, On(card));
+    Click(On(game.Hand->Card(0)), mbLeft);
     Pump();
     EXPECT_EQ(game.Ran, (std::vector<int>{3, stInput, 3}));
-    ASSERT_EQ(game.Picks.size(), 1u);
-    EXPECT_EQ(game.Picks[0].first, card);
-    EXPECT_EQ(game.Picks[0].second, mbRight);
+    EXPECT_EQ(game.Picks, std::vector<TPick>{TPick(card, mbRight)});
     EXPECT_FALSE(game.Waiting);
     EXPECT_EQ(game.State, 3); // 94 is never stored
-}
 
-TEST_F(ZelmoGameTest, ClicksThatHitNoPlayableCardPickNothingButStillAnswer)
-{
-    // Empty table.
-    Arm();
-    ClickAt(390, 300, mbRight);
-    Pump();
-    ASSERT_EQ(game.Picks.size(), 1u);
-    EXPECT_EQ(game.Picks.back().first, nullptr);
-    EXPECT_EQ(game.Picks.back().second, mbRight);
-
-    // A placeholder is never hit.
+    // The empty table, a placeholder and a card in flight are no picks, but answers.
     TCard* placeholder = game.Board->NewCard(game.Other, Ace, Clubs, false);
     placeholder->SetEmpty(true);
-    Arm();
-    ClickOn(placeholder);
-    Pump();
-    ASSERT_EQ(game.Picks.size(), 2u);
-    EXPECT_EQ(game.Picks.back().first, nullptr);
-
-    // A card in flight is ignored.
     TCard* flying = game.Hand->Card(2);
     game.Board->MoveCard(flying, game.Other, 0, false, 250, 0);
-    Arm();
-    ClickOn(flying);
-    Pump();
-    ASSERT_EQ(game.Picks.size(), 3u);
-    EXPECT_EQ(game.Picks.back().first, nullptr);
-}
-
-TEST_F(ZelmoGameTest, ClicksWhileNotWaitingDoNothing)
-{
-    game.PostState(5);
-    Pump();
-    ClickOn(game.Hand->Card(0));
-    Pump();
-    EXPECT_EQ(game.Ran, std::vector<int>{5});
-    EXPECT_EQ(game.PickedCard, nullptr);
-}
-
-TEST_F(ZelmoGameTest, OnlyTheFirstPickOfAnArmingCounts)
-{
-    Arm();
-    ClickOn(game.Hand->Card(0));
-    ClickOn(game.Hand->Card(1), mbRight);
-    Pump();
-    EXPECT_EQ(game.Ran, (std::vector<int>{3, stInput, 3}));
-    ASSERT_EQ(game.Picks.size(), 1u);
-    EXPECT_EQ(game.Picks[0].first, game.Hand->Card(0));
-    EXPECT_EQ(game.Picks[0].second, mbLeft);
+    for (const QPoint& p : {QPoint(390, 300), On(placeholder), On(flying)}) {
+        Arm();
+        Click(p, mbRight);
+        Pump();
+        EXPECT_EQ(game.Picks.back(), TPick(nullptr, mbRight)) << p.x();
+    }
+    EXPECT_EQ(game.Picks.size(), 4u);
 }
 
 TEST_F(ZelmoGameTest, AutoplayPicksAtOnceWhenWaitingElseAtTheNextArming)
 {
     game.Choice = game.Hand->Card(0);
     game.SetAutoplay(true);
-    EXPECT_EQ(game.Choices, 0);
+    Pump();
+    EXPECT_EQ(game.Ran, std::vector<int>{}) << "nothing to pick while not waiting";
     game.PostState(3);
     Pump();
-    EXPECT_EQ(game.Ran, (std::vector<int>{3, stInput, 3}));
-
     game.SetAutoplay(false);
     Arm();
     game.Choice = game.Hand->Card(2);
     game.SetAutoplay(true);
     Pump();
-    EXPECT_EQ(game.Choices, 2);
-    ASSERT_EQ(game.Picks.size(), 2u);
-    EXPECT_EQ(game.Picks[0].first, game.Hand->Card(0));
-    EXPECT_EQ(game.Picks[1].first, game.Hand->Card(2));
-    EXPECT_EQ(game.Picks[1].second, mbLeft);
+    EXPECT_EQ(game.Ran, (std::vector<int>{3, stInput, 3, 3, stInput, 3}));
+    EXPECT_EQ(game.Picks, (std::vector<TPick>{{game.Hand->Card(0), mbLeft}, {game.Choice, mbLeft}}));
 }
 
-TEST_F(ZelmoGameTest, ManualClockPumpStepsMovesFiveMillisecondsAtATime)
-{
-    TCard* card = game.Hand->Card(0);
-    const uint32_t start = Clock::TickCount();
-    game.Board->MoveCard(card, game.Other, 0, false, 250, 0);
-    int pumps = 0;
-    while (card->Progress() < 1.0 && pumps < 1000) {
-        game.ProcessMessages();
-        ++pumps;
-    }
-    EXPECT_EQ(Clock::TickCount() - start, uint32_t(5 * pumps));
-    EXPECT_GE(pumps, 49);
-    EXPECT_LE(pumps, 52);
-}
-
+// The main window's "End game" arrives during a card's flight, in a state run nested
+// inside the one that waits: the wait ends, the notice waits for the outermost handler.
 TEST_F(ZelmoGameTest, StopDuringAFlightEndsTheWaitAndSendsOneNotice)
 {
     bool waitEnded = false;
     game.OnState = [&](int state) {
-        if (state != 7)
-            return;
-        TCard* card = game.Hand->Card(0);
-        game.Board->MoveCard(card, game.Other, 0, false, 250, 0);
-        // The main window's "End game" arrives while the card is in flight.
-        QTimer::singleShot(0, &game, [&] {
-            // A state queued just before the stop must neither run nor announce again.
-            game.PostState(9);
+        if (state == 8) {
+            game.PostState(9); // queued before the stop: must never run
             game.StopGame();
             game.StopGame(); // a second stop (say, from closing) changes nothing
-        });
+            return;
+        }
+        TCard* card = game.Hand->Card(0);
+        game.Board->MoveCard(card, game.Other, 0, false, 250, 0);
+        game.PostState(8);
         while (card->Progress() < 1.0)
             if (game.ProcessMessages()) {
                 waitEnded = true;
+                QCoreApplication::sendPostedEvents(&owner);
+                EXPECT_EQ(owner.Ended, 0) << "not while a handler is still running";
                 return;
             }
-        game.PostState(8);
+        game.PostState(10);
     };
     game.PostState(7);
     for (int i = 0; i < 10; ++i)
         Pump();
     EXPECT_TRUE(waitEnded);
-    EXPECT_EQ(game.Ran, std::vector<int>{7});
+    EXPECT_EQ(game.Ran, (std::vector<int>{7, 8}));
     EXPECT_EQ(owner.Ended, 1);
-    EXPECT_EQ(game.DispatchDepth, 0);
     EXPECT_EQ(game.Board->MovingCount(), 0);
-    EXPECT_FALSE(game.Board->AnimationEnabled());
-    EXPECT_EQ(game.Board->AnimateThread(), nullptr);
-}
 
-TEST_F(ZelmoGameTest, NoticeWaitsForTheOutermostHandler)
-{
-    std::vector<int> endedSeen;
-    game.OnState = [&](int state) {
-        if (state == 1) {
-            game.PostState(2);
-            // Pump until stopped: state 2 runs nested inside this one.
-            while (!game.ProcessMessages()) {
-            }
-            QCoreApplication::sendPostedEvents(&owner);
-            endedSeen.push_back(owner.Ended);
-        } else if (state == 2) {
-            EXPECT_EQ(game.DepthSeen, 2);
-            game.StopGame();
-        }
-    };
-    game.PostState(1);
-    Pump();
-    EXPECT_EQ(game.Ran, (std::vector<int>{1, 2}));
-    EXPECT_EQ(endedSeen, std::vector<int>{0}); // not yet when the inner handler returned
-    EXPECT_EQ(owner.Ended, 1);
-}
-
-TEST_F(ZelmoGameTest, StartGameOnAStoppedGamePostsNothing)
-{
-    game.StopGame();
+    const int arrived = game.Arrived;
     game.StartGame();
-    game.PostState(3);
     Pump();
-    EXPECT_TRUE(game.Ran.empty());
-    EXPECT_EQ(owner.Ended, 0); // with no handler running, announcing is the caller's job
+    EXPECT_EQ(game.Arrived, arrived) << "a stopped game posts nothing";
+    EXPECT_EQ(owner.Ended, 1);
 }
 
 } // namespace

@@ -1,120 +1,153 @@
-// The start of a bout (clearing, refilling, the end check), attacking, and game over.
+// The deal, the start of a bout (clearing, refilling, the end check), attacking, the steps
+// that take no input, and game over.
 #include "MoverFixture.h"
 
-#include "Messages.h"
-
-#include <QCoreApplication>
+#include "Random.h"
 
 namespace {
 
-class MoverBout : public TMoverFixture {
-protected:
-    MoverBout() { Trumps(Hearts); }
-};
+using MoverBout = TMoverFixture;
+
+TEST_F(MoverBout, NewGameGathersEveryCardAndTakesTrumpsFromANonAceBottom)
+{
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        Lay({{"6H", "7H"}, {"8C", "KS"}, {{"9D", "TD"}, {"9C", ""}}, 10});
+        game.Board->OnMouseDown = [](TBoard&, int, Qt::KeyboardModifiers, int, int) {};
+        SetRandSeed(seed);
+        ASSERT_EQ(Run(stNewGame), TPosted{stDeal});
+        EXPECT_EQ(game.Deck->Count(), 36);
+        EXPECT_EQ(game.Board->CardCount(), 36) << "placeholders are destroyed, not gathered";
+        EXPECT_NE(game.Deck->BottomCard()->Value(), Ace) << "seed " << seed;
+        EXPECT_EQ(game.Board->Trumps(), game.Deck->BottomCard()->Suit());
+        EXPECT_FALSE(game.Board->OnMouseDown) << "no click may reach a game being gathered";
+    }
+}
+
+// The first two cards dealt go to the CPU and the human; the ten after them hold no Spade.
+TEST_F(MoverBout, SixEachAlternatelyAndTheLowerTrumpStarts)
+{
+    const struct {
+        const char *cpu, *human;
+        int next;
+    } rows[] = {
+        {"7S", "9S", stMoverCpuAttacks},   {"9S", "7S", stMoverHumanAttacks},
+        {"JC", "KS", stMoverHumanAttacks}, {"AS", "JC", stMoverCpuAttacks},
+        {"JC", "JD", stNewGame}, // nobody holds a trump: deal again
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.cpu);
+        Lay({{}, {}, {}, 36});
+        game.Board->OnMouseDown = nullptr;
+        for (const char* name : {"TD", "TC", "9D", "9C", "8D", "8C", "7D", "7C", "6D", "6C",
+                                 row.human, row.cpu})
+            game.Deck->AddCard(C(name));
+        game.TableAtCpu = row.next != stMoverCpuAttacks;
+        EXPECT_EQ(Run(stDeal), TPosted{row.next});
+        EXPECT_EQ(Names(*game.CpuHand), (TNames{row.cpu, "6C", "7C", "8C", "9C", "TC"}));
+        EXPECT_EQ(game.Deck->Count(), 24);
+        EXPECT_EQ(bool(game.Board->OnMouseDown), row.next != stNewGame);
+        if (row.next == stNewGame)
+            continue;
+        EXPECT_EQ(game.TableAtCpu, row.next == stMoverCpuAttacks);
+        if (row.human[1] == 'S') {
+            EXPECT_EQ(Name(game.HumanHand->TopCard()), row.human) << "trumps sort last";
+        }
+    }
+}
 
 TEST_F(MoverBout, ABeatenTableGoesToTheDiscardAndTheDefenderDrawsFirst)
 {
-    Lay({"6C", "7C"}, {"8C", "9C", "TC"}, 5);
-    TableUp({{"6D", "7D"}, {"8D", "9D"}});
+    Lay({{"6C", "7C"}, {"8C", "9C", "TC"}, {{"6D", "7D"}, {"8D", "9D"}}, 5});
     const int discarded = game.Discard->Count();
-    EXPECT_TRUE(Run(stMoverHumanAttacks).empty()); // armed for the human's attack
+    Arm(stMoverHumanAttacks);
     EXPECT_EQ(game.Table->Count(), 0);
     EXPECT_EQ(game.Discard->Count(), discarded + 4);
     EXPECT_EQ(game.CpuHand->Count(), 6) << "the CPU defends next and draws first";
     EXPECT_EQ(game.HumanHand->Count(), 4) << "the deck ran out";
-    EXPECT_EQ(game.Deck->Count(), 0);
     for (TCard* card : game.HumanHand->Cards())
         EXPECT_TRUE(card->Marked());
     EXPECT_EQ(game.Board->Hint(), "Click your card to move");
+    // Only the human's own card attacks, with either button.
+    EXPECT_EQ(Click(game.CpuHand->Card(2)), TPosted{});
+    EXPECT_EQ(Click(game.Discard->TopCard()), TPosted{});
+    EXPECT_EQ(Click(C("9C"), mbRight), TPosted{stMoverCpuDefends});
+    EXPECT_EQ(Names(*game.Table), (TNames{"9C", "--"}));
+    EXPECT_TRUE(game.TableAtCpu);
+    EXPECT_EQ(game.Table->Y(), game.CpuHand->Y() + 105);
+    EXPECT_FALSE(C("9C")->Marked()) << "a played card loses its mark";
 }
 
 TEST_F(MoverBout, BeforeTheCpuAttacksTheHumanDrawsFirst)
 {
-    Lay({"6C", "7C"}, {"8C", "9C", "TC"}, 3);
-    EXPECT_EQ(Run(stMoverCpuAttacks), std::vector<int>{stMoverHumanDefends});
+    Lay({{"7C", "6C"}, {"8C", "9C", "TC"}, {}, 3});
+    game.TableAtCpu = true;
+    EXPECT_EQ(Run(stMoverCpuAttacks), TPosted{stMoverHumanDefends});
     EXPECT_EQ(game.HumanHand->Count(), 6);
-    EXPECT_EQ(game.CpuHand->Count(), 1) << "the human drew the deck; the CPU attacked with one";
+    EXPECT_EQ(Names(*game.Table), (TNames{"6C", "--"})) << "the human drew the deck";
+    EXPECT_FALSE(game.TableAtCpu);
+    EXPECT_EQ(game.Table->Y(), game.HumanHand->Y() - 105);
     EXPECT_EQ(game.Board->Hint(), "Waiting until CPU moves");
 }
 
-TEST_F(MoverBout, HumanAttacksWithAnyHandCardAndNothingElse)
+// A step that takes no input: what it posts and the table after it.
+TEST_F(MoverBout, StepsWithoutInput)
 {
-    Lay({"6C", "7C", "8C", "9C", "TC", "JC"}, {"6D", "7D", "8D", "9D", "TD", "JD"});
-    EXPECT_TRUE(Run(stMoverHumanAttacks).empty());
-    EXPECT_TRUE(Click(game.CpuHand->Card(2)).empty());
-    EXPECT_TRUE(Click(game.Deck->TopCard()).empty());
-    EXPECT_EQ(Click(C("9D"), mbRight), std::vector<int>{stMoverCpuDefends});
-    EXPECT_EQ(Names(*game.Table), (std::vector<std::string>{"9D", "--"}));
-    EXPECT_TRUE(game.TableAtCpu);
-    EXPECT_EQ(game.Table->Y(), game.CpuHand->Y() + 105);
-    EXPECT_FALSE(C("9D")->Marked()) << "a moved card loses its mark";
-}
-
-TEST_F(MoverBout, CpuLeadsItsLowestPlainCard)
-{
-    Lay({"6H", "8C", "7D", "6S", "TC", "JC"}, {"6D", "7S", "8D", "9D", "TD", "JD"});
-    game.TableAtCpu = true;
-    EXPECT_EQ(Run(stMoverCpuAttacks), std::vector<int>{stMoverHumanDefends});
-    EXPECT_EQ(Names(*game.Table), (std::vector<std::string>{"6S", "--"}));
-    EXPECT_FALSE(game.TableAtCpu);
-    EXPECT_EQ(game.Table->Y(), game.HumanHand->Y() - 105);
-}
-
-TEST_F(MoverBout, EndOfGameWhenTheDeckIsEmpty)
-{
-    Lay({"6C"}, {}, 0);
-    EXPECT_EQ(Run(stMoverHumanAttacks), std::vector<int>{stHumanWins});
-    Lay({}, {}, 0);
-    EXPECT_EQ(Run(stMoverCpuAttacks), std::vector<int>{stDraw});
-    Lay({}, {"6C"}, 0);
-    EXPECT_EQ(Run(stMoverHumanAttacks), std::vector<int>{stCpuWins});
-    Lay({}, {"6C"}, 1);
-    EXPECT_TRUE(Run(stMoverHumanAttacks).empty()) << "an empty hand is refilled first";
-    EXPECT_EQ(game.CpuHand->Count(), 1);
-}
-
-TEST_F(MoverBout, CoveringTheLastAttackWithTheLastCardWinsTheNextBout)
-{
-    Lay({"6C", "7C"}, {"9D"}, 0);
-    TableUp({{"8D", ""}});
-    ASSERT_TRUE(Run(stMoverHumanDefends).empty());
-    EXPECT_EQ(Click(C("9D")), std::vector<int>{stMoverHumanAttacks});
-    EXPECT_EQ(Run(stMoverHumanAttacks), std::vector<int>{stHumanWins});
-
-    Lay({}, {"9D"}, 0);
-    TableUp({{"8D", ""}});
-    ASSERT_TRUE(Run(stMoverHumanDefends).empty());
-    EXPECT_EQ(Click(C("9D")), std::vector<int>{stMoverHumanAttacks});
-    EXPECT_EQ(Run(stMoverHumanAttacks), std::vector<int>{stDraw});
+    const struct {
+        TLayout layout;
+        int state;
+        TPosted next;
+        TNames table;
+        int limit = 0;
+    } rows[] = {
+        // The CPU covers the first open attack.
+        {{{"TH", "KH", "6S"}, {"9C", "6D"}, {{"9H", ""}}}, stMoverCpuDefends, {stMoverHumanThrows},
+         {"9H", "TH"}},
+        {{{"TH", "KH", "6S"}, {"8C", "6D"}, {{"9H", ""}, {"JH", ""}}}, stMoverCpuDefends,
+         {stMoverCpuDefends}, {"9H", "TH", "JH", "--"}},
+        {{{"KH", "6S"}, {"8C", "6D"}, {{"9H", "TH"}, {"JH", ""}}}, stMoverCpuDefends,
+         {stMoverCpuAttacks}, {"9H", "TH", "JH", "KH"}},
+        // Its trump Nine moves the table once the human can face two attacks, else covers.
+        {{{"7H", "9S", "KS", "8C"}, {"6C", "7C"}, {{"9H", ""}}, 10}, stMoverCpuDefends,
+         {stMoverCpuMovesTable}, {"9H", "--", "9S", "--"}},
+        {{{"7H", "9S", "KS", "8C"}, {"6C"}, {{"9H", ""}}, 10}, stMoverCpuDefends,
+         {stMoverCpuAttacks}, {"9H", "9S"}},
+        // Throwing more after a full defence; a trump is kept while the deck can refill.
+        {{{"7C", "TD"}, {"6C"}, {{"9H", "TH"}}}, stMoverCpuThrows, {stMoverHumanDefends},
+         {"9H", "TH", "TD", "--"}},
+        {{{"7C", "TS"}, {"6C"}, {{"9H", "TH"}}, 5}, stMoverCpuThrows, {stMoverHumanAttacks},
+         {"9H", "TH"}},
+        // Nobody throws into an empty hand, nor from one.
+        {{{}, {"9D"}, {{"9H", "TH"}}}, stMoverHumanThrows, {stMoverCpuAttacks}, {"9H", "TH"}},
+        {{{"9D"}, {}, {{"9H", "TH"}}}, stMoverCpuThrows, {stMoverHumanAttacks}, {"9H", "TH"}},
+        // Throwing to a taker ends with nothing of a table rank, or at the limit.
+        {{{"6D"}, {"7H", "8H"}, {{"9H", ""}}}, stMoverCpuAddsToTaker, {stMoverCpuAttacks}, {}, 1},
+        {{{"7C", "6D"}, {"TH", "TD"}, {{"TS", ""}}}, stMoverHumanAddsToTaker,
+         {stMoverHumanAttacks}, {}, 0},
+        // The end: the deck and a hand are empty once the table is cleared and refilled.
+        {{{"6C", "7C"}, {}, {{"8D", "9D"}}, 0}, stMoverHumanAttacks, {stHumanWins}, {}},
+        {{{}, {}, {{"8D", "9D"}}, 0}, stMoverCpuAttacks, {stDraw}, {}},
+        {{{}, {"6C"}, {}, 0}, stMoverHumanAttacks, {stCpuWins}, {}},
+        {{{"6C"}, {"7C"}, {}, 0}, stMoverHumanAttacks, {}, {}},
+        {{{}, {"6C"}, {}, 1}, stMoverHumanAttacks, {}, {}}, // the empty hand draws the last card
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << &row - rows);
+        Lay(row.layout);
+        game.ThrowLimit = row.limit;
+        EXPECT_EQ(Run(row.state), row.next);
+        EXPECT_EQ(Names(*game.Table), row.table);
+    }
 }
 
 TEST_F(MoverBout, GameOverAsksAndPlaysAgainOrStops)
 {
-    EXPECT_EQ(Run(stCpuWins), std::vector<int>{stNewGame});
-    EXPECT_EQ(Run(stDraw), std::vector<int>{stNewGame});
+    EXPECT_EQ(Run(stCpuWins), TPosted{stNewGame});
+    EXPECT_EQ(Run(stDraw), TPosted{stNewGame});
     answers.Answer = [](int) { return goClose; };
-    EXPECT_TRUE(Run(stHumanWins).empty());
+    EXPECT_EQ(Run(stHumanWins), TPosted{});
     EXPECT_EQ(answers.Results, (std::vector<int>{grCpuWins, grDraw, grHumanWins}));
     EXPECT_TRUE(game.Stopped);
     EXPECT_EQ(game.Board->AnimateThread(), nullptr);
-}
-
-TEST_F(MoverBout, AStopDuringAMoveAbandonsTheStateSilently)
-{
-    Lay({"6C", "7C"}, {"9D"});
-    TableUp({{"8D", ""}});
-    ASSERT_TRUE(Run(stMoverHumanDefends).empty());
-    game.BoardMouseDown(*game.Board, mbLeft, {}, C("9D")->X() + 2, C("9D")->Y() + 2);
-    QCoreApplication::sendPostedEvents(&game, WM_GAMESTATE);
-    posted.clear();
-    // The first pump during the cover's flight ends the game.
-    QMetaObject::invokeMethod(
-        &game, [this] { game.StopGame(); }, Qt::QueuedConnection);
-    game.RunState(stMoverHumanDefends);
-    QCoreApplication::sendPostedEvents(&game, WM_GAMESTATE);
-    EXPECT_TRUE(posted.empty());
-    EXPECT_TRUE(game.Stopped);
-    EXPECT_EQ(Names(*game.Table), (std::vector<std::string>{"8D", "9D"})) << "the data is final";
 }
 
 } // namespace

@@ -5,12 +5,11 @@
 #include "Messages.h"
 
 #include <QCoreApplication>
-#include <cstring>
 
 // Keeps posted states from running: records and swallows them.
 class TMoverFixture::TStateCatcher : public QObject {
 public:
-    explicit TStateCatcher(std::vector<int>& posted) : posted(posted) {}
+    explicit TStateCatcher(TPosted& posted) : posted(posted) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override
@@ -22,7 +21,7 @@ protected:
     }
 
 private:
-    std::vector<int>& posted;
+    TPosted& posted;
 };
 
 TMoverFixture::TMoverFixture()
@@ -31,6 +30,7 @@ TMoverFixture::TMoverFixture()
     SetAnimationTime(250);
     game.resize(607, 375);
     game.Init(nullptr);
+    Trumps(Spades);
     catcher = new TStateCatcher(posted);
     catcher->setParent(&game);
     game.installEventFilter(catcher);
@@ -40,23 +40,11 @@ TMoverFixture::~TMoverFixture() { Clock::SetManual(false); }
 
 TCard* TMoverFixture::C(const std::string& name) const
 {
-    static const char values[] = "A23456789TJQK";
-    static const char suits[] = "CDHS";
-    const auto value = static_cast<TCardValue>(std::strchr(values, name.at(0)) - values);
-    const auto suit = static_cast<TCardSuit>(std::strchr(suits, name.at(1)) - suits);
     for (TCard* card : game.Board->Cards())
-        if (!card->Empty() && card->Value() == value && card->Suit() == suit)
+        if (Name(card) == name)
             return card;
     ADD_FAILURE() << "no card " << name;
     return nullptr;
-}
-
-std::vector<TCard*> TMoverFixture::Cs(std::initializer_list<const char*> names) const
-{
-    std::vector<TCard*> cards;
-    for (const char* name : names)
-        cards.push_back(C(name));
-    return cards;
 }
 
 std::string TMoverFixture::Name(const TCard* card)
@@ -68,51 +56,42 @@ std::string TMoverFixture::Name(const TCard* card)
     return {"A23456789TJQK"[card->Value()], "CDHS"[card->Suit()]};
 }
 
-std::vector<std::string> TMoverFixture::Names(const TPile& pile)
+TNames TMoverFixture::Names(const TPile& pile)
 {
-    std::vector<std::string> names;
+    TNames names;
     for (const TCard* card : pile.Cards())
         names.push_back(Name(card));
     return names;
 }
 
-void TMoverFixture::Lay(std::initializer_list<const char*> cpu,
-                        std::initializer_list<const char*> human, int deckLeft)
+void TMoverFixture::Lay(const TLayout& layout)
 {
-    TBoard& board = *game.Board;
+    game.Waiting = false; // a new position: nothing is armed
     while (TCard* card = game.Table->TopCard()) {
         if (card->Empty())
-            board.DestroyCard(card);
+            game.Board->DestroyCard(card);
         else
             game.Deck->AddCard(card);
     }
     for (TPile* pile : {game.CpuHand, game.HumanHand, game.Discard})
         while (TCard* card = pile->TopCard())
             game.Deck->AddCard(card);
-    for (const char* name : cpu)
+    for (const char* name : layout.Cpu)
         game.CpuHand->AddCard(C(name));
-    for (const char* name : human)
+    for (const char* name : layout.Human)
         game.HumanHand->AddCard(C(name));
-    while (game.Deck->Count() > deckLeft)
-        game.Discard->AddCard(game.Deck->TopCard());
-}
-
-void TMoverFixture::TableUp(std::initializer_list<std::pair<const char*, const char*>> pairs)
-{
-    const int deckSize = game.Deck->Count();
-    for (const auto& [attack, cover] : pairs) {
+    for (const auto& [attack, cover] : layout.Table) {
         game.Table->AddCard(C(attack));
-        if (cover && *cover)
+        if (*cover)
             game.Table->AddCard(C(cover));
         else
             game.Board->NewCard(game.Table, Ace, Clubs, false)->SetEmpty(true);
     }
-    // Table cards taken from the deck are made up from the discard pile.
-    while (game.Deck->Count() < deckSize && game.Discard->Count() > 0)
-        game.Deck->AddCard(game.Discard->TopCard());
+    while (game.Deck->Count() > layout.DeckLeft)
+        game.Discard->AddCard(game.Deck->TopCard());
 }
 
-std::vector<int> TMoverFixture::Run(int state)
+TPosted TMoverFixture::Run(int state)
 {
     posted.clear();
     game.RunState(state);
@@ -123,19 +102,25 @@ std::vector<int> TMoverFixture::Run(int state)
     return posted;
 }
 
-std::vector<int> TMoverFixture::ClickAt(int x, int y, int button)
+void TMoverFixture::Arm(int state)
+{
+    ASSERT_EQ(Run(state), TPosted{});
+    ASSERT_TRUE(game.Waiting);
+}
+
+TPosted TMoverFixture::ClickAt(int x, int y, int button)
 {
     EXPECT_TRUE(game.Waiting) << "input is not armed";
     posted.clear();
     game.BoardMouseDown(*game.Board, button, {}, x, y);
     QCoreApplication::sendPostedEvents(&game, WM_GAMESTATE);
-    EXPECT_EQ(posted, std::vector<int>{stInput});
+    EXPECT_EQ(posted, TPosted{stInput});
     // 94 runs the current state again from its start.
-    EXPECT_EQ(Run(stInput), std::vector<int>{game.State});
+    EXPECT_EQ(Run(stInput), TPosted{game.State});
     return Run(game.State);
 }
 
-std::vector<int> TMoverFixture::Click(const TCard* card, int button)
+TPosted TMoverFixture::Click(const TCard* card, int button)
 {
     EXPECT_EQ(game.Board->CardAt(card->X() + 2, card->Y() + 2), card) << "card cannot be hit";
     return ClickAt(card->X() + 2, card->Y() + 2, button);

@@ -4,14 +4,24 @@
 
 #include <QObject>
 #include <gtest/gtest.h>
-#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
 
-// A Mover game on a board of the main window's game size, on the manual clock, with
-// hands and table laid out by hand. States run one at a time: what a state posts is
-// recorded and not run, so a test follows the game step by step.
+using TNames = std::vector<std::string>;
+using TPosted = std::vector<int>;
+
+// A position: the hands in order, the table as attack/cover pairs (an empty cover leaves a
+// placeholder) and how many cards the deck keeps; the rest is discarded.
+struct TLayout {
+    std::vector<const char*> Cpu, Human;
+    std::vector<std::pair<const char*, const char*>> Table = {};
+    int DeckLeft = 20;
+};
+
+// A Mover game on a board of the main window's game size, on the manual clock, Spades
+// trumps. States run one at a time: what a state posts is recorded and not run, so a test follows the game
+// step by step.
 class TMoverFixture : public ::testing::Test {
 protected:
     TMoverFixture();
@@ -19,29 +29,26 @@ protected:
 
     // A card by name, value then suit: "TH" is the Ten of Hearts.
     TCard* C(const std::string& name) const;
-    std::vector<TCard*> Cs(std::initializer_list<const char*> names) const;
     static std::string Name(const TCard* card);
-    static std::vector<std::string> Names(const TPile& pile);
+    static TNames Names(const TPile& pile);
 
-    // Every card back into the deck, the table cleared; then the named cards into the
-    // hands, in the order given; the deck keeps deckLeft cards, the rest is discarded.
-    void Lay(std::initializer_list<const char*> cpu, std::initializer_list<const char*> human,
-             int deckLeft = 20);
-    // Pairs onto the table: an empty cover leaves a placeholder.
-    void TableUp(std::initializer_list<std::pair<const char*, const char*>> pairs);
+    // Every card back into the deck, then the layout dealt out by hand.
+    void Lay(const TLayout& layout);
     void Trumps(TCardSuit suit) { game.Board->SetTrumps(suit); }
 
     // Runs one state to its end (all its moves finished); returns what it posted.
-    std::vector<int> Run(int state);
+    TPosted Run(int state);
+    // Runs a state that must stop to wait for input.
+    void Arm(int state);
     // Clicks the card (or board point) while input is armed and runs the state's second
     // pass; returns what that posted.
-    std::vector<int> Click(const TCard* card, int button = mbLeft);
-    std::vector<int> ClickAt(int x, int y, int button = mbLeft);
+    TPosted Click(const TCard* card, int button = mbLeft);
+    TPosted ClickAt(int x, int y, int button = mbLeft);
 
     QObject owner;
     TMover game{&owner};
     TScriptedGameOver answers;
-    std::vector<int> posted;
+    TPosted posted;
 
 private:
     class TStateCatcher;
