@@ -18,6 +18,7 @@ public:
 
 private:
     QPixmap Cell(const QPixmap& strip, TIconIndex index) const;
+    QIcon Icon(TIconIndex index, const QPixmap& active) const;
 
     QPixmap normal;
     QPixmap disabled;
