@@ -60,11 +60,4 @@ TEST(Artgen, TwoRunsWriteByteIdenticalFilesMatchingTheCommittedSet)
     EXPECT_EQ(generated, committed) << "resources/ is not what artgen writes";
 }
 
-TEST(Artgen, RefusesToRunWithoutAnOutputFolder)
-{
-    QString error;
-    EXPECT_FALSE(runArtgen({}, &error));
-    EXPECT_TRUE(error.contains(QLatin1String("--out"))) << error.toStdString();
-}
-
 } // namespace

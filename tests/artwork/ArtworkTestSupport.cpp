@@ -37,6 +37,15 @@ int colourDistance(QRgb a, QRgb b)
            std::abs(qBlue(a) - qBlue(b));
 }
 
+double meanDistance(const QImage &a, const QImage &b)
+{
+    qint64 sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            sum += colourDistance(a.pixel(x, y), b.pixel(x, y));
+    return double(sum) / (a.width() * a.height());
+}
+
 } // namespace artwork_test
 
 int main(int argc, char **argv)

@@ -20,4 +20,7 @@ PngHeader readPngHeader(const QString &file);
 // Sum of the absolute channel differences, 0..765.
 int colourDistance(QRgb a, QRgb b);
 
+// Mean colourDistance over two pictures of one size.
+double meanDistance(const QImage &a, const QImage &b);
+
 } // namespace artwork_test

@@ -21,17 +21,14 @@ struct Expected {
 std::vector<Expected> allResources()
 {
     std::vector<Expected> all = {
-        {"cards/CLUBS.png", 994, 96, Kind::Palette256},
-        {"cards/DIAMONDS.png", 994, 96, Kind::Palette256},
-        {"cards/HEARTS.png", 994, 96, Kind::Palette256},
-        {"cards/SPADES.png", 994, 96, Kind::Palette256},
-        {"cards/CARDBACK.png", 994, 96, Kind::Palette256},
         {"cards/CARDMASK.png", 71, 96, Kind::Mono},
         {"cards/CARDFRAME.png", 71, 96, Kind::Mono},
         {"cards/CARDMARK.png", 5, 4, Kind::Mono},
         {"chooser/CHOOSER.jpg", 605, 373, Kind::Jpeg},
         {"about/ABOUT.png", 128, 128, Kind::Argb},
     };
+    for (const std::string strip : {"CLUBS", "DIAMONDS", "HEARTS", "SPADES", "CARDBACK"})
+        all.push_back({"cards/" + strip + ".png", 994, 96, Kind::Palette256});
     for (const char *word : {"MOVER", "HEAP", "ROUND"}) {
         all.push_back({(QStringLiteral("chooser/LABEL_%1.png").arg(QLatin1String(word)).toStdString()), 71, 29, Kind::Palette16});
         all.push_back({(QStringLiteral("chooser/HOVER_%1.png").arg(QLatin1String(word)).toStdString()), 72, 31, Kind::Rgb24});

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 // Records every rectangle the board is asked to repaint, then passes it on.
@@ -20,16 +21,23 @@ public:
     std::vector<QRect> Invalidated;
 };
 
-// The 71 x 96 rectangle of a card at (x, y), and the same reaching 4 pixels higher
-// for a marked card.
+// The 71 x 96 rectangle of a card at (x, y).
 inline QRect CardRect(int x, int y) { return QRect(x, y, 71, 96); }
-inline QRect MarkedRect(int x, int y) { return QRect(x, y - 4, 71, 100); }
 
 // RGB of a pixel without the alpha byte.
 inline QRgb Px(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
 inline QRgb Rgb(int r, int g, int b) { return QRgb((r << 16) | (g << 8) | b); }
 inline QRgb Inverted(QRgb c) { return ~c & 0xFFFFFFu; }
 inline QPoint Pos(const TCard* c) { return {c->X(), c->Y()}; }
+
+// One letter per card: its suit, or its value.
+inline std::string Letters(const TPile& pile, bool suits = false)
+{
+    std::string s;
+    for (const TCard* c : pile.Cards())
+        s += suits ? "CDHS"[c->Suit()] : "A23456789TJQK"[c->Value()];
+    return s;
+}
 
 inline std::vector<QPoint> Positions(const TPile& pile)
 {
@@ -47,14 +55,11 @@ protected:
     {
         return board.NewCard(pile, value, suit, face);
     }
-    TPile* NewLine(int x, int y, int pileW = 16, int pileH = 0)
-    {
-        return board.NewPile(poLine, x, y, pileW, pileH, 1, 0, 0);
-    }
     TPile* NewPile(TPileOrientation o, int x, int y, int pileW = 16, int pileH = 0)
     {
         return board.NewPile(o, x, y, pileW, pileH, 1, 0, 0);
     }
+    TPile* NewLine(int x, int y, int pileW = 16) { return NewPile(poLine, x, y, pileW); }
     // Adds `count` cards Ace, Deuce, ... of Clubs, then Diamonds, ...
     TPile* Fill(TPile* pile, int count, bool face = true)
     {

@@ -1,5 +1,7 @@
-// Where a pile lays its cards, for every orientation, and which faces it shows.
+// Where a pile lays its cards, which faces it shows, the order a sorted hand keeps,
+// and the generator that shuffles decks and scatters heaps.
 #include "BoardFixture.h"
+#include "Random.h"
 
 namespace {
 
@@ -33,55 +35,36 @@ TEST_F(LayoutTest, ShowBottomPutsTheBottomCardFaceUpAtTheAnchor)
 
 TEST_F(LayoutTest, AutoTightSqueezesTheLastCardToTheBoxEdgeRoundingHalvesToEven)
 {
-    struct Case {
-        int x, pileW, count, width;
-        bool showBottom;
-        std::vector<int> xs;
-    };
-    const Case cases[] = {
-        // Fits: left alone.
-        {0, 20, 5, 320, false, {0, 20, 40, 60, 80}},
-        // x = Round(i * 50 * 229 / 450 + 10): the last ends at 10 + 300 - 71.
-        {10, 50, 10, 300, false, {10, 35, 61, 86, 112, 137, 163, 188, 214, 239}},
-        // Exact values 7 + 0, 12.5, 25, 37.5, 50: 19.5 and 44.5 go to the even side.
-        {7, 20, 5, 121, false, {7, 20, 32, 44, 57}},
-        // Reference is index Count - 1 with the offset: factor 29 / 96.
-        {0, 20, 5, 100, true, {0, 5, 11, 17, 23}},
-    };
-    for (const Case& c : cases) {
-        TPile* hand = Fill(NewLine(c.x, 0, c.pileW), c.count);
-        hand->SetShowBottom(c.showBottom);
-        hand->SetWidth(c.width);
+    const auto squeezed = [&](int x, int count, int width, bool showBottom) {
+        TPile* hand = Fill(NewLine(x, 0, 20), count);
+        hand->SetShowBottom(showBottom);
+        hand->SetWidth(width);
         hand->SetAutoTight(true);
         std::vector<int> xs;
         for (const TCard* card : hand->Cards())
             xs.push_back(card->X());
-        EXPECT_EQ(xs, c.xs) << "width " << c.width;
-        board.DestroyPile(hand);
-    }
+        return xs;
+    };
+    EXPECT_EQ(squeezed(0, 3, 320, false), (std::vector<int>{0, 20, 40})) << "fits: left alone";
+    // Exact values 7 + 0, 12.5, 25, 37.5, 50: 19.5 and 44.5 go to the even side.
+    EXPECT_EQ(squeezed(7, 5, 121, false), (std::vector<int>{7, 20, 32, 44, 57}));
+    // Reference is index Count - 1 with the offset: factor 29 / 96.
+    EXPECT_EQ(squeezed(0, 5, 100, true), (std::vector<int>{0, 5, 11, 17, 23}));
 
     // Vertically too: y = Round(i * 10 * 5 / 20 + 2) = 2, 4.5, 7.
     TPile* column = Fill(board.NewPile(poLine, 0, 2, 0, 10, 1, 0, 0), 3);
     column->SetHeight(101);
     column->SetAutoTight(true);
     EXPECT_EQ(Positions(*column), (Points{{0, 2}, {0, 4}, {0, 7}}));
-    // The reference is the pile's own last card whatever count is asked for.
-    EXPECT_EQ(column->CardPos(1, 2), QPoint(0, 4));
-
-    column->SetWidth(10);
-    EXPECT_EQ(column->Width(), 71) << "the box is never smaller than one card";
 }
 
 TEST_F(LayoutTest, EllipseGoesBottomLeftTopRightInEqualAngles)
 {
-    TPile* ring = Fill(NewPile(poEllipse, 300, 200, 100, 80), 1);
-    EXPECT_EQ(Pos(ring->TopCard()), QPoint(300 - 35, 200 + 80 - 48));
-    Fill(ring, 3);
+    TPile* ring = Fill(NewPile(poEllipse, 300, 200, 100, 80), 4);
     EXPECT_EQ(Positions(*ring), (Points{{265, 232}, {165, 152}, {265, 72}, {365, 152}}));
     Fill(ring, 5);
     // Nine cards, card 1 at 130 degrees: cos = -0.6428, sin = 0.7660.
     EXPECT_EQ(Pos(ring->Card(1)), QPoint(300 - 64 - 35, 200 + 61 - 48));
-    EXPECT_EQ(ring->CardPos(1, 4), QPoint(165, 152));
 
     // Groups spread by their within-group steps.
     TPile* pairs = Fill(board.NewPile(poEllipse, 300, 200, 100, 80, 2, 10, 3), 4);
@@ -117,60 +100,111 @@ TEST_F(LayoutTest, NoneKeepsCardsWhereTheyAreAndRefillsFreePlacesLastInFirstOut)
     EXPECT_EQ(Pos(NewCard(Eight, Clubs, loose)), QPoint(200, 30));
     EXPECT_EQ(Pos(NewCard(Nine, Clubs, loose)), QPoint(10, 10));
     EXPECT_TRUE(loose->FreePlaces.empty());
-
-    // A card that does not fill free places neither leaves nor takes one.
-    b->FillsFreePlace = false;
-    b->SetPile(loose);
-    b->SetPile(nullptr);
-    EXPECT_TRUE(loose->FreePlaces.empty());
-    a->SetPos(32768 + 5, -7); // kept as 16-bit coordinates
-    a->SetPile(loose);
-    a->SetPile(nullptr);
-    b->SetPile(loose);
-    EXPECT_EQ(Pos(b), QPoint(200, 30));
-    EXPECT_EQ(loose->FreePlaces, (Points{{-32763, -7}}));
 }
 
 TEST_F(LayoutTest, FaceRulesApplyToEveryCardButThoseInFlight)
 {
     TPile* pile = Fill(NewLine(0, 0, 20), 3, true);
+    TCard* flying = pile->Card(1);
+    flying->Moving = true;
     pile->SetShowCards(scBack);
     pile->SetShowTop(true);
     EXPECT_FALSE(pile->Card(0)->ShowCard());
-    EXPECT_FALSE(pile->Card(1)->ShowCard());
-    EXPECT_TRUE(pile->TopCard()->ShowCard());
-    pile->SetShowCards(scFace);
-    EXPECT_TRUE(pile->Card(1)->ShowCard());
-    // scDefault leaves every card as it is.
-    pile->Card(1)->SetShowCard(false);
-    pile->SetShowCards(scDefault);
-    EXPECT_FALSE(pile->Card(1)->ShowCard());
-
-    pile->SetShowCards(scBack);
-    TCard* flying = pile->Card(1);
-    flying->Moving = true;
-    flying->SetShowCard(true);
-    flying->PlaceAt(500, 500);
-    pile->SetX(100);
-    EXPECT_EQ(flying->X(), 500);
     EXPECT_TRUE(flying->ShowCard());
-    EXPECT_EQ(pile->TopCard()->X(), 140);
+    EXPECT_TRUE(pile->TopCard()->ShowCard());
     flying->Moving = false;
 }
 
-TEST_F(LayoutTest, MovingThePileAnchorRelaysAndRepaintsOldAndNewAreas)
+TEST_F(LayoutTest, SortOrderForEveryTrumpSuitAndSortKind)
 {
-    TPile* pile = Fill(NewLine(0, 0, 20), 2);
-    board.Invalidated.clear();
-    pile->SetY(30);
-    EXPECT_EQ(pile->TopCard()->Y(), 30);
-    // Old pile area first, new pile area last (cards repaint in between).
-    ASSERT_GE(board.Invalidated.size(), 2u);
-    EXPECT_EQ(board.Invalidated.front(), QRect(0, 0, 20 + 71, 96));
-    EXPECT_EQ(board.Invalidated.back(), QRect(0, 30, 20 + 71, 96));
-    // SetPos moves only the anchor: the cards stay (the pile animation relies on it).
-    pile->SetPos(300, 300);
-    EXPECT_EQ(pile->TopCard()->X(), 20);
+    TPile* first = NewLine(0, 0, 10);
+    TPile* last = NewLine(0, 100, 10);
+    TPile* unsorted = NewLine(0, 200, 10);
+    first->SetSort(psTrumpsFirst);
+    last->SetSort(psTrumpsLast);
+    for (TCardValue v : {Ace, Six, Ten}) // scrambled on purpose
+        for (TCardSuit s : {Hearts, Spades, Clubs, Diamonds}) {
+            NewCard(v, s, first);
+            NewCard(v, s, last);
+            NewCard(v, s, unsorted);
+        }
+    // Red (D, H) and black (C, S) always alternate.
+    const std::tuple<TCardSuit, std::string, std::string> orders[] = {
+        {Clubs, "CDSH", "DSHC"}, {Diamonds, "DCHS", "CHSD"},
+        {Hearts, "HCDS", "CDSH"}, {Spades, "SDCH", "DCHS"}};
+    const auto runs = [](const std::string& suits) {
+        std::string s;
+        for (char c : suits)
+            s += std::string(3, c);
+        return s;
+    };
+    for (const auto& [trumps, firstOrder, lastOrder] : orders) {
+        // Start from another trump suit so that every case really re-sorts.
+        board.SetTrumps(trumps == Clubs ? Hearts : Clubs);
+        board.SetTrumps(trumps);
+        EXPECT_EQ(Letters(*first, true), runs(firstOrder)) << "trumps " << int(trumps);
+        EXPECT_EQ(Letters(*last, true), runs(lastOrder)) << "trumps " << int(trumps);
+    }
+    EXPECT_EQ(Letters(*last), "6TA6TA6TA6TA") << "ranks rise, the Ace last";
+    EXPECT_EQ(Letters(*unsorted, true).substr(0, 5), "HSCDH");
+    EXPECT_EQ(last->Card(11)->X(), 110) << "laid out in sorted order";
+}
+
+// seed := seed * 134775813 + 1 (mod 2^32); Random(n) = (seed * n) >> 32.
+TEST(RandomTest, DrawsFollowTheLinearCongruentialSequence)
+{
+    SetRandSeed(1);
+    EXPECT_EQ(Random(100), 3); // 134775814 * 100 / 2^32 = 3.14
+    EXPECT_EQ(Random(100), 86); // 3698175007 * 100 / 2^32 = 86.1
+    // 0xFFFFFFFF * 134775813 + 1 wraps to 0xF7F77BFC; 36 * that / 2^32 = 34.87.
+    SetRandSeed(0xFFFFFFFFu);
+    EXPECT_EQ(Random(36), 34);
+    EXPECT_EQ(RandSeed(), 0xF7F77BFCu);
+}
+
+using ShuffleTest = BoardTest;
+
+TEST_F(ShuffleTest, MovesCardsLikeAListNotBySwapping)
+{
+    // Five cards A..5, seed 1; j = Random(5) for i = 0..3:
+    //   i 0: j 0, nothing;              A2345
+    //   i 1: j 4, 2 out, in at 4:       A3452
+    //   i 2: j 1, 4 out, in at 1:       A4352
+    //   i 3: j 1, 5 out, in at 1:       A5432
+    // (swapping instead would give A4532).
+    TPile* deck = Fill(NewLine(0, 0, 10), 5);
+    TPile* sorted = NewLine(0, 100, 10);
+    sorted->SetSort(psTrumpsFirst);
+    for (TCardValue v : {Six, Seven, Eight, Nine, Ten})
+        NewCard(v, Clubs, sorted);
+    SetRandSeed(1);
+    deck->Shuffle();
+    EXPECT_EQ(Letters(*deck), "A5432");
+    EXPECT_EQ(RandSeed(), 1172187917u) << "exactly Count - 1 draws";
+    EXPECT_EQ(deck->Card(1)->X(), 10) << "laid out again in the new order";
+    // A sorted pile is not re-sorted after shuffling.
+    SetRandSeed(1);
+    sorted->Shuffle();
+    EXPECT_EQ(Letters(*sorted), "6T987");
+}
+
+TEST_F(ShuffleTest, OnlyShufflesOfTwoOrMoreAndHeapArrivalsDraw)
+{
+    SetRandSeed(99);
+    Fill(NewLine(0, 0, 10), 1)->Shuffle();
+    NewCard(Six, Clubs, NewPile(poEllipse, 100, 100, 50, 50));
+    EXPECT_EQ(RandSeed(), 99u);
+
+    // Seed 7, PileW 40, PileH 30, each card draws direction, reach X, reach Y:
+    //   card 1: Random(720) = 158 (79 degrees), Random(40) = 33, Random(30) = 7:
+    //           cos * 33 = 6.30 -> 6, sin * 7 = 6.87 -> 7;
+    //   card 2: 500 (250 degrees), 2, 6: cos * 2 = -0.68 -> -1, sin * 6 = -5.64 -> -6.
+    TPile* heap = NewPile(poHeap, 200, 100, 40, 30);
+    SetRandSeed(7);
+    TCard* first = NewCard(Six, Clubs, heap);
+    TCard* second = NewCard(Seven, Clubs, heap);
+    EXPECT_EQ(Pos(first), QPoint(206, 107));
+    EXPECT_EQ(Pos(second), QPoint(199, 94));
 }
 
 } // namespace

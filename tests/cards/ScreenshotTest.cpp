@@ -28,13 +28,12 @@ protected:
         board.SetColor2(QColor(190, 225, 200));
     }
     // Paints the widget as the window would, and checks it against the compose image.
-    QImage Shot(const QString& name)
+    void Shot(const QString& name)
     {
         board.RebuildBackground();
         const QImage shown = board.grab().toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(shown, ComposeAll().convertToFormat(QImage::Format_RGB32)) << name.toStdString();
         SaveArtifact(shown, name);
-        return shown;
     }
 };
 
@@ -48,8 +47,7 @@ TEST_F(ScreenshotTest, EveryBackgroundType)
     for (int type = btSolid; type <= btPropStretch; ++type) {
         board.SetPicture(type == btTile ? Checker(90, 60) : Checker(300, 120));
         board.SetBackType(TBoardBackType(type));
-        const QImage shot = Shot(QStringLiteral("cards-background-%1.png").arg(names[type]));
-        EXPECT_EQ(Px(shot, 268, 140), Px(board.BackdropImage(), 268, 140)) << "a card corner";
+        Shot(QStringLiteral("cards-background-%1.png").arg(names[type]));
     }
 }
 
@@ -65,8 +63,7 @@ TEST_F(ScreenshotTest, BusyTable)
     Fill(deck, 8, false);
     Fill(board.NewPile(poHeap, 150, 140, 20, 15, 1, 0, 0), 5);
     TPile* ring = board.NewPile(poEllipse, 455, 165, 100, 62, 1, 0, 0);
-    for (int i = 0; i < 9; ++i)
-        NewCard(TCardValue(i == 0 ? Ace : 4 + i), TCardSuit(i % 4), ring);
+    Fill(ring, 9);
 
     TPile* hand = board.NewPile(poLine, 10, 272, 40, 0, 1, 0, 0);
     hand->SetSort(psTrumpsLast);
@@ -78,9 +75,7 @@ TEST_F(ScreenshotTest, BusyTable)
     hand->Card(3)->SetMarked(true);
     hand->Card(6)->SetSelectedCard(true);
 
-    const QImage shot = Shot("cards-busy-table.png");
-    // The ring's bottom card shows its face.
-    EXPECT_NE(Px(shot, 455, 165 + 62 + 20), Px(board.BackdropImage(), 455, 165 + 62 + 20));
+    Shot("cards-busy-table.png");
 }
 
 } // namespace

@@ -9,8 +9,6 @@
 #include "ZelmoGame.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QStatusBar>
 #include <QTest>
 #include <gtest/gtest.h>
 

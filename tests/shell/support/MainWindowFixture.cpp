@@ -1,16 +1,72 @@
 #include "MainWindowFixture.h"
 
+#include "Clock.h"
+#include "GameOverQuestion.h"
 #include "MainMenu.h"
 #include "MainToolBar.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// A board that notes when it is painted and whether the watched card was lit then.
+class TRecordingBoard : public TBoard {
+public:
+    TRecordingBoard(QWidget* parent, TFakeGameLog& log) : TBoard(parent), log(log) {}
+    TCard* Watched = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        log.paints.emplace_back(Clock::TickCount(), Watched && Watched->SelectedCard());
+        TBoard::paintEvent(e);
+    }
+
+private:
+    TFakeGameLog& log;
+};
+
+} // namespace
+
+void TFakeGame::Init(QWidget* parent)
+{
+    TZelmoGame::Init(parent);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* board = new TRecordingBoard(this, log);
+    layout->addWidget(board);
+    Board = board;
+    OnlyCard = Board->NewCard(Board->NewPile(poLine, 8, 8, 73, 0, 1, 0, 0), Ace, Spades, true);
+    board->Watched = OnlyCard;
+}
+
+void TFakeGame::RunState(int state)
+{
+    if (Stopped) return;
+    log.states.push_back(state);
+    State = state;
+    if (state == SuspendIn) {
+        if (WhileSuspended) std::exchange(WhileSuspended, nullptr)();
+        while (!ProcessMessages()) {
+        }
+    } else if (state == stHumanWins) {
+        CurrentGameOverQuestion()->ShowResult(grHumanWins);
+        StopGame(); // as a variant does on Close
+    }
+}
 
 void MainWindowFixture::MakeWindow(std::vector<int> built)
 {
+    std::array<TGameMaker, TGameKinds::Count> makers{};
+    for (int kind : built)
+        makers[size_t(kind)] = [this, kind](QObject* owner) {
+            auto game = std::make_unique<TFakeGame>(owner, log, kind);
+            lastMade = game.get();
+            return std::unique_ptr<TZelmoGame>(std::move(game));
+        };
     window.reset();
-    window = std::make_unique<TFMain>(FakeKinds(log, lastMade, std::move(built)));
+    window = std::make_unique<TFMain>(TGameKinds(std::move(makers)));
     window->SetConfirm([this](QWidget*, const QString& question) {
         EXPECT_EQ(question, "End current game?");
         ++questions;
@@ -18,30 +74,24 @@ void MainWindowFixture::MakeWindow(std::vector<int> built)
     });
 }
 
+void MainWindowFixture::SetUp()
+{
+    Clock::SetManual(true);
+    Clock::SetTick(1000);
+    MakeWindow({0, 1, 2});
+}
+
 void MainWindowFixture::TearDown()
 {
     window.reset();
+    Clock::SetManual(false);
     EXPECT_EQ(log.made, log.freed) << "every game is freed by the end";
 }
 
-void MainWindowFixture::Pump()
-{
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
 
-TFakeGame* MainWindowFixture::Start(int kind)
-{
-    lastMade = nullptr;
-    window->ChooseGame(kind);
-    Pump();
-    return lastMade;
-}
 
-QString MainWindowFixture::StatusText() const
-{
-    return window->statusBar()->currentMessage();
-}
+
+
 
 bool MainWindowFixture::CommandsEnabled() const
 {

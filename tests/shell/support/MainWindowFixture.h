@@ -1,29 +1,102 @@
 #pragma once
-#include "FakeGame.h"
+#include "GameKinds.h"
 #include "UMain.h"
+#include "ZelmoGame.h"
 
+#include <QCoreApplication>
+#include <QStatusBar>
 #include <QString>
+#include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <vector>
 
 inline void PrintTo(const QString& text, std::ostream* os)
 {
     *os << '"' << text.toStdString() << '"';
 }
 
+// What the fake games of one test did, kept outside them since the window frees them.
+struct TFakeGameLog {
+    int made = 0;
+    int freed = 0;
+    std::vector<int> kinds;  // kind of every game made, in order
+    std::vector<int> states; // every state run, all games
+    int chooseCalls = 0;
+    int stopCalls = 0;
+    // Ticks and highlight of the only card at each paint of a board.
+    std::vector<std::pair<uint32_t, bool>> paints;
+};
+
+// A game without rules: it runs whatever state is posted, can park itself in a nested
+// message loop as a real state waiting for a card move does, and ends like a variant
+// when a game-over state is posted.
+class TFakeGame : public TZelmoGame {
+public:
+    TFakeGame(QObject* owner, TFakeGameLog& log, int kind) : TZelmoGame(owner), log(log)
+    {
+        ++log.made;
+        log.kinds.push_back(kind);
+    }
+    ~TFakeGame() override { ++log.freed; }
+
+    void Init(QWidget* parent) override;
+    void RunState(int state) override;
+    TCard* ChooseCard() override { ++log.chooseCalls; return Suggestion; }
+    void StopGame() override { ++log.stopCalls; TZelmoGame::StopGame(); }
+    void NewGame() override {}
+    void Deal() override {}
+    void ArrangePiles() override {}
+
+    // Posting this state parks its handler in a pumping loop until the game stops;
+    // WhileSuspended runs once inside that loop.
+    static constexpr int SuspendIn = 50;
+    std::function<void()> WhileSuspended;
+    TCard* Suggestion = nullptr; // what ChooseCard answers
+    TCard* OnlyCard = nullptr;
+
+private:
+    TFakeGameLog& log;
+};
+
 // A main window over fake games, with a scripted "End current game?" box.
 class MainWindowFixture : public ::testing::Test {
 protected:
-    void SetUp() override { MakeWindow({0, 1, 2}); }
+    // The manual clock makes waits such as the hint's cost no real time.
+    void SetUp() override;
     void TearDown() override;
 
     void MakeWindow(std::vector<int> built);
+    void ShowWindow()
+    {
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
     // Handles every queued message, including those posted while handling.
-    static void Pump();
+    static void Pump()
+    {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
     // Chooses a kind and lets the window start it; the new game, or none.
-    TFakeGame* Start(int kind);
-    QString StatusText() const;
+    TFakeGame* Start(int kind)
+    {
+        lastMade = nullptr;
+        window->ChooseGame(kind);
+        Pump();
+        return lastMade;
+    }
+    // Runs inside that game's handler while it is parked in a nested loop.
+    void WhileSuspended(TFakeGame* game, std::function<void()> inside)
+    {
+        game->WhileSuspended = std::move(inside);
+        game->PostState(TFakeGame::SuspendIn);
+        Pump();
+    }
+    QString StatusText() const { return window->statusBar()->currentMessage(); }
+    // Whether End game, Hint and Autoplay are enabled, checking they agree.
     bool CommandsEnabled() const;
 
     TFakeGameLog log;
