@@ -18,8 +18,6 @@ public:
     static constexpr int Count = 3;
 
     explicit TGameKinds(std::array<TGameMaker, Count> makers);
-    // The variants this program is built with.
-    static TGameKinds Program();
 
     static bool IsKind(int kind) { return kind >= 0 && kind < Count; }
     static QString Name(int kind);

@@ -26,7 +26,7 @@ public:
     static constexpr int StatusBarHeight = 19;
     static constexpr int HintTime = 500; // ms the hint highlight is held at most
 
-    explicit TFMain(TGameKinds kinds = TGameKinds::Program(), QWidget* parent = nullptr);
+    explicit TFMain(TGameKinds kinds, QWidget* parent = nullptr);
     ~TFMain() override;
 
     // Whether the caller may go on; the running game, if any, has then been stopped.

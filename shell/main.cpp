@@ -2,6 +2,7 @@
 // the main window, the dialogs, and the message loop.
 #include "Commons.h"
 #include "GameOver.h"
+#include "ProgramGames.h"
 #include "UMain.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("christmas-zelmo"));
     QApplication::setWindowIcon(ProgramIcon());
 
-    TFMain mainWindow;
+    TFMain mainWindow(ProgramGames());
     TFGameOver gameOver(&mainWindow);
     SetGameOverQuestion(&gameOver);
 

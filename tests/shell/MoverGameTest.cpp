@@ -4,6 +4,7 @@
 #include "Clock.h"
 #include "HoverImage.h"
 #include "MainMenu.h"
+#include "ProgramGames.h"
 #include "ScriptedGameOver.h"
 #include "UMain.h"
 #include "ZelmoGame.h"
@@ -20,7 +21,7 @@ TEST(MoverGameTest, AWholeGameUnderAutoplayEndsInTheChooser)
     gameOver.Answer = [](int) { return goClose; };
     const TGameOverQuestionScope scope(&gameOver);
 
-    TFMain window;
+    TFMain window(ProgramGames());
     window.SetConfirm([](QWidget*, const QString&) {
         ADD_FAILURE() << "a finished game is ended without a question";
         return true;

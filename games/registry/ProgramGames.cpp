@@ -1,9 +1,8 @@
-#include "GameKinds.h"
+#include "ProgramGames.h"
 
 #include "MoverZelmo.h"
 
-// Heap and Round join here once their variants exist.
-TGameKinds TGameKinds::Program()
+TGameKinds ProgramGames()
 {
     return TGameKinds({
         [](QObject* owner) -> std::unique_ptr<TZelmoGame> {
