@@ -1,6 +1,7 @@
 // Costs of the card table's drawing: one animation step of one flying card, and a full
 // repaint of a busy board. Runs on the offscreen platform under the manual clock.
 #include "Board.h"
+#include "GameArea.h"
 #include "Clock.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ struct BusyBoard {
 void BM_AnimationStep(benchmark::State& state)
 {
     Clock::SetManual(true);
-    BusyBoard b({607, 375});
+    BusyBoard b({GameAreaWidth, GameAreaHeight});
     TCard* card = b.human->TopCard();
     TPile* there = b.table;
     TPile* back = b.human;
@@ -75,7 +76,7 @@ void BM_FullRepaint(benchmark::State& state)
     for (auto _ : state)
         b.board->repaint();
 }
-BENCHMARK(BM_FullRepaint)->Args({607, 375})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullRepaint)->Args({GameAreaWidth, GameAreaHeight})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

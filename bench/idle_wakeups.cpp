@@ -2,6 +2,7 @@
 // move, then sits still; the context switches of every thread over the idle time are
 // read from /proc. Prints one line per thread and the total per second.
 #include "Board.h"
+#include "GameArea.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,7 +58,7 @@ int main(int argc, char** argv)
     const int seconds = argc > 1 ? std::max(1, atoi(argv[1])) : 10;
 
     TBoard board;
-    board.resize(607, 375);
+    board.resize(GameAreaWidth, GameAreaHeight);
     TPile* from = board.NewPile(poLine, 8, 8, 16, 0, 1, 0, 0);
     TPile* to = board.NewPile(poLine, 8, 200, 16, 0, 1, 0, 0);
     for (int i = 0; i < 36; ++i)

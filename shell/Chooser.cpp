@@ -1,4 +1,5 @@
 #include "Chooser.h"
+#include "GameArea.h"
 
 #include "HoverImage.h"
 
@@ -42,7 +43,7 @@ TChooser::TChooser(QWidget* parent) : QFrame(parent)
     setObjectName(QStringLiteral("pChooseGame"));
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
-    setFixedSize(607, 375);
+    setFixedSize(GameAreaWidth, GameAreaHeight);
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);

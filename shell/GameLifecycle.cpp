@@ -65,8 +65,9 @@ void TFMain::StartGameMessage(int kind)
     }
     SetAutoplayCommand(false);
     setWindowTitle(AppTitle + QStringLiteral(" - ") + TGameKinds::Name(kind));
-    FGame = kinds.Make(kind, this);
-    FGame->Init(this);
+    std::unique_ptr<TZelmoGame> game = kinds.Make(kind, this);
+    game->Init(this); // the client area it fills owns it from here
+    FGame = game.release();
     connect(FGame->Board, &TBoard::HintChanged, this, &TFMain::ShowBoardHint);
     ApplySettings();
     FGame->StartGame();
@@ -78,7 +79,7 @@ void TFMain::GameEndedMessage()
     // Only a stopped game whose handlers have all returned may go; any other notice is
     // a late one and the game it meant is gone or will announce itself again.
     if (FGame && !(FGame->Stopped && FGame->DispatchDepth == 0)) return;
-    FGame.reset();
+    delete FGame;
     EnableGameCommands(false);
     if (FPendingGame != -1) {
         PostMessage(this, WM_STARTGAME, FPendingGame);

@@ -1,15 +1,17 @@
 #pragma once
 #include "GameKinds.h"
+#include "GameArea.h"
 #include "IconStrips.h"
 #include "Settings.h"
+#include "ZelmoGame.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
 class TChooser;
 class TMainToolBar;
-class TZelmoGame;
 struct TMainMenu;
 
 // Asks the player a yes/no question; true for yes.
@@ -21,7 +23,7 @@ using TConfirm = std::function<bool(QWidget* parent, const QString& question)>;
 class TFMain : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int ClientWidth = 607;
+    static constexpr int ClientWidth = GameAreaWidth;
     static constexpr int ClientHeight = 426;
     static constexpr int StatusBarHeight = 19;
     static constexpr int HintTime = 500; // ms the hint highlight is held at most
@@ -44,7 +46,7 @@ public:
     // Autoplay as the check mark and the toolbar button show it; on is the new state.
     void SetAutoplayCommand(bool on);
 
-    TZelmoGame* Game() const { return FGame.get(); }
+    TZelmoGame* Game() const { return FGame; }
     int PendingGame() const { return FPendingGame; }
     TSettings& Settings() { return settings; }
     const TMainMenu& Menu() const { return *menu; }
@@ -76,7 +78,8 @@ private:
     QWidget* client = nullptr; // between toolbar and status bar: the chooser, or the game over it
     TChooser* pChooseGame = nullptr;
 
-    std::unique_ptr<TZelmoGame> FGame;
+    // Owned by the client area it fills; freed only on WM_GAMEENDED.
+    QPointer<TZelmoGame> FGame;
     int FPendingGame = -1;
     bool closing = false;
 };

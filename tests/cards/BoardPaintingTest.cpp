@@ -1,12 +1,14 @@
 // The background of every type, as drawn into the board's backdrop image.
 #include "BoardFixture.h"
+#include "GameArea.h"
 
 namespace {
 
 class BackgroundTest : public BoardTest {
 protected:
-    // 607 x 375 with black to white unless a test says otherwise.
-    void Paint(TBoardBackType type, QColor c1 = Qt::black, QColor c2 = Qt::white, int w = 607, int h = 375)
+    // The game area with black to white unless a test says otherwise.
+    void Paint(TBoardBackType type, QColor c1 = Qt::black, QColor c2 = Qt::white,
+               int w = GameAreaWidth, int h = GameAreaHeight)
     {
         board.SetColor(c1);
         board.SetColor2(c2);

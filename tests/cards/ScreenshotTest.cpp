@@ -1,6 +1,7 @@
 // Screenshots for a person to look at (build/artifacts), one per background type and
 // one busy table; each also checks that the painted widget shows the composed picture.
 #include "Artifacts.h"
+#include "GameArea.h"
 #include "BoardFixture.h"
 
 #include <QPainter>
@@ -23,7 +24,7 @@ class ScreenshotTest : public BoardTest {
 protected:
     void SetUp() override
     {
-        board.resize(607, 375);
+        board.resize(GameAreaWidth, GameAreaHeight);
         board.SetColor(QColor(15, 70, 35));
         board.SetColor2(QColor(190, 225, 200));
     }
