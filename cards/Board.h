@@ -50,6 +50,7 @@ public:
 
     // Strength.
     bool Beats(const TCard& a, const TCard& b) const;
+    bool IsTrump(const TCard& card) const { return card.Suit() == trumps; }
     void SetRanks(const std::array<int, 13>& ranks) { rankTable = ranks; }
     int RankOf(TCardValue value) const { return rankTable[value]; }
 

@@ -159,8 +159,13 @@ bool TZelmoGame::event(QEvent* e)
     // announced again (the stop has been announced by whoever unwound it).
     if (Stopped)
         return true;
+    const int state = static_cast<int>(static_cast<TMessage*>(e)->WParam);
     ++DispatchDepth;
-    RunState(static_cast<int>(static_cast<TMessage*>(e)->WParam));
+    if (OnBeforeState)
+        OnBeforeState(*this, state);
+    RunState(state);
+    if (OnAfterState)
+        OnAfterState(*this, state);
     --DispatchDepth;
     if (Stopped && DispatchDepth == 0 && owner)
         PostMessage(owner, WM_GAMEENDED);

@@ -3,6 +3,7 @@
 
 #include <QFrame>
 #include <QPointer>
+#include <functional>
 
 // Shared state numbers of every variant.
 constexpr int stInput = 94;   // input has arrived: run the current state again
@@ -49,6 +50,11 @@ public:
     void BoardMouseDown(TBoard& sender, int button, Qt::KeyboardModifiers shift, int x, int y);
 
     QObject* Owner() const { return owner; }
+
+    // Watches every state step from outside, before and after the variant runs it
+    // (the simulator's trace and checks).
+    std::function<void(TZelmoGame& game, int state)> OnBeforeState;
+    std::function<void(TZelmoGame& game, int state)> OnAfterState;
 
     bool Stopped = false;
     bool Autoplay = false;

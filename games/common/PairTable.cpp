@@ -51,7 +51,7 @@ TCard* TPairTable::AddableCard(const TPile& hand, bool trumpsToo) const
 {
     for (const TCard* card : RealCards()) {
         TCard* found = hand.FindByRank(card->Rank());
-        if (found && (trumpsToo || !IsTrump(*found)))
+        if (found && (trumpsToo || !pile.Board().IsTrump(*found)))
             return found;
     }
     return nullptr;
@@ -70,7 +70,7 @@ int TPairTable::HumanTarget(const TCard& card) const
             continue;
         }
         const TCard& current = *pile.Card(target);
-        const bool trumpOverPlain = IsTrump(attack) && !IsTrump(current);
+        const bool trumpOverPlain = board.IsTrump(attack) && !board.IsTrump(current);
         const bool higherOfSuit = attack.Suit() == current.Suit() && attack.Rank() > current.Rank();
         if (trumpOverPlain || higherOfSuit)
             target = i;

@@ -45,7 +45,6 @@ public:
     bool ClearTo(TPile* discard, int duration);
 
 private:
-    bool IsTrump(const TCard& card) const { return card.Suit() == pile.Board().Trumps(); }
     void DestroyPlaceholder(TCard* card);
 
     TPile& pile;

@@ -4,40 +4,13 @@
 
 #include "AnimationTime.h"
 
-namespace {
-constexpr int HandSize = 6;
-}
-
-bool TMover::OpenBout(TPile* firstToDraw, TPile* secondToDraw, TWait refillWait)
+bool TMover::OpenBout(bool humanAttacks)
 {
-    if (!pairs->ClearTo(Discard, AnimationTime() / 2))
-        return false;
-    if (!moves->Refill(Deck, firstToDraw, HandSize, refillWait) ||
-        !moves->Refill(Deck, secondToDraw, HandSize, refillWait) || !moves->WaitForBoard())
-        return false;
-    return !EndCheck();
-}
-
-bool TMover::EndCheck()
-{
-    if (Deck->Count() > 0)
-        return false;
-    if (HumanHand->Count() == 0)
-        PostState(CpuHand->Count() > 0 ? stHumanWins : stDraw);
-    else if (CpuHand->Count() == 0)
-        PostState(stCpuWins);
-    else
-        return false;
-    return true;
+    return pairs->ClearTo(Discard, AnimationTime() / 2) && RefillHands(HandSize, humanAttacks) &&
+           !GameOverBeforeAttack();
 }
 
 bool TMover::LayOnTable(TCard* card) { return pairs->Lay(card, AnimationTime()); }
-
-void TMover::ClearInput()
-{
-    PickedCard = nullptr;
-    PickedButton = mbMiddle;
-}
 
 bool TMover::MovesTable(const TCard& card, const TCard& attack, const TPile& otherHand) const
 {
@@ -73,7 +46,7 @@ void TMover::HandTableTo(TPile* taker, int nextBout)
 
 void TMover::HumanAttacks()
 {
-    if (!OpenBout(CpuHand, HumanHand, TWait::HalfWay))
+    if (!OpenBout(true))
         return;
     MarkPlayable();
     if (!AwaitInput())
@@ -90,7 +63,7 @@ void TMover::HumanAttacks()
 
 void TMover::CpuAttacks()
 {
-    if (!OpenBout(HumanHand, CpuHand, TWait::Arrived))
+    if (!OpenBout(false))
         return;
     TableAtCpu = false;
     PlaceTable();
@@ -197,7 +170,7 @@ void TMover::SlideTable()
 {
     const int y = TableY();
     Board->MovePile(Table, 8, y, AnimationTime(), 0);
-    if (!moves->WaitForPile(*Table, 1.0))
+    if (!Moves().WaitForPile(*Table, 1.0))
         return;
     Table->SetY(y);
     Table->InvalidatePile();
@@ -240,32 +213,30 @@ void TMover::HumanAddsToTaker()
 
 void TMover::MarkPlayable()
 {
-    const auto& hand = HumanHand->Cards();
-    const bool all = State == stMoverHumanAttacks;
-    for (TCard* card : hand)
-        card->SetMarked(all);
-    if (all)
-        return;
     switch (State) {
+    case stMoverHumanAttacks:
+        MarkHand([](const TCard&) { return true; });
+        break;
     case stMoverHumanDefends: {
         const bool nothingBeaten = pairs->NothingBeatenYet();
-        for (int attack : pairs->UndefendedAttacks()) {
-            const TCard& attackCard = *Table->Card(attack);
-            for (TCard* card : hand)
-                if (Board->Beats(*card, attackCard) ||
-                    (nothingBeaten && card->Rank() == attackCard.Rank()))
-                    card->SetMarked(true);
-        }
+        MarkHand([this, nothingBeaten](const TCard& card) {
+            for (int attack : pairs->UndefendedAttacks()) {
+                const TCard& attackCard = *Table->Card(attack);
+                if (Board->Beats(card, attackCard) ||
+                    (nothingBeaten && card.Rank() == attackCard.Rank()))
+                    return true;
+            }
+            return false;
+        });
         break;
     }
     case stMoverHumanThrows:
     case stMoverHumanAddsToTaker:
         // After a full defence every table card is real, so both states ask the same.
-        for (TCard* card : hand)
-            if (pairs->HasRank(card->Rank()))
-                card->SetMarked(true);
+        MarkHand([this](const TCard& card) { return pairs->HasRank(card.Rank()); });
         break;
     default:
+        MarkHand([](const TCard&) { return false; });
         break;
     }
 }

@@ -33,7 +33,7 @@ TCard* TMover::ChooseDefence(const TPile& own, const TPile& other) const
     if (pairs->NothingBeatenYet() && other.Count() >= Table->Count() / 2 + 1) {
         for (int attack : pairs->UndefendedAttacks()) {
             TCard* sameRank = own.FindByRank(Table->Card(attack)->Rank());
-            if (sameRank && (spendTrumps || !IsTrump(*sameRank)))
+            if (sameRank && (spendTrumps || !Board->IsTrump(*sameRank)))
                 return sameRank;
         }
     }

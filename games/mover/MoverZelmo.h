@@ -1,7 +1,6 @@
 #pragma once
-#include "CardMoves.h"
 #include "PairTable.h"
-#include "ZelmoGame.h"
+#include "VariantGame.h"
 
 #include <memory>
 
@@ -20,34 +19,34 @@ constexpr int stMoverSlideTable = 19;
 
 // The variant in which a defender who has beaten nothing yet may pass the attack on by
 // playing a card of its rank: the table then slides over to the other player.
-class TMover : public TZelmoGame {
+class TMover : public TVariantGame {
     Q_OBJECT
 public:
+    static constexpr int HandSize = 6;
+
     explicit TMover(QObject* owner);
     ~TMover() override;
 
-    void RunState(int state) override;
     TCard* ChooseCard() override;
-    void Init(QWidget* parent) override;
     void NewGame() override;
     void Deal() override;
     void ArrangePiles() override;
+    const char* StatusText(int state) const override;
+    TPileNames PileNames() const override;
 
     // Marks the human's cards that may be played in the current state.
     void MarkPlayable();
-    // The status text of a state; nullptr leaves the hint as it is.
-    static const char* StatusText(int state);
 
-    TPile* CpuHand = nullptr;
-    TPile* HumanHand = nullptr;
-    TPile* Deck = nullptr;
     TPile* Discard = nullptr;
     TPile* Table = nullptr;
     bool TableAtCpu = false;
     int ThrowLimit = 0;
 
+protected:
+    void CreatePiles() override;
+    void RunPlayState(int state) override;
+
 private:
-    void CreatePiles();
     int TableY() const;
     void PlaceTable();
 
@@ -63,21 +62,16 @@ private:
     void HumanAddsToTaker();
 
     // Steps shared by the states.
-    bool OpenBout(TPile* firstToDraw, TPile* secondToDraw, TWait refillWait);
-    bool EndCheck();
+    bool OpenBout(bool humanAttacks);
     bool MovesTable(const TCard& card, const TCard& attack, const TPile& otherHand) const;
     bool LayOnTable(TCard* card);
     void AfterCover(TPile* attackerHand, int again, int attackerThrows, int nextBout);
     void Take(TPile* taker, TPile* attackerHand, int throwState, int nextBout);
     void HandTableTo(TPile* taker, int nextBout);
-    bool OwnedByHuman(const TCard* card) const { return card && card->Pile() == HumanHand; }
-    void ClearInput();
 
     // Strategy.
     TCard* ChooseDefence(const TPile& own, const TPile& other) const;
     TCard* ChooseThrow(const TPile& own);
-    bool IsTrump(const TCard& card) const { return card.Suit() == Board->Trumps(); }
 
-    std::unique_ptr<TCardMoves> moves;
     std::unique_ptr<TPairTable> pairs;
 };

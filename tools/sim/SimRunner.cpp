@@ -35,11 +35,13 @@ int TSimRunner::Run()
     TGameOverQuestionScope answering(&answers);
 
     std::string error;
-    sim = CreateSimGame(options.Variant, this, *this, error);
+    sim = CreateSimGame(options.Variant, this, error);
     if (!sim.Game) {
         std::fprintf(stderr, "zelmo-sim: %s\n", error.c_str());
         return 2;
     }
+    sim.Game->OnBeforeState = [this](TZelmoGame& game, int state) { BeforeState(game, state); };
+    sim.Game->OnAfterState = [this](TZelmoGame& game, int state) { AfterState(game, state); };
     TBoard& board = *sim.Game->Board;
     board.OnCardMoved = [this](const TCard& card, const TPile* from) { CardMoved(card, from); };
     board.OnPileMoved = [this](const TPile& pile, int x, int y) { PileMoved(pile, x, y); };

@@ -10,7 +10,7 @@
 // Plays the requested games one after another on one game object: autoplay for the
 // human, "Play again!" after every game but the last, "Close" after the last. Checks
 // after every state step and every move that 36 real cards lie in piles.
-class TSimRunner : public QObject, private TStateObserver {
+class TSimRunner : public QObject {
 public:
     TSimRunner(const TSimOptions& options, TSimTrace& trace);
     // The exit status: 0 when every game ended with a result.
@@ -22,8 +22,8 @@ protected:
     bool event(QEvent* e) override;
 
 private:
-    void BeforeState(TZelmoGame& game, int state) override;
-    void AfterState(TZelmoGame& game, int state) override;
+    void BeforeState(TZelmoGame& game, int state);
+    void AfterState(TZelmoGame& game, int state);
     void CardMoved(const TCard& card, const TPile* from);
     void PileMoved(const TPile& pile, int x, int y);
     void CheckCards();

@@ -1,57 +1,27 @@
 #include "SimVariants.h"
 
-#ifdef ZELMO_HAVE_MOVER
-#include "MoverZelmo.h"
-#endif
+#include "GameArea.h"
+#include "ProgramGames.h"
 
-namespace {
-
-// The game area of the main window: 607 x 375 between toolbar and status bar.
-constexpr int GameWidth = 607;
-constexpr int GameHeight = 375;
-
-// Any variant, reporting each state step to an observer around the real routine.
-template <class TGame> class TObserved : public TGame {
-public:
-    TObserved(QObject* owner, TStateObserver& observer) : TGame(owner), observer(observer) {}
-    void RunState(int state) override
-    {
-        observer.BeforeState(*this, state);
-        TGame::RunState(state);
-        observer.AfterState(*this, state);
-    }
-
-private:
-    TStateObserver& observer;
-};
-
-template <class TGame> std::unique_ptr<TGame> Start(QObject* owner, TStateObserver& observer)
-{
-    auto game = std::make_unique<TObserved<TGame>>(owner, observer);
-    game->resize(GameWidth, GameHeight);
-    game->Init(nullptr);
-    return game;
-}
-
-} // namespace
-
-TSimGame CreateSimGame(const std::string& variant, QObject* owner, TStateObserver& observer,
-                       std::string& error)
+TSimGame CreateSimGame(const std::string& variant, QObject* owner, std::string& error)
 {
     TSimGame sim;
-#ifdef ZELMO_HAVE_MOVER
-    if (variant == "mover") {
-        auto game = Start<TMover>(owner, observer);
-        sim.PileNames = {{game->CpuHand, "CpuHand"},
-                         {game->HumanHand, "HumanHand"},
-                         {game->Deck, "Deck"},
-                         {game->Discard, "Discard"},
-                         {game->Table, "Table"}};
-        sim.Deck = game->Deck;
-        sim.Game = std::move(game);
+    const TGameKinds kinds = ProgramGames();
+    for (int kind : kinds.Built()) {
+        if (TGameKinds::Name(kind).toLower().toStdString() != variant)
+            continue;
+        std::unique_ptr<TZelmoGame> made = kinds.Make(kind, owner);
+        auto* game = dynamic_cast<TVariantGame*>(made.get());
+        if (!game)
+            break;
+        made.release();
+        sim.Game.reset(game);
+        sim.Game->resize(GameAreaWidth, GameAreaHeight);
+        sim.Game->Init(nullptr);
+        sim.PileNames = sim.Game->PileNames();
+        sim.Deck = sim.Game->Deck;
         return sim;
     }
-#endif
     error = "variant " + variant + " is not built into this zelmo-sim";
     return sim;
 }

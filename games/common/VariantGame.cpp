@@ -1,0 +1,161 @@
+#include "VariantGame.h"
+
+#include "AnimationTime.h"
+#include "GameOverStep.h"
+#include "VariantDeck.h"
+
+TVariantGame::TVariantGame(QObject* owner) : TZelmoGame(owner) {}
+
+TVariantGame::~TVariantGame() = default;
+
+void TVariantGame::Init(QWidget* parent)
+{
+    TZelmoGame::Init(parent);
+    CreateBoard();
+    Stopped = false;
+    State = 0;
+    moves = std::make_unique<TCardMoves>(*this);
+    CreatePiles();
+    ArrangePiles();
+}
+
+void TVariantGame::RunState(int state)
+{
+    if (Stopped)
+        return;
+    if (state == stInput) {
+        PostState(State);
+        return;
+    }
+    State = state;
+    if (const char* text = StatusText(state))
+        Board->SetHint(QString::fromUtf8(text));
+    switch (state) {
+    case stNewGame:
+        NewGame();
+        break;
+    case stDeal:
+        Deal();
+        break;
+    case stHumanWins:
+    case stCpuWins:
+    case stDraw:
+        RunGameOverState(*this, state);
+        break;
+    default:
+        RunPlayState(state);
+        break;
+    }
+}
+
+void TVariantGame::CreateHands(int pileW)
+{
+    auto hand = [this, pileW](int y, TShowCards show) {
+        TPile* pile = Board->NewPile(poLine, 0, y, pileW, 0, 1, 0, 0);
+        pile->SetAutoTight(true);
+        pile->SetShowCards(show);
+        return pile;
+    };
+    CpuHand = hand(0, scBack);
+    HumanHand = hand(100, scFace);
+}
+
+TPile* TVariantGame::CreateStack(TShowCards show)
+{
+    TPile* pile = Board->NewPile(poLine, 0, 0, 2, 2, 4, 0, 0);
+    pile->SetShowCards(show);
+    return pile;
+}
+
+void TVariantGame::CreateDeck(TShowCards show)
+{
+    Deck = CreateStack(show);
+    Deck->SetShowBottom(true);
+    VariantDeck::Create(*Board, *Deck);
+}
+
+void TVariantGame::ArrangeHands()
+{
+    const int w = Board->width();
+    const int h = Board->height();
+    CpuHand->SetX(8);
+    CpuHand->SetY(8);
+    CpuHand->SetWidth(w - 16);
+    CpuHand->SetHeight(HandHeight);
+    HumanHand->SetX(8);
+    HumanHand->SetY(h - 104);
+    HumanHand->SetWidth(w - 16);
+    HumanHand->SetHeight(HandHeight);
+}
+
+bool TVariantGame::GatherAndShuffle(std::initializer_list<TPile*> piles)
+{
+    ListenToBoard(false);
+    if (!moves->Gather(Deck, piles))
+        return false;
+    VariantDeck::ShuffleForTrumps(*Board, *Deck);
+    return true;
+}
+
+std::optional<bool> TVariantGame::DealHands(int handSize, bool cpuFirst)
+{
+    HumanHand->SetSort(psUnsorted);
+    if (!moves->WaitForBoard())
+        return std::nullopt;
+    TPile* first = cpuFirst ? CpuHand : HumanHand;
+    TPile* second = cpuFirst ? HumanHand : CpuHand;
+    for (int i = 0; i < handSize; ++i) {
+        if (!moves->Move(Deck->TopCard(), first, AnimationTime(), TWait::HalfWay) ||
+            !moves->Move(Deck->TopCard(), second, AnimationTime(), TWait::HalfWay))
+            return std::nullopt;
+    }
+    if (!moves->WaitForBoard())
+        return std::nullopt;
+    if (!CpuHand->LowestTrump() && !HumanHand->LowestTrump()) {
+        PostState(stNewGame);
+        return std::nullopt;
+    }
+    return VariantDeck::CpuStarts(*CpuHand, *HumanHand);
+}
+
+void TVariantGame::BeginPlay(int firstState)
+{
+    HumanHand->SetSort(psTrumpsLast);
+    PostState(firstState);
+    ArrangePiles();
+    ListenToBoard(true);
+}
+
+bool TVariantGame::RefillHands(int size, bool humanAttacks)
+{
+    TPile* defender = humanAttacks ? CpuHand : HumanHand;
+    TPile* attacker = humanAttacks ? HumanHand : CpuHand;
+    const TWait wait = humanAttacks ? TWait::HalfWay : TWait::Arrived;
+    return moves->Refill(Deck, defender, size, wait) &&
+           moves->Refill(Deck, attacker, size, wait) && moves->WaitForBoard();
+}
+
+bool TVariantGame::GameOverBeforeAttack()
+{
+    if (Deck->Count() > 0)
+        return false;
+    if (HumanHand->Count() == 0)
+        PostState(CpuHand->Count() > 0 ? stHumanWins : stDraw);
+    else if (CpuHand->Count() == 0)
+        PostState(stCpuWins);
+    else
+        return false;
+    return true;
+}
+
+void TVariantGame::ClearInput()
+{
+    PickedCard = nullptr;
+    PickedButton = mbMiddle;
+}
+
+void TVariantGame::MarkHand(const std::function<bool(const TCard&)>& playable)
+{
+    for (TCard* card : HumanHand->Cards())
+        card->SetMarked(playable(*card));
+}

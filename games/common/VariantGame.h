@@ -1,0 +1,87 @@
+#pragma once
+#include "CardMoves.h"
+#include "ZelmoGame.h"
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Hand size and edge geometry every variant shares.
+constexpr int HandStep = 73;  // pixels between hand cards once play starts
+constexpr int HandHeight = 97;
+
+// What every variant is made of: the CPU's hand along the top edge, the human's along
+// the bottom, the 36-card deck, the shared states 94 to 99, and the steps each variant
+// takes the same way (gathering, dealing hands, refilling, the end check, input).
+class TVariantGame : public TZelmoGame {
+    Q_OBJECT
+public:
+    using TPileNames = std::vector<std::pair<const TPile*, std::string>>;
+
+    explicit TVariantGame(QObject* owner);
+    ~TVariantGame() override;
+
+    // Nothing once stopped; 94 posts the current state again; otherwise the state is
+    // stored, its status text shown, and 95, 96 and the game-over states run as in
+    // every variant, the rest as the variant says.
+    void RunState(int state) final;
+    // The frame's set-up, the board, the piles and cards, then ArrangePiles.
+    void Init(QWidget* parent) override;
+
+    // The status text of a state; nullptr leaves the hint as it is.
+    virtual const char* StatusText(int state) const = 0;
+    // Every pile with its field name, as traces and tests call it.
+    virtual TPileNames PileNames() const = 0;
+
+    TPile* CpuHand = nullptr;
+    TPile* HumanHand = nullptr;
+    TPile* Deck = nullptr;
+
+protected:
+    // Creates the variant's piles (and the deck with its cards) in board order.
+    virtual void CreatePiles() = 0;
+    // A state of the variant's own.
+    virtual void RunPlayState(int state) = 0;
+
+    // The two hands, CPU's first; pileW is the step between their cards.
+    void CreateHands(int pileW);
+    // A small squared-up stack such as the deck or the discard pile.
+    TPile* CreateStack(TShowCards show);
+    // The deck as a stack showing its bottom card, with the 36 cards in it.
+    void CreateDeck(TShowCards show);
+    // The hands along the top and bottom edges of the board.
+    void ArrangeHands();
+
+    // Cuts off the board's clicks, gathers the piles into the deck in the order given,
+    // shuffles and fixes trumps. False when stopped on the way.
+    bool GatherAndShuffle(std::initializer_list<TPile*> piles);
+    // Deals handSize cards to each hand, one at a time and alternately, starting with
+    // the CPU when cpuFirst. When neither hand holds a trump, posts 95 to deal again.
+    // Whether the CPU (with the lower trump) starts; nothing when re-dealing or stopped.
+    std::optional<bool> DealHands(int handSize, bool cpuFirst);
+    // Sorts the human's hand, posts the first state, places the piles for play and
+    // listens to the board.
+    void BeginPlay(int firstState);
+    // Fills both hands up to size from the deck: the side about to defend draws first;
+    // before the human's attack each card overlaps the next, before the CPU's each
+    // arrives first. Then waits for the board. False when stopped.
+    bool RefillHands(int size, bool humanAttacks);
+    // With the deck empty, an empty hand ends the game: posts 97, 98 or 99 and returns
+    // true; otherwise false.
+    bool GameOverBeforeAttack();
+
+    // Input that has been acted on, so that nobody reads it again.
+    void ClearInput();
+    bool OwnedByHuman(const TCard* card) const { return card && card->Pile() == HumanHand; }
+    // Marks exactly the human's cards that may be played.
+    void MarkHand(const std::function<bool(const TCard&)>& playable);
+
+    TCardMoves& Moves() const { return *moves; }
+
+private:
+    std::unique_ptr<TCardMoves> moves;
+};
