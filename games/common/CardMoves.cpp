@@ -67,6 +67,14 @@ bool TCardMoves::Gather(TPile* deck, std::initializer_list<TPile*> piles)
     return Go();
 }
 
+bool TCardMoves::MoveTop(TPile* from, TPile* to, int count, int duration)
+{
+    for (int i = 0; i < count && from->Count() > 0; ++i)
+        if (!Move(from->TopCard(), to, duration, TWait::HalfWay))
+            return false;
+    return WaitForBoard();
+}
+
 bool TCardMoves::Refill(TPile* deck, TPile* hand, int size, TWait wait)
 {
     while (hand->Count() < size && deck->Count() > 0)

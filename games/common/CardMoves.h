@@ -25,6 +25,9 @@ public:
     // Every card of the piles back into deck, each pile from its top card down;
     // placeholders are destroyed. A third of the animation time each, overlapping.
     bool Gather(TPile* deck, std::initializer_list<TPile*> piles);
+    // The top count cards of from (as many as it has) into to, one by one from the top,
+    // each starting when the one before is half-way; then waits for the board.
+    bool MoveTop(TPile* from, TPile* to, int count, int duration);
     // Deck's top cards into hand while it holds fewer than size cards.
     bool Refill(TPile* deck, TPile* hand, int size, TWait wait);
 
