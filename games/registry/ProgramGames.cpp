@@ -1,5 +1,6 @@
 #include "ProgramGames.h"
 
+#include "HeapZelmo.h"
 #include "MoverZelmo.h"
 
 TGameKinds ProgramGames()
@@ -8,7 +9,9 @@ TGameKinds ProgramGames()
         [](QObject* owner) -> std::unique_ptr<TZelmoGame> {
             return std::make_unique<TMover>(owner);
         },
-        nullptr,
+        [](QObject* owner) -> std::unique_ptr<TZelmoGame> {
+            return std::make_unique<THeap>(owner);
+        },
         nullptr,
     });
 }

@@ -1,0 +1,128 @@
+// The states of Heap: attacking onto the heap, beating its top card, taking its top
+// cards, and the end checks before an attack and before a defence.
+#include "HeapZelmo.h"
+
+#include "AnimationTime.h"
+
+bool THeap::OpenAttack(bool humanAttacks)
+{
+    return RefillHands(HandSize, humanAttacks) && !GameOverBeforeAttack();
+}
+
+bool THeap::BeatsTop(const TCard& card) const
+{
+    const TCard* top = Table->TopCard();
+    return top && Board->Beats(card, *top);
+}
+
+bool THeap::OnlyCardBeatsTop(const TPile& hand) const
+{
+    return hand.Count() == 1 && BeatsTop(*hand.Card(0));
+}
+
+bool THeap::GameOverBeforeDefence()
+{
+    if (Deck->Count() > 0)
+        return false;
+    // A side whose opponent has run out may still draw by beating with its last card.
+    if (HumanHand->Count() == 0) {
+        if (CpuHand->Count() == 0)
+            PostState(stDraw);
+        else if (!OnlyCardBeatsTop(*CpuHand))
+            PostState(stHumanWins);
+        else
+            return false;
+    } else if (CpuHand->Count() == 0) {
+        if (OnlyCardBeatsTop(*HumanHand))
+            return false;
+        PostState(stCpuWins);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool THeap::PlayOnHeap(TCard* card)
+{
+    return Moves().Move(card, Table, AnimationTime(), TWait::Arrived);
+}
+
+int THeap::TakeCount() const
+{
+    const TCard* top = Table->TopCard();
+    return top && Board->IsTrump(*top) ? 5 : 3;
+}
+
+void THeap::Take(bool humanTakes)
+{
+    if (!Moves().MoveTop(Table, humanTakes ? HumanHand : CpuHand, TakeCount(), AnimationTime()))
+        return;
+    if (Table->Count() == 0)
+        PostState(humanTakes ? stHeapCpuAttacks : stHeapHumanAttacks);
+    else
+        PostState(humanTakes ? stHeapCpuDefends : stHeapHumanDefends);
+}
+
+void THeap::HumanAttacks()
+{
+    if (!OpenAttack(true))
+        return;
+    MarkPlayable();
+    if (!AwaitInput())
+        return;
+    if (!OwnedByHuman(PickedCard)) {
+        AwaitInput();
+        return;
+    }
+    if (PlayOnHeap(PickedCard))
+        PostState(stHeapCpuDefends);
+}
+
+void THeap::CpuAttacks()
+{
+    if (!OpenAttack(false))
+        return;
+    if (TCard* card = ChooseCard(); card && PlayOnHeap(card))
+        PostState(stHeapHumanDefends);
+}
+
+void THeap::HumanDefends()
+{
+    MarkPlayable();
+    if (GameOverBeforeDefence() || !AwaitInput())
+        return;
+    TCard* card = PickedCard;
+    if (card && card->Pile() == Table) {
+        Take(true);
+        return;
+    }
+    if (OwnedByHuman(card) && BeatsTop(*card)) {
+        if (PlayOnHeap(card))
+            PostState(stHeapHumanAttacks);
+        return;
+    }
+    AwaitInput();
+}
+
+void THeap::CpuDefends()
+{
+    if (GameOverBeforeDefence())
+        return;
+    TCard* card = ChooseCard();
+    if (!card)
+        return;
+    if (card->Pile() == Table) {
+        Take(false);
+        return;
+    }
+    if (PlayOnHeap(card))
+        PostState(stHeapCpuAttacks);
+}
+
+void THeap::MarkPlayable()
+{
+    if (State == stHeapHumanAttacks)
+        MarkHand([](const TCard&) { return true; });
+    else if (State == stHeapHumanDefends)
+        MarkHand([this](const TCard& card) { return BeatsTop(card); });
+}
