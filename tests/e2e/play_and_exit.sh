@@ -1,7 +1,7 @@
 #!/bin/bash
 # End to end, on a private X server: start the program, light and click the Mover
 # label, play a few cards with the mouse, end the game through the menu and its
-# confirmation, exit with Alt+X. Screenshots go to the artifacts folder.
+# confirmation, do the same with Heap, exit with Alt+X. Screenshots go to the artifacts folder.
 # Usage: play_and_exit.sh PROGRAM ARTIFACTS_DIR
 set -u
 PROGRAM=$1
@@ -61,30 +61,37 @@ xdotool click 1
 wait_for_window "Christmas Zelmo - Mover" 5 >/dev/null || fail "clicking MOVER did not start Mover"
 sleep 5 # gathering and dealing
 
-# Click the hand's cards left to right; a card that may not be played stays put. When a
-# whole round of clicks changes nothing, take the table or stop throwing more.
+# Clicks the hand's cards left to right until three have left it; a card that may not be
+# played stays put. When a whole round of clicks changes nothing, runs the command
+# given (take the table, stop throwing more). Usage: play_cards SLOTS COMMAND...
 HAND_REGION="$WIDTH"x97+0+$((HAND_Y - Y))
-moves=0; idle=0; slot=0
-for _ in $(seq 40); do
-    [ $moves -ge 3 ] && break
-    shot "$WORK/before.png"
-    xdotool mousemove $((X + 1 + 8 + 73 * slot + 35)) $((HAND_Y + 48)) click 1
-    sleep 1.5
-    shot "$WORK/after.png"
-    if [ "$(region_diff "$WORK/before.png" "$WORK/after.png" "$HAND_REGION")" -gt 0 ]; then
-        moves=$((moves + 1)); idle=0
-    else
-        idle=$((idle + 1))
-    fi
-    slot=$(((slot + 1) % 6))
-    if [ $idle -ge 6 ]; then
-        xdotool mousemove $((X + 45)) $((BOARD_TOP + 164 + 48)) click 1 click 3
-        xdotool mousemove $((X + 45)) $((BOARD_TOP + 113 + 48)) click 1
-        sleep 1.5; idle=0
-    fi
-done
-[ $moves -ge 1 ] || fail "no card left the hand in 40 clicks"
-echo "cards played from the hand: $moves"
+play_cards() {
+    local slots=$1; shift
+    local moves=0 idle=0 slot=0
+    for _ in $(seq 40); do
+        [ $moves -ge 3 ] && break
+        shot "$WORK/before.png"
+        xdotool mousemove $((X + 1 + 8 + 73 * slot + 35)) $((HAND_Y + 48)) click 1
+        sleep 1.5
+        shot "$WORK/after.png"
+        if [ "$(region_diff "$WORK/before.png" "$WORK/after.png" "$HAND_REGION")" -gt 0 ]; then
+            moves=$((moves + 1)); idle=0
+        else
+            idle=$((idle + 1))
+        fi
+        slot=$(((slot + 1) % slots))
+        if [ $idle -ge "$slots" ]; then
+            "$@"; sleep 1.5; idle=0
+        fi
+    done
+    [ $moves -ge 1 ] || fail "no card left the hand in 40 clicks"
+    echo "cards played from the hand: $moves"
+}
+mover_unstick() {
+    xdotool mousemove $((X + 45)) $((BOARD_TOP + 164 + 48)) click 1 click 3
+    xdotool mousemove $((X + 45)) $((BOARD_TOP + 113 + 48)) click 1
+}
+play_cards 6 mover_unstick
 xdotool mousemove $((X + 300)) $((BOARD_TOP + 200)); sleep 0.5
 shot e2e-3-game.png
 
@@ -102,6 +109,25 @@ done
 [ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] || fail "the caption still names the game"
 xdotool search --onlyvisible --name "^Confirm\$" >/dev/null 2>&1 && fail "the confirmation box stayed"
 shot e2e-5-ended.png
+
+# Heap from its label: play a few cards, taking from the heap when nothing beats.
+HEAP_X=$((X + 1 + 298 + 35)); HEAP_Y=$((CLIENT_TOP + 1 + 336 + 16))
+xdotool mousemove "$HEAP_X" "$HEAP_Y"; sleep 0.3; xdotool click 1
+wait_for_window "Christmas Zelmo - Heap" 5 >/dev/null || fail "clicking HEAP did not start Heap"
+sleep 5 # gathering and dealing
+heap_take() { xdotool mousemove $((X + 1 + 100 + 35)) $((BOARD_TOP + 373 / 2 - 48 + 48)) click 1; }
+play_cards 5 heap_take
+xdotool mousemove $((X + 300)) $((BOARD_TOP + 200)); sleep 0.5
+shot e2e-6-heap.png
+xdotool mousemove $((X + 22)) $((Y + 9)) click 1; sleep 0.5
+xdotool key e
+wait_for_window "Confirm" 5 >/dev/null || fail "End game asked nothing in Heap"
+sleep 0.3; xdotool key y
+for _ in $(seq 50); do
+    [ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] && break
+    sleep 0.1
+done
+[ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] || fail "Heap did not end"
 
 # Alt+X: nothing to confirm, the program ends.
 xdotool mousemove $((X + 300)) $((CLIENT_TOP + 200))
