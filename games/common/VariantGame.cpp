@@ -48,6 +48,11 @@ void TVariantGame::RunState(int state)
     }
 }
 
+TVariantGame::TPileNames TVariantGame::PileNames() const
+{
+    return {{CpuHand, "CpuHand"}, {HumanHand, "HumanHand"}, {Deck, "Deck"}};
+}
+
 void TVariantGame::CreateHands(int pileW)
 {
     auto hand = [this, pileW](int y, TShowCards show) {

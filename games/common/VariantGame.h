@@ -10,7 +10,14 @@
 #include <utility>
 #include <vector>
 
-// Hand size and edge geometry every variant shares.
+// The attack and defence states every variant has; the shared ones (94 to 99) are the
+// frame's.
+constexpr int stHumanAttacks = 1;
+constexpr int stCpuAttacks = 2;
+constexpr int stHumanDefends = 3;
+constexpr int stCpuDefends = 4;
+
+// Hand geometry every variant shares.
 constexpr int HandStep = 73;  // pixels between hand cards once play starts
 constexpr int HandHeight = 97;
 
@@ -34,8 +41,8 @@ public:
 
     // The status text of a state; nullptr leaves the hint as it is.
     virtual const char* StatusText(int state) const = 0;
-    // Every pile with its field name, as traces and tests call it.
-    virtual TPileNames PileNames() const = 0;
+    // Every pile with its field name, as traces and tests call it; variants add theirs.
+    virtual TPileNames PileNames() const;
 
     TPile* CpuHand = nullptr;
     TPile* HumanHand = nullptr;

@@ -58,9 +58,9 @@ void THeap::Take(bool humanTakes)
     if (!Moves().MoveTop(Table, humanTakes ? HumanHand : CpuHand, TakeCount(), AnimationTime()))
         return;
     if (Table->Count() == 0)
-        PostState(humanTakes ? stHeapCpuAttacks : stHeapHumanAttacks);
+        PostState(humanTakes ? stCpuAttacks : stHumanAttacks);
     else
-        PostState(humanTakes ? stHeapCpuDefends : stHeapHumanDefends);
+        PostState(humanTakes ? stCpuDefends : stHumanDefends);
 }
 
 void THeap::HumanAttacks()
@@ -75,7 +75,7 @@ void THeap::HumanAttacks()
         return;
     }
     if (PlayOnHeap(PickedCard))
-        PostState(stHeapCpuDefends);
+        PostState(stCpuDefends);
 }
 
 void THeap::CpuAttacks()
@@ -83,7 +83,7 @@ void THeap::CpuAttacks()
     if (!OpenAttack(false))
         return;
     if (TCard* card = ChooseCard(); card && PlayOnHeap(card))
-        PostState(stHeapHumanDefends);
+        PostState(stHumanDefends);
 }
 
 void THeap::HumanDefends()
@@ -98,7 +98,7 @@ void THeap::HumanDefends()
     }
     if (OwnedByHuman(card) && BeatsTop(*card)) {
         if (PlayOnHeap(card))
-            PostState(stHeapHumanAttacks);
+            PostState(stHumanAttacks);
         return;
     }
     AwaitInput();
@@ -116,13 +116,13 @@ void THeap::CpuDefends()
         return;
     }
     if (PlayOnHeap(card))
-        PostState(stHeapCpuAttacks);
+        PostState(stCpuAttacks);
 }
 
 void THeap::MarkPlayable()
 {
-    if (State == stHeapHumanAttacks)
+    if (State == stHumanAttacks)
         MarkHand([](const TCard&) { return true; });
-    else if (State == stHeapHumanDefends)
+    else if (State == stHumanDefends)
         MarkHand([this](const TCard& card) { return BeatsTop(card); });
 }

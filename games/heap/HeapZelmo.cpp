@@ -14,7 +14,9 @@ void THeap::CreatePiles()
 
 TVariantGame::TPileNames THeap::PileNames() const
 {
-    return {{CpuHand, "CpuHand"}, {HumanHand, "HumanHand"}, {Deck, "Deck"}, {Table, "Table"}};
+    TPileNames names = TVariantGame::PileNames();
+    names.push_back({Table, "Table"});
+    return names;
 }
 
 void THeap::ArrangePiles()
@@ -39,19 +41,19 @@ void THeap::NewGame()
 void THeap::Deal()
 {
     if (const std::optional<bool> cpuStarts = DealHands(HandSize, true))
-        BeginPlay(*cpuStarts ? stHeapCpuAttacks : stHeapHumanAttacks);
+        BeginPlay(*cpuStarts ? stCpuAttacks : stHumanAttacks);
 }
 
 const char* THeap::StatusText(int state) const
 {
     switch (state) {
-    case stHeapHumanAttacks:
+    case stHumanAttacks:
         return "Click on your card to make move";
-    case stHeapCpuAttacks:
+    case stCpuAttacks:
         return "Wait until CPU moves";
-    case stHeapHumanDefends:
+    case stHumanDefends:
         return "Click on your card to defend, click table card to take";
-    case stHeapCpuDefends:
+    case stCpuDefends:
         return "Waiting until CPU defends";
     default:
         return nullptr;
@@ -61,16 +63,16 @@ const char* THeap::StatusText(int state) const
 void THeap::RunPlayState(int state)
 {
     switch (state) {
-    case stHeapHumanAttacks:
+    case stHumanAttacks:
         HumanAttacks();
         break;
-    case stHeapCpuAttacks:
+    case stCpuAttacks:
         CpuAttacks();
         break;
-    case stHeapHumanDefends:
+    case stHumanDefends:
         HumanDefends();
         break;
-    case stHeapCpuDefends:
+    case stCpuDefends:
         CpuDefends();
         break;
     default:
@@ -81,14 +83,14 @@ void THeap::RunPlayState(int state)
 TCard* THeap::ChooseCard()
 {
     PickedButton = mbLeft;
-    const bool humanTurn = State == stHeapHumanAttacks || State == stHeapHumanDefends;
+    const bool humanTurn = State == stHumanAttacks || State == stHumanDefends;
     const TPile& own = humanTurn ? *HumanHand : *CpuHand;
     switch (State) {
-    case stHeapHumanAttacks:
-    case stHeapCpuAttacks:
+    case stHumanAttacks:
+    case stCpuAttacks:
         return own.LowestNonTrump();
-    case stHeapHumanDefends:
-    case stHeapCpuDefends: {
+    case stHumanDefends:
+    case stCpuDefends: {
         TCard* top = Table->TopCard();
         if (!top)
             return nullptr;

@@ -1,12 +1,6 @@
 #pragma once
 #include "VariantGame.h"
 
-// Heap states; the shared ones (94 to 99) are the frame's.
-constexpr int stHeapHumanAttacks = 1;
-constexpr int stHeapCpuAttacks = 2;
-constexpr int stHeapHumanDefends = 3;
-constexpr int stHeapCpuDefends = 4;
-
 // The variant in which every card played stays on one untidy heap: the defender must
 // beat its top card, and a side that cannot takes only the top three cards, or five
 // when the top card is a trump.

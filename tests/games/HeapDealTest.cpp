@@ -31,8 +31,8 @@ TEST_F(HeapDeal, FiveEachAlternatelyAndTheLowerTrumpStarts)
         const char *cpu, *human;
         int next;
     } rows[] = {
-        {"7S", "9S", stHeapCpuAttacks},   {"9S", "7S", stHeapHumanAttacks},
-        {"JC", "KS", stHeapHumanAttacks}, {"AS", "JC", stHeapCpuAttacks},
+        {"7S", "9S", stCpuAttacks},   {"9S", "7S", stHumanAttacks},
+        {"JC", "KS", stHumanAttacks}, {"AS", "JC", stCpuAttacks},
         {"JC", "JD", stNewGame}, // nobody holds a trump: gather and deal again
     };
     for (const auto& row : rows) {
@@ -76,7 +76,7 @@ protected:
 TEST_F(HeapRefill, BeforeTheHumansAttackTheCpuDrawsFirstAndCardsOverlap)
 {
     Lay({{"6H", "7H", "8H"}, {"6C", "7C", "8C", "9C"}, {}, 4});
-    const auto draws = Draws(stHeapHumanAttacks);
+    const auto draws = Draws(stHumanAttacks);
     ASSERT_EQ(draws.size(), 3u);
     EXPECT_EQ(draws[0].to, "cpu");
     EXPECT_EQ(draws[1].to, "cpu");
@@ -92,7 +92,7 @@ TEST_F(HeapRefill, BeforeTheHumansAttackTheCpuDrawsFirstAndCardsOverlap)
 TEST_F(HeapRefill, BeforeTheCpusAttackTheHumanDrawsFirstAndEachCardArrives)
 {
     Lay({{"6H", "7H", "8H", "9H"}, {"6C", "7C", "8C"}, {}, 3});
-    const auto draws = Draws(stHeapCpuAttacks);
+    const auto draws = Draws(stCpuAttacks);
     ASSERT_EQ(draws.size(), 3u);
     EXPECT_EQ(draws[0].to, "human");
     EXPECT_EQ(draws[1].to, "human");
@@ -104,9 +104,9 @@ TEST_F(HeapRefill, BeforeTheCpusAttackTheHumanDrawsFirstAndEachCardArrives)
 TEST_F(HeapRefill, NobodyDrawsWhileDefending)
 {
     Lay({{"6H"}, {"6C", "7C"}, {"8D"}, 10});
-    EXPECT_TRUE(Draws(stHeapCpuDefends).empty());
+    EXPECT_TRUE(Draws(stCpuDefends).empty());
     Lay({{"6H"}, {"6C", "7C"}, {"8D"}, 10});
-    EXPECT_TRUE(Draws(stHeapHumanDefends).empty());
+    EXPECT_TRUE(Draws(stHumanDefends).empty());
 }
 
 } // namespace

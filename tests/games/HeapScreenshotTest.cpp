@@ -62,7 +62,7 @@ TEST_F(HeapScreenshot, ATakeOfFiveInFlight)
         if (from == game.Table && ++started == 4)
             inFlight = Shot(QStringLiteral("heap-take-five.png"));
     };
-    EXPECT_EQ(Run(stHeapCpuDefends), TPosted{stHeapHumanDefends});
+    EXPECT_EQ(Run(stCpuDefends), TPosted{stHumanDefends});
     EXPECT_FALSE(inFlight.isNull());
     EXPECT_EQ(game.CpuHand->Count(), 6);
     EXPECT_EQ(Names(*game.Table), (TNames{"9D", "JD"}));
