@@ -1,27 +1,22 @@
 #include "MoverZelmo.h"
 
-TMover::TMover(QObject* owner) : TVariantGame(owner) {}
+TMover::TMover(QObject* owner) : TBoutGame(owner, TBoutRules{}) {}
 
 TMover::~TMover() = default;
 
 void TMover::CreatePiles()
 {
     CreateHands(HandStep);
-    Table = Board->NewPile(poLine, 0, 0, 85, 0, 2, 12, 6);
-    Table->SetAutoTight(true);
-    Table->SetShowCards(scFace);
-    Discard = CreateStack(scBack);
+    CreateTableAndDiscard();
     CreateDeck(scBack);
-    pairs = std::make_unique<TPairTable>(*Table, Moves());
 }
 
 TVariantGame::TPileNames TMover::PileNames() const
 {
-    return {{CpuHand, "CpuHand"},
-            {HumanHand, "HumanHand"},
-            {Deck, "Deck"},
-            {Discard, "Discard"},
-            {Table, "Table"}};
+    TPileNames names = TVariantGame::PileNames();
+    names.push_back({Discard, "Discard"});
+    names.push_back({Table, "Table"});
+    return names;
 }
 
 void TMover::ArrangePiles()
@@ -37,15 +32,6 @@ void TMover::ArrangePiles()
     Table->SetY(TableY());
     Table->SetWidth(Deck->X() - 16);
     Table->SetHeight(110);
-}
-
-int TMover::TableY() const { return TableAtCpu ? CpuHand->Y() + 105 : HumanHand->Y() - 105; }
-
-void TMover::PlaceTable()
-{
-    Table->InvalidatePile();
-    Table->SetY(TableY());
-    Table->InvalidatePile();
 }
 
 void TMover::NewGame()
@@ -94,27 +80,9 @@ const char* TMover::StatusText(int state) const
     }
 }
 
-void TMover::RunPlayState(int state)
+void TMover::RunOwnState(int state)
 {
     switch (state) {
-    case stMoverHumanAttacks:
-        HumanAttacks();
-        break;
-    case stMoverCpuAttacks:
-        CpuAttacks();
-        break;
-    case stMoverHumanDefends:
-        HumanDefends();
-        break;
-    case stMoverCpuDefends:
-        CpuDefends();
-        break;
-    case stMoverHumanThrows:
-        HumanThrows();
-        break;
-    case stMoverCpuThrows:
-        CpuThrows();
-        break;
     case stMoverHumanMovesTable:
     case stMoverCpuMovesTable:
         TableAtCpu = state == stMoverHumanMovesTable;
@@ -122,12 +90,6 @@ void TMover::RunPlayState(int state)
         break;
     case stMoverSlideTable:
         SlideTable();
-        break;
-    case stMoverCpuAddsToTaker:
-        CpuAddsToTaker();
-        break;
-    case stMoverHumanAddsToTaker:
-        HumanAddsToTaker();
         break;
     default:
         break;

@@ -1,0 +1,79 @@
+#include "BoutGame.h"
+
+TBoutGame::TBoutGame(QObject* owner, const TBoutRules& rules) : TVariantGame(owner), rules(rules)
+{
+}
+
+TBoutGame::~TBoutGame() = default;
+
+void TBoutGame::CreateTableAndDiscard()
+{
+    Table = Board->NewPile(poLine, 0, 0, 85, 0, 2, 12, 6);
+    Table->SetAutoTight(true);
+    Table->SetShowCards(scFace);
+    Discard = CreateStack(scBack);
+    pairs = std::make_unique<TPairTable>(*Table, Moves());
+}
+
+int TBoutGame::TableY() const
+{
+    return TableAtCpu ? CpuHand->Y() + rules.TableBelowCpu : HumanHand->Y() - 105;
+}
+
+void TBoutGame::PlaceTable()
+{
+    Table->InvalidatePile();
+    Table->SetY(TableY());
+    Table->InvalidatePile();
+}
+
+TBoutGame::TSide TBoutGame::HumanSide() const
+{
+    return {true,        HumanHand,      CpuHand,      stHumanDefends,
+            stCpuThrows, stHumanAttacks, stCpuAddsToTaker, stCpuAttacks};
+}
+
+TBoutGame::TSide TBoutGame::CpuSide() const
+{
+    return {false,         CpuHand,      HumanHand,          stCpuDefends,
+            stHumanThrows, stCpuAttacks, stHumanAddsToTaker, stHumanAttacks};
+}
+
+void TBoutGame::RunPlayState(int state)
+{
+    switch (state) {
+    case stHumanAttacks:
+        HumanAttacks();
+        break;
+    case stCpuAttacks:
+        CpuAttacks();
+        break;
+    case stHumanDefends:
+        Defend(HumanSide());
+        break;
+    case stCpuDefends:
+        Defend(CpuSide());
+        break;
+    case stHumanThrows:
+        HumanThrows();
+        break;
+    case stCpuThrows:
+        CpuThrows();
+        break;
+    case stCpuAddsToTaker:
+        CpuAddsToTaker();
+        break;
+    case stHumanAddsToTaker:
+        HumanAddsToTaker();
+        break;
+    default:
+        RunOwnState(state);
+        break;
+    }
+}
+
+bool TBoutGame::TryMoveTable(TCard*, const TCard&, const TSide&) { return false; }
+
+bool TBoutGame::MarksAsMove(const TCard&, const TCard&) const { return false; }
+
+TCard* TBoutGame::ChooseTableMove(const TPile&, const TPile&) const { return nullptr; }

@@ -1,0 +1,116 @@
+#pragma once
+#include "PairTable.h"
+#include "VariantGame.h"
+
+#include <memory>
+
+// The states of an attack-and-defend bout beyond attacking and defending (1 to 4).
+constexpr int stHumanThrows = 5;     // after the CPU has covered every attack
+constexpr int stCpuThrows = 6;       // after the human has covered every attack
+constexpr int stCpuAddsToTaker = 12; // the human takes
+constexpr int stHumanAddsToTaker = 13;
+
+// Where the variants' bouts part ways on a fixed rule.
+struct TBoutRules {
+    // How far below the CPU's hand the table lies while the CPU defends.
+    int TableBelowCpu = 105;
+    // The human's attack places the table on any press, not only on a card played.
+    bool PlaceTableOnAnyPress = false;
+    // After a cover the same side defends again while attacks stay open.
+    bool DefendUntilAllCovered = true;
+    // A taker is offered more cards only while ThrowLimit is above 0.
+    bool GiveOnlyWithinLimit = true;
+    // Trumps are thrown in only once the deck is down to its last card.
+    bool SpareTrumpsWhileDeckLasts = true;
+    // The board settles before a taker who is given nothing more gets the table.
+    bool SettleBeforeTaking = false;
+};
+
+// A variant whose play is the bout: the attacker lays a card on the table, the defender
+// covers it or takes the table, and after a full defence the attacker may throw more of
+// the ranks on the table; a taker may be given more. The defence is one routine for both
+// sides; the variants fill in what their rules do differently.
+class TBoutGame : public TVariantGame {
+    Q_OBJECT
+public:
+    TBoutGame(QObject* owner, const TBoutRules& rules);
+    ~TBoutGame() override;
+
+    // The bout's choices; other states ask ChooseOwnCard.
+    TCard* ChooseCard() override;
+    // Marks the human's cards that may be played in the current state.
+    virtual void MarkPlayable();
+
+    TPile* Discard = nullptr;
+    TPile* Table = nullptr;
+    bool TableAtCpu = false;
+    int ThrowLimit = 0;
+
+protected:
+    // One side of the bout as the defender, with where each outcome leads.
+    struct TSide {
+        bool Human;
+        TPile* Hand;
+        TPile* AttackerHand;
+        int Defends;        // this state again
+        int AttackerThrows; // everything covered, the attacker may throw more
+        int DefenderLeads;  // everything covered, nothing thrown: the next bout
+        int AttackerGives;  // taken, the attacker may give more
+        int AttackerLeads;  // taken: the next bout
+    };
+
+    // The table of pairs and the discard pile, in that board order.
+    void CreateTableAndDiscard();
+    int TableY() const;
+    // Sets the table beside the defender's hand, repainting its old and new areas.
+    virtual void PlaceTable();
+
+    void RunPlayState(int state) override;
+    // A state outside the bout.
+    virtual void RunOwnState(int state) = 0;
+    // The choice in a state outside the bout.
+    virtual TCard* ChooseOwnCard() { return nullptr; }
+    // Before an attack, once the beaten table is gone: refills and the end check.
+    // False when the game has ended or stopped.
+    virtual bool PrepareBout(bool humanAttacks) = 0;
+    // State 12.
+    virtual void CpuAddsToTaker() = 0;
+
+    // Passing the bout on: whether card, played against attack, moves the table to the
+    // other hand, and doing it. None by default.
+    virtual bool TryMoveTable(TCard* card, const TCard& attack, const TSide& side);
+    // Whether the human's card is marked in defence for what it could pass on.
+    virtual bool MarksAsMove(const TCard& card, const TCard& attack) const;
+    virtual TCard* ChooseTableMove(const TPile& own, const TPile& other) const;
+
+    // Steps for the variants' own states.
+    bool LayOnTable(TCard* card);
+    // Lays a card given to the taker and counts it; false when the game stopped.
+    bool GiveToTaker(TCard* card);
+    void HandTableTo(TPile* taker, int nextBout);
+    TPairTable& Pairs() const { return *pairs; }
+
+private:
+    TSide HumanSide() const;
+    TSide CpuSide() const;
+
+    // States.
+    void HumanAttacks();
+    void CpuAttacks();
+    void Defend(const TSide& side);
+    void HumanThrows();
+    void CpuThrows();
+    void HumanAddsToTaker();
+
+    bool OpenBout(bool humanAttacks);
+    bool Cover(TCard* card, const TSide& side);
+    void AfterCover(const TSide& side);
+    void Take(const TSide& side);
+
+    // Strategy.
+    TCard* ChooseDefence(const TPile& own, const TPile& other) const;
+    TCard* ChooseThrow(const TPile& own);
+
+    TBoutRules rules;
+    std::unique_ptr<TPairTable> pairs;
+};

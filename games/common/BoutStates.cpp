@@ -1,0 +1,169 @@
+// The bout's states: attacking, defending (one routine for either defender), throwing
+// more, taking and giving more to the taker.
+#include "BoutGame.h"
+
+#include "AnimationTime.h"
+
+bool TBoutGame::OpenBout(bool humanAttacks)
+{
+    return pairs->ClearTo(Discard, AnimationTime() / 2) && PrepareBout(humanAttacks);
+}
+
+bool TBoutGame::LayOnTable(TCard* card) { return pairs->Lay(card, AnimationTime()); }
+
+bool TBoutGame::GiveToTaker(TCard* card)
+{
+    if (!LayOnTable(card))
+        return false;
+    --ThrowLimit;
+    return true;
+}
+
+void TBoutGame::HandTableTo(TPile* taker, int nextBout)
+{
+    if (pairs->HandTo(taker, AnimationTime()))
+        PostState(nextBout);
+}
+
+void TBoutGame::HumanAttacks()
+{
+    if (!OpenBout(true))
+        return;
+    MarkPlayable();
+    if (!AwaitInput())
+        return;
+    const bool played = OwnedByHuman(PickedCard);
+    if (played || rules.PlaceTableOnAnyPress) {
+        TableAtCpu = true;
+        PlaceTable();
+    }
+    if (!played) {
+        AwaitInput();
+        return;
+    }
+    if (LayOnTable(PickedCard))
+        PostState(stCpuDefends);
+}
+
+void TBoutGame::CpuAttacks()
+{
+    if (!OpenBout(false))
+        return;
+    TableAtCpu = false;
+    PlaceTable();
+    if (TCard* card = ChooseCard(); card && LayOnTable(card))
+        PostState(stHumanDefends);
+}
+
+void TBoutGame::Defend(const TSide& side)
+{
+    TCard* card = nullptr;
+    if (side.Human) {
+        MarkPlayable();
+        if (!AwaitInput())
+            return;
+        card = PickedCard;
+    } else {
+        card = ChooseCard();
+    }
+    if (card && card->Pile() == Table) {
+        Take(side);
+        return;
+    }
+    if (card && card->Pile() == side.Hand && Table->Count() >= 2 && Cover(card, side))
+        return;
+    if (side.Human)
+        AwaitInput(); // dropped: keep waiting
+}
+
+// Plays the card against the open attacks in table order; false when it meets none.
+bool TBoutGame::Cover(TCard* card, const TSide& side)
+{
+    for (int attack : pairs->UndefendedAttacks()) {
+        const TCard& attackCard = *Table->Card(attack);
+        if (TryMoveTable(card, attackCard, side))
+            return true;
+        if (Board->Beats(*card, attackCard)) {
+            // The human clicks only the card; the game decides which attack it covers.
+            const int target = side.Human ? pairs->HumanTarget(*card) : attack;
+            if (pairs->Cover(target, card, AnimationTime()))
+                AfterCover(side);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TBoutGame::AfterCover(const TSide& side)
+{
+    if (rules.DefendUntilAllCovered && pairs->HasUndefended())
+        PostState(side.Defends);
+    else if (pairs->CanAdd(*side.AttackerHand))
+        PostState(side.AttackerThrows);
+    else
+        PostState(side.DefenderLeads);
+}
+
+void TBoutGame::Take(const TSide& side)
+{
+    ThrowLimit = side.Hand->Count() - 1;
+    const bool mayGive = !rules.GiveOnlyWithinLimit || ThrowLimit > 0;
+    if (mayGive && pairs->CanAdd(*side.AttackerHand))
+        PostState(side.AttackerGives);
+    else if (!rules.SettleBeforeTaking || Moves().WaitForBoard())
+        HandTableTo(side.Hand, side.AttackerLeads);
+}
+
+void TBoutGame::HumanThrows()
+{
+    if (HumanHand->Count() == 0 || CpuHand->Count() == 0) {
+        PostState(stCpuAttacks);
+        return;
+    }
+    MarkPlayable();
+    if (!AwaitInput())
+        return;
+    if (PickedButton == mbRight) {
+        PostState(stCpuAttacks);
+        ClearInput();
+        return;
+    }
+    if (OwnedByHuman(PickedCard) && pairs->HasRank(PickedCard->Rank())) {
+        if (LayOnTable(PickedCard))
+            PostState(stCpuDefends);
+        return;
+    }
+    AwaitInput();
+}
+
+void TBoutGame::CpuThrows()
+{
+    if (HumanHand->Count() == 0 || CpuHand->Count() == 0) {
+        PostState(stHumanAttacks);
+        return;
+    }
+    TCard* card = ChooseCard();
+    if (!card) {
+        PostState(stHumanAttacks);
+        return;
+    }
+    if (LayOnTable(card))
+        PostState(stHumanDefends);
+}
+
+void TBoutGame::HumanAddsToTaker()
+{
+    MarkPlayable();
+    if (ThrowLimit > 0 && !AwaitInput())
+        return;
+    if (ThrowLimit < 1 || PickedButton == mbRight) {
+        HandTableTo(CpuHand, stHumanAttacks);
+        return;
+    }
+    if (OwnedByHuman(PickedCard) && pairs->HasRank(PickedCard->Rank())) {
+        if (GiveToTaker(PickedCard))
+            PostState(stHumanAddsToTaker);
+        return;
+    }
+    AwaitInput();
+}
