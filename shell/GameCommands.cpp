@@ -7,6 +7,7 @@
 #include "ZelmoGame.h"
 
 #include <QAction>
+#include <QDialog>
 #include <algorithm>
 
 void TFMain::EnableGameCommands(bool on)
@@ -42,6 +43,17 @@ void TFMain::SetAutoplayCommand(bool on)
     menu->mnuAutoplay->setChecked(on);
     ToolBar1->btnAutoplay->setChecked(on);
     if (FGame) FGame->SetAutoplay(on);
+}
+
+void TFMain::SetPreferencesDialog(QDialog* dialog)
+{
+    preferences = dialog;
+    menu->mnuPreferences->setEnabled(dialog != nullptr);
+}
+
+void TFMain::ShowPreferences()
+{
+    if (preferences && preferences->exec() == QDialog::Accepted) ApplySettings();
 }
 
 void TFMain::ApplyToolbarLook()

@@ -19,6 +19,11 @@ QColor ColorFromStored(uint32_t bgr)
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
+uint32_t StoredFromColor(const QColor& color)
+{
+    return uint32_t(color.red()) | uint32_t(color.green()) << 8 | uint32_t(color.blue()) << 16;
+}
+
 QImage BuiltInBackground(int background)
 {
     if (background < 1 || background > int(backgroundNames.size())) return {};

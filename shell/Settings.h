@@ -27,8 +27,9 @@ struct TSettings {
     static TSettings Defaults();
 };
 
-// 0x00BBGGRR as a colour.
+// 0x00BBGGRR as a colour, and back.
 QColor ColorFromStored(uint32_t bgr);
+uint32_t StoredFromColor(const QColor& color);
 
 // The built-in board picture of Background 1 to 6; a null image for anything else.
 QImage BuiltInBackground(int background);

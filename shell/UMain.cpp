@@ -85,7 +85,9 @@ void TFMain::ConnectCommands()
         connect(autoplay, &QAction::triggered, this, &TFMain::SetAutoplayCommand);
 
     // These wait for the preferences dialog, the help window and the about box.
-    for (QAction* later : {m.mnuPreferences, m.mnuContents, m.mnuAbout})
+    connect(m.mnuPreferences, &QAction::triggered, this, &TFMain::ShowPreferences);
+    m.mnuPreferences->setEnabled(false); // until the dialog exists
+    for (QAction* later : {m.mnuContents, m.mnuAbout})
         later->setEnabled(false);
 }
 

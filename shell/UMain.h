@@ -5,6 +5,7 @@
 #include "Settings.h"
 #include "ZelmoGame.h"
 
+#include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -36,6 +37,11 @@ public:
     // Copies the settings onto the running game's board; nothing without a game.
     void ApplySettings();
     void EnableGameCommands(bool on);
+    // The toolbar's visibility and flat look from the settings.
+    void ApplyToolbarLook();
+    // The preferences dialog the Preferences command shows; OK applies the settings.
+    void SetPreferencesDialog(QDialog* dialog);
+    void ShowPreferences();
 
     // Game choices as the chooser, the menus and the toolbar make them.
     void ChooseGame(int kind);
@@ -63,7 +69,6 @@ protected:
 private:
     void BuildWindow();
     void ConnectCommands();
-    void ApplyToolbarLook();
     void StartGameMessage(int kind);
     void GameEndedMessage();
     void FreeGameBeforeClosing();
@@ -80,6 +85,7 @@ private:
 
     // Owned by the client area it fills; freed only on WM_GAMEENDED.
     QPointer<TZelmoGame> FGame;
+    QPointer<QDialog> preferences;
     int FPendingGame = -1;
     bool closing = false;
 };

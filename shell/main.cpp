@@ -2,6 +2,8 @@
 // the main window, the dialogs, and the message loop.
 #include "Commons.h"
 #include "GameOver.h"
+#include "MessageBoxes.h"
+#include "Prefs.h"
 #include "ProgramGames.h"
 #include "UMain.h"
 
@@ -32,6 +34,10 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(ProgramIcon());
 
     TFMain mainWindow(ProgramGames());
+    // Loads the settings now and saves them when it goes at program end.
+    TFPrefs prefs(mainWindow, TSettingsStore(),
+                  [&mainWindow](const QString& text) { ShowMessage(text, &mainWindow); });
+    mainWindow.SetPreferencesDialog(&prefs);
     TFGameOver gameOver(&mainWindow);
     SetGameOverQuestion(&gameOver);
 

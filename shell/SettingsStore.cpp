@@ -1,0 +1,138 @@
+#include "SettingsStore.h"
+
+#include "Board.h"
+#include "PictureLoader.h"
+
+#include <QSettings>
+#include <functional>
+#include <limits>
+
+namespace {
+
+const QString AppStoreName = QStringLiteral("Christmas Zelmo");
+
+// A value that is not there is not an error: it keeps its default.
+enum class TRead { Missing, Read, WrongType };
+
+TRead ReadDword(const QSettings& store, const QString& name, uint32_t& out)
+{
+    if (!store.contains(name))
+        return TRead::Missing;
+    const QVariant value = store.value(name);
+    std::optional<uint32_t> parsed;
+    switch (value.typeId()) {
+    case QMetaType::QString: // as read from the file
+        parsed = TSettingsStore::ParseDword(value.toString());
+        break;
+    case QMetaType::Int: // as written by this process, still in the store's cache
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        parsed = TSettingsStore::ParseDword(QString::number(value.toLongLong()));
+        break;
+    default:
+        break;
+    }
+    if (!parsed)
+        return TRead::WrongType;
+    out = *parsed;
+    return TRead::Read;
+}
+
+int InRange(uint32_t stored, int low, int high, int otherwise)
+{
+    const auto v = int32_t(stored); // a negative value counts as too large
+    return v >= low && v <= high ? v : otherwise;
+}
+
+} // namespace
+
+TSettingsStore::TSettingsStore()
+    : path(QSettings(QSettings::NativeFormat, QSettings::UserScope, AppStoreName).fileName())
+{
+}
+
+std::optional<uint32_t> TSettingsStore::ParseDword(const QString& text)
+{
+    const bool negative = text.startsWith(u'-');
+    const QStringView digits = QStringView(text).mid(negative ? 1 : 0);
+    if (digits.isEmpty() || digits.size() > 10)
+        return std::nullopt;
+    uint64_t magnitude = 0;
+    for (QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        magnitude = magnitude * 10 + uint64_t(c.unicode() - u'0');
+    }
+    if (negative ? magnitude > 2147483648ULL : magnitude > 4294967295ULL)
+        return std::nullopt;
+    return uint32_t(negative ? 0 - magnitude : magnitude);
+}
+
+TSettingsStore::TLoadReport TSettingsStore::Load(TSettings& s) const
+{
+    QSettings store(path, QSettings::IniFormat);
+    using TApply = std::function<void(uint32_t)>;
+    const std::pair<const char*, TApply> values[] = {
+        {"StartColor", [&](uint32_t v) { s.StartColor = v; }},
+        {"EndColor", [&](uint32_t v) { s.EndColor = v; }},
+        {"DrawFrame", [&](uint32_t v) { s.DrawFrame = v != 0; }},
+        {"BackType", [&](uint32_t v) { s.BackType = InRange(v, 0, 7, 0); }},
+        {"CardBack", [&](uint32_t v) { s.CardBack = InRange(v, 0, 13, 0); }},
+        {"AnimateTime",
+         [&](uint32_t v) {
+             s.AnimateTime = InRange(v, 10, 1000, AnimationTime());
+             SetAnimationTime(s.AnimateTime);
+         }},
+        {"ShowToolbar", [&](uint32_t v) { s.ShowToolbar = v != 0; }},
+        {"FlatButtons", [&](uint32_t v) { s.FlatButtons = v != 0; }},
+        {"AnimateType", [&](uint32_t v) { s.AnimateType = InRange(v, 0, 4, 0); }},
+        {"Background", [&](uint32_t v) { s.Background = InRange(v, 0, 6, 4); }},
+    };
+    TLoadReport report;
+    for (const auto& [name, apply] : values) {
+        uint32_t stored = 0;
+        const TRead read = ReadDword(store, QString::fromLatin1(name), stored);
+        if (read == TRead::WrongType) {
+            report.WrongType = QString::fromLatin1(name);
+            break;
+        }
+        if (read == TRead::Read) {
+            apply(stored);
+            report.Read << QString::fromLatin1(name);
+        }
+    }
+    if (!report.WrongType && s.Background == 0) {
+        const QVariant image = store.value(QStringLiteral("BackgroundImage"));
+        s.BackgroundImage = image.typeId() == QMetaType::QString ? image.toString() : QString();
+        const auto picture = PictureLoader::Load(s.BackgroundImage);
+        if (picture)
+            s.BackPicture = *picture;
+        else
+            s.Background = 4; // missing or unreadable: the default picture
+    }
+    if (s.Background != 0)
+        s.BackPicture = BuiltInBackground(s.Background);
+    return report;
+}
+
+bool TSettingsStore::Save(const TSettings& s) const
+{
+    QSettings store(path, QSettings::IniFormat);
+    store.setValue(QStringLiteral("StartColor"), s.StartColor);
+    store.setValue(QStringLiteral("EndColor"), s.EndColor);
+    store.setValue(QStringLiteral("DrawFrame"), s.DrawFrame ? 1 : 0);
+    store.setValue(QStringLiteral("BackType"), s.BackType);
+    store.setValue(QStringLiteral("CardBack"), s.CardBack);
+    store.setValue(QStringLiteral("AnimateTime"), s.AnimateTime);
+    store.setValue(QStringLiteral("ShowToolbar"), s.ShowToolbar ? 1 : 0);
+    store.setValue(QStringLiteral("FlatButtons"), s.FlatButtons ? 1 : 0);
+    store.setValue(QStringLiteral("AnimateType"), s.AnimateType);
+    if (s.BackType >= btTile) {
+        store.setValue(QStringLiteral("Background"), s.Background);
+        if (s.Background == 0)
+            store.setValue(QStringLiteral("BackgroundImage"), s.BackgroundImage);
+    }
+    store.sync();
+    return store.status() == QSettings::NoError;
+}

@@ -1,0 +1,38 @@
+#pragma once
+#include "Settings.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+// Where the settings record lives between runs: an INI file in the user's configuration
+// folder ("Christmas Zelmo.conf"), integers, colours and Booleans as whole numbers,
+// BackgroundImage as text.
+class TSettingsStore {
+public:
+    // The program's own store.
+    TSettingsStore();
+    explicit TSettingsStore(QString filePath) : path(std::move(filePath)) {}
+
+    const QString& FilePath() const { return path; }
+
+    struct TLoadReport {
+        QStringList Read;               // the values found, in reading order
+        std::optional<QString> WrongType; // the value that stopped the reading
+    };
+    // Reads every stored value in its order into the record, replacing what lies outside
+    // its range, and builds the background picture. A value of the wrong type stops the
+    // reading there: the values after it keep their defaults.
+    TLoadReport Load(TSettings& settings) const;
+    // Writes the record; Background and BackgroundImage only for a picture background.
+    // False when the store could not be written; what it held is then untouched.
+    bool Save(const TSettings& settings) const;
+
+    // A stored whole number as its 32-bit pattern: -2147483648 to 4294967295, nothing
+    // else (no spaces, signs on their own, fractions or hexadecimal).
+    static std::optional<uint32_t> ParseDword(const QString& text);
+
+private:
+    QString path;
+};
