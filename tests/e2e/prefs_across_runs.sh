@@ -1,0 +1,88 @@
+#!/bin/bash
+# End to end, on a private X server: the first run changes the preferences through the
+# dialog (toolbar off, another card back) and exits; the second run starts with them.
+# Usage: prefs_across_runs.sh PROGRAM ARTIFACTS_DIR
+set -u
+PROGRAM=$1
+ARTIFACTS=$2
+HERE=$(dirname "$0")
+source "$HERE/xvfb-session.sh"
+require_tools Xvfb xdotool import compare convert
+mkdir -p "$ARTIFACTS"
+
+APP_PID=
+WORK=$(mktemp -d)
+cleanup() {
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
+    stop_xvfb
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+start_xvfb
+export XDG_CONFIG_HOME="$WORK/config"
+unset QT_QPA_PLATFORMTHEME
+STORE="$XDG_CONFIG_HOME/Christmas Zelmo.conf"
+
+start_program() {
+    "$PROGRAM" >"$WORK/program.log" 2>&1 &
+    APP_PID=$!
+    WID=$(wait_for_window "Christmas Zelmo" 20) || fail "no main window"
+    eval "$(xdotool getwindowgeometry --shell "$WID")"
+    sleep 0.5
+}
+shot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$1"; }
+exit_program() {
+    xdotool windowfocus "$WID" 2>/dev/null
+    xdotool key alt+x
+    for _ in $(seq 100); do
+        kill -0 "$APP_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$APP_PID" 2>/dev/null && fail "Alt+X did not end the program"
+    wait "$APP_PID"; local status=$?; APP_PID=
+    [ $status -eq 0 ] || { cat "$WORK/program.log"; fail "the program exited with $status"; }
+}
+# The toolbar band under the menu bar, in window pixels.
+TOOLBAR_REGION="200x30+0+24"
+region_diff() {
+    convert "$1" -crop "$3" +repage "$WORK/a.png"
+    convert "$2" -crop "$3" +repage "$WORK/b.png"
+    compare -metric AE "$WORK/a.png" "$WORK/b.png" null: 2>&1 | cut -d' ' -f1
+}
+
+# First run: nothing stored yet.
+start_program
+shot "$WORK/first.png"
+xdotool mousemove $((X + 66)) $((Y + 9)) click 1; sleep 0.5
+xdotool key p
+DIALOG=$(wait_for_window "Zelmo Preferences" 5) || fail "Preferences did not open"
+eval "$(xdotool getwindowgeometry --shell "$DIALOG" | sed 's/^/D_/')"
+sleep 0.5
+import -window root -crop "${D_WIDTH}x${D_HEIGHT}+${D_X}+${D_Y}" "$ARTIFACTS/e2e-prefs-general.png"
+xdotool mousemove $((D_X + 33)) $((D_Y + 101)) click 1    # "Show toolbar" off
+xdotool mousemove $((D_X + 105)) $((D_Y + 20)) click 1    # the Backs page
+sleep 0.3
+xdotool mousemove $((D_X + 40)) $((D_Y + 82)) click 1     # "Cone"
+sleep 0.3
+import -window root -crop "${D_WIDTH}x${D_HEIGHT}+${D_X}+${D_Y}" "$ARTIFACTS/e2e-prefs-backs.png"
+xdotool key alt+o
+for _ in $(seq 30); do
+    xdotool search --onlyvisible --name "^Zelmo Preferences\$" >/dev/null 2>&1 || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name "^Zelmo Preferences\$" >/dev/null 2>&1 && fail "OK did not close the dialog"
+exit_program
+[ -f "$STORE" ] || fail "nothing was stored"
+grep -q '^ShowToolbar=0$' "$STORE" || { cat "$STORE"; fail "the toolbar setting was not stored"; }
+grep -q '^CardBack=2$' "$STORE" || { cat "$STORE"; fail "the card back was not stored"; }
+
+# Second run: starts without its toolbar.
+start_program
+shot "$ARTIFACTS/e2e-prefs-second-run.png"
+[ "$(region_diff "$WORK/first.png" "$ARTIFACTS/e2e-prefs-second-run.png" "$TOOLBAR_REGION")" -gt 300 ] \
+    || fail "the second run still shows its toolbar"
+exit_program
+grep -q '^CardBack=2$' "$STORE" || fail "the second run lost the card back"
+echo "PASS"
