@@ -1,6 +1,7 @@
 #!/bin/bash
 # End to end, on a private X server: the first run changes the preferences through the
-# dialog (toolbar off, another card back) and exits; the second run starts with them.
+# dialog (toolbar off, another card back, a solid background), plays with them and
+# exits; the second run starts with them.
 # Usage: prefs_across_runs.sh PROGRAM ARTIFACTS_DIR
 set -u
 PROGRAM=$1
@@ -34,8 +35,10 @@ start_program() {
 }
 shot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$1"; }
 exit_program() {
-    xdotool windowfocus "$WID" 2>/dev/null
-    xdotool key alt+x
+    if kill -0 "$APP_PID" 2>/dev/null; then
+        xdotool windowfocus "$WID" 2>/dev/null
+        xdotool key alt+x
+    fi
     for _ in $(seq 100); do
         kill -0 "$APP_PID" 2>/dev/null || break
         sleep 0.1
@@ -67,16 +70,33 @@ sleep 0.3
 xdotool mousemove $((D_X + 40)) $((D_Y + 82)) click 1     # "Cone"
 sleep 0.3
 import -window root -crop "${D_WIDTH}x${D_HEIGHT}+${D_X}+${D_Y}" "$ARTIFACTS/e2e-prefs-backs.png"
+xdotool mousemove $((D_X + 190)) $((D_Y + 20)) click 1    # the Backgrounds page
+sleep 0.3
+xdotool mousemove $((D_X + 75)) $((D_Y + 51)) click 1     # into the tree,
+xdotool key Home                                           # up to "Solid color"
+sleep 0.3
+import -window root -crop "${D_WIDTH}x${D_HEIGHT}+${D_X}+${D_Y}" "$ARTIFACTS/e2e-prefs-backgrounds.png"
 xdotool key alt+o
 for _ in $(seq 30); do
     xdotool search --onlyvisible --name "^Zelmo Preferences\$" >/dev/null 2>&1 || break
     sleep 0.1
 done
 xdotool search --onlyvisible --name "^Zelmo Preferences\$" >/dev/null 2>&1 && fail "OK did not close the dialog"
+# A game with the new look: Mover from its label, which moved up with the toolbar gone.
+xdotool mousemove $((X + 1 + 163 + 35)) $((Y + HEIGHT - 19 - 375 + 1 + 281 + 14 - 32)) click 1
+wait_for_window "Christmas Zelmo - Mover" 5 >/dev/null || fail "Mover did not start"
+sleep 5
+shot "$ARTIFACTS/e2e-prefs-game-after-ok.png"
+xdotool windowfocus "$WID" 2>/dev/null
+xdotool key alt+x
+wait_for_window "Confirm" 5 >/dev/null || fail "leaving the game asked nothing"
+sleep 0.3; xdotool key y
+sleep 0.5
 exit_program
 [ -f "$STORE" ] || fail "nothing was stored"
 grep -q '^ShowToolbar=0$' "$STORE" || { cat "$STORE"; fail "the toolbar setting was not stored"; }
 grep -q '^CardBack=2$' "$STORE" || { cat "$STORE"; fail "the card back was not stored"; }
+grep -q '^BackType=0$' "$STORE" || { cat "$STORE"; fail "the solid background was not stored"; }
 
 # Second run: starts without its toolbar.
 start_program
