@@ -35,6 +35,8 @@ public:
     virtual bool AwaitInput();
     virtual void RunState(int state) = 0;
     virtual TCard* ChooseCard() = 0;
+    // The card the hint lights up: ChooseCard's choice as the player can see it.
+    virtual TCard* HintCard() { return ChooseCard(); }
     // Becomes a child of parent and fills it (in a main window: its central widget).
     // Variants call this first, then build the table.
     virtual void Init(QWidget* parent);

@@ -23,7 +23,7 @@ void TFMain::EnableGameCommands(bool on)
 void TFMain::Hint()
 {
     if (!FGame || FGame->Autoplay) return;
-    TCard* card = FGame->ChooseCard();
+    TCard* card = FGame->HintCard();
     if (!card || card->Moving) return;
     card->SetSelectedCard(true);
     const uint32_t start = Clock::TickCount();

@@ -72,6 +72,14 @@ void TBoutGame::RunPlayState(int state)
     }
 }
 
+TCard* TBoutGame::HintCard()
+{
+    TCard* card = ChooseCard();
+    if (card && card->Empty() && card->Pile() == Table)
+        return pairs->AttackOf(*card);
+    return card;
+}
+
 bool TBoutGame::TryMoveTable(TCard*, const TCard&, const TSide&) { return false; }
 
 bool TBoutGame::MarksAsMove(const TCard&, const TCard&) const { return false; }

@@ -38,6 +38,8 @@ public:
 
     // The bout's choices; other states ask ChooseOwnCard.
     TCard* ChooseCard() override;
+    // A placeholder chosen for taking is never drawn: the attack it belongs to stands in.
+    TCard* HintCard() override;
     // Marks the human's cards that may be played in the current state.
     virtual void MarkPlayable();
 

@@ -13,6 +13,8 @@ public:
     TPile& Pile() const { return pile; }
     int Count() const { return pile.Count(); }
     bool IsPlaceholder(int index) const { return pile.Card(index)->Empty(); }
+    // The attack card a cover or placeholder of the table answers.
+    TCard* AttackOf(const TCard& cover) const { return pile.Card(pile.IndexOf(&cover) - 1); }
 
     // Attack indexes (even) whose cover is still a placeholder, in table order.
     std::vector<int> UndefendedAttacks() const;

@@ -52,4 +52,35 @@ TEST_F(MoverStrategy, ChooseCard)
     }
 }
 
+// Taking is chosen as a placeholder, which is never drawn: the hint lights the attack it
+// answers instead, while autoplay still takes with the placeholder.
+TEST_F(MoverStrategy, HintShowsTheAttackThatWouldBeTaken)
+{
+    const struct {
+        TLayout layout;
+        int state;
+        const char* hinted;
+    } rows[] = {
+        {{{"6C"}, {"8C", "6D"}, {{"9H", ""}}}, stMoverHumanDefends, "9H"},
+        {{{"6C"}, {"8C", "6D"}, {{"7H", "8H"}, {"9H", ""}}}, stMoverHumanDefends, "9H"},
+        {{{"AD"}, {"8C", "6C"}, {{"7H", "8H"}, {"9C", ""}, {"TD", ""}}}, stMoverCpuDefends, "TD"},
+        {{{"KH", "9H", "6S"}, {"8C"}, {{"7H", ""}}}, stMoverCpuDefends, "9H"}, // a real card
+        {{{"6C"}, {"8C"}}, stMoverSlideTable, "none"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << &row - rows);
+        Lay(row.layout);
+        game.State = row.state;
+        EXPECT_EQ(Name(game.HintCard()), row.hinted);
+    }
+
+    Lay({{"6C"}, {"8C", "6D"}, {{"9H", ""}}});
+    game.SetAutoplay(true);
+    EXPECT_EQ(Run(stMoverHumanDefends), TPosted{stInput});
+    EXPECT_EQ(Name(game.PickedCard), "--");
+    EXPECT_EQ(Run(stInput), TPosted{stMoverHumanDefends});
+    EXPECT_EQ(Run(stMoverHumanDefends), TPosted{stMoverCpuAttacks}) << "the human takes";
+    EXPECT_EQ(Names(*game.HumanHand), (TNames{"8C", "6D", "9H"}));
+}
+
 } // namespace
