@@ -19,10 +19,13 @@ protected:
     SettingsStoreTest() { SetAnimationTime(250); }
     ~SettingsStoreTest() override { SetAnimationTime(250); }
 
-    QString StorePath() const { return dir.filePath(QStringLiteral("Christmas Zelmo.conf")); }
+    // Every hand-written store is a new file: QSettings caches a file by its size and
+    // time stamp, which two quick writes of the same length may share.
+    QString StorePath() const { return dir.filePath(QStringLiteral("Zelmo %1.conf").arg(generation)); }
     // Writes the file by hand, in order, exactly as given.
     void Store(const std::vector<std::pair<const char*, const char*>>& values)
     {
+        ++generation;
         QFile file(StorePath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("[General]\n");
@@ -52,6 +55,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    int generation = 0;
     TSettings loaded;
 };
 
