@@ -2,18 +2,6 @@
 
 #include "GameOverQuestion.h"
 
-int GameResultOf(int state)
-{
-    switch (state) {
-    case stHumanWins:
-        return grHumanWins;
-    case stCpuWins:
-        return grCpuWins;
-    default:
-        return grDraw;
-    }
-}
-
 void RunGameOverState(TZelmoGame& game, int state)
 {
     TGameOverQuestion* question = CurrentGameOverQuestion();

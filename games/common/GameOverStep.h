@@ -1,4 +1,5 @@
 #pragma once
+#include "GameOverQuestion.h"
 #include "ZelmoGame.h"
 
 // States 97 (the human has won), 98 (the CPU has won) and 99 (draw), the same in every
@@ -6,5 +7,16 @@
 // board, "Close" stops the game, which the frame then reports to its owner.
 void RunGameOverState(TZelmoGame& game, int state);
 
-// The result code shown for a game-over state.
-int GameResultOf(int state);
+// The result code shown for a game-over state. Inline, so the shell's statistics read
+// it without linking the variants' library.
+inline int GameResultOf(int state)
+{
+    switch (state) {
+    case stHumanWins:
+        return grHumanWins;
+    case stCpuWins:
+        return grCpuWins;
+    default:
+        return grDraw;
+    }
+}
