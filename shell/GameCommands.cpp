@@ -4,10 +4,12 @@
 #include "Clock.h"
 #include "MainMenu.h"
 #include "MainToolBar.h"
+#include "Statistics.h"
 #include "ZelmoGame.h"
 
 #include <QAction>
 #include <QDialog>
+#include <QStatusBar>
 #include <algorithm>
 
 void TFMain::EnableGameCommands(bool on)
@@ -54,6 +56,24 @@ void TFMain::SetPreferencesDialog(QDialog* dialog)
 void TFMain::ShowPreferences()
 {
     if (preferences && preferences->exec() == QDialog::Accepted) ApplySettings();
+}
+
+void TFMain::SetStatisticsStore(const TStatisticsStore& store)
+{
+    tally.SetStore(store);
+    statistics->SetStore(store);
+}
+
+void TFMain::ShowStatistics() { statistics->exec(); }
+
+void TFMain::ShowRecord(const QString& variant, const TPlayerRecord& r)
+{
+    statusBar()->showMessage(QStringLiteral("%1: %2 won, %3 lost, %4 drawn")
+                                 .arg(variant)
+                                 .arg(r.Won)
+                                 .arg(r.Lost)
+                                 .arg(r.Drawn),
+                             RecordShownFor);
 }
 
 void TFMain::ApplyToolbarLook()

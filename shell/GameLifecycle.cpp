@@ -68,6 +68,7 @@ void TFMain::StartGameMessage(int kind)
     std::unique_ptr<TZelmoGame> game = kinds.Make(kind, this);
     game->Init(this); // the client area it fills owns it from here
     FGame = game.release();
+    tally.Watch(*FGame, TGameKinds::Name(kind));
     connect(FGame->Board, &TBoard::HintChanged, this, &TFMain::ShowBoardHint);
     ApplySettings();
     FGame->StartGame();
@@ -79,6 +80,7 @@ void TFMain::GameEndedMessage()
     // Only a stopped game whose handlers have all returned may go; any other notice is
     // a late one and the game it meant is gone or will announce itself again.
     if (FGame && !(FGame->Stopped && FGame->DispatchDepth == 0)) return;
+    if (FGame) tally.GameEnded();
     delete FGame;
     EnableGameCommands(false);
     if (FPendingGame != -1) {

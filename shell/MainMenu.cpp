@@ -28,6 +28,7 @@ TMainMenu::TMainMenu(QMenuBar& bar, const TIconStrips& icons)
         add(mnuGame, {"&Hint", "Suggest a next move (it may be not the best)", Qt::Key_H, iiHint});
     mnuAutoplay = add(mnuGame, {"&Autoplay", "Let computer play for you", Qt::Key_A, iiAutoplay});
     mnuAutoplay->setCheckable(true);
+    mnuStatistics = add(mnuGame, {"&Statistics...", "Show how your games have gone so far"});
     mnuGame->addSeparator();
     mnuPreferences = add(mnuGame, {"&Preferences...", "Customize game"});
 

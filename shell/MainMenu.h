@@ -25,6 +25,7 @@ struct TMainMenu {
     QMenu* mnuGame;
     QAction* mnuHint;
     QAction* mnuAutoplay;
+    QAction* mnuStatistics;
     QAction* mnuPreferences;
 
     QMenu* mnuHelp;

@@ -7,6 +7,7 @@
 #include "MessageBoxes.h"
 #include "Messages.h"
 #include "Random.h"
+#include "Statistics.h"
 #include "ZelmoGame.h"
 
 #include <QAction>
@@ -17,7 +18,10 @@
 TFMain::TFMain(TGameKinds gameKinds, QWidget* parent)
     : QMainWindow(parent), kinds(std::move(gameKinds)),
       askConfirmation(
-          [](QWidget* owner, const QString& question) { return AskConfirmation(question, owner); })
+          [](QWidget* owner, const QString& question) { return AskConfirmation(question, owner); }),
+      tally(TStatisticsStore(), [this](const QString& variant, const TPlayerRecord& record) {
+          ShowRecord(variant, record);
+      })
 {
     BuildWindow();
     ConnectCommands();
@@ -53,6 +57,10 @@ void TFMain::BuildWindow()
     for (int kind = 0; kind < TGameKinds::Count; ++kind)
         pChooseGame->SetKindEnabled(kind, kinds.IsBuilt(kind));
 
+    statistics = new TFStatistics(this, tally.Store(), [this](QWidget* owner, const QString& question) {
+        return askConfirmation(owner, question);
+    });
+
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setFixedHeight(StatusBarHeight);
 
@@ -85,6 +93,7 @@ void TFMain::ConnectCommands()
         connect(autoplay, &QAction::triggered, this, &TFMain::SetAutoplayCommand);
 
     // These wait for the preferences dialog, the help window and the about box.
+    connect(m.mnuStatistics, &QAction::triggered, this, &TFMain::ShowStatistics);
     connect(m.mnuPreferences, &QAction::triggered, this, &TFMain::ShowPreferences);
     m.mnuPreferences->setEnabled(false); // until the dialog exists
     for (QAction* later : {m.mnuContents, m.mnuAbout})

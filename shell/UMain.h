@@ -1,6 +1,7 @@
 #pragma once
-#include "GameKinds.h"
 #include "GameArea.h"
+#include "GameKinds.h"
+#include "GameTally.h"
 #include "IconStrips.h"
 #include "Settings.h"
 #include "ZelmoGame.h"
@@ -12,6 +13,7 @@
 #include <memory>
 
 class TChooser;
+class TFStatistics;
 class TMainToolBar;
 struct TMainMenu;
 
@@ -28,6 +30,7 @@ public:
     static constexpr int ClientHeight = 426;
     static constexpr int StatusBarHeight = 19;
     static constexpr int HintTime = 500; // ms the hint highlight is held at most
+    static constexpr int RecordShownFor = 5000; // ms the record stays after a result
 
     explicit TFMain(TGameKinds kinds, QWidget* parent = nullptr);
     ~TFMain() override;
@@ -42,6 +45,10 @@ public:
     // The preferences dialog the Preferences command shows; OK applies the settings.
     void SetPreferencesDialog(QDialog* dialog);
     void ShowPreferences();
+    // The player's record: where it is kept, and the dialog that shows it.
+    void SetStatisticsStore(const TStatisticsStore& store);
+    void ShowStatistics();
+    TFStatistics& StatisticsDialog() const { return *statistics; }
 
     // Game choices as the chooser, the menus and the toolbar make them.
     void ChooseGame(int kind);
@@ -73,6 +80,7 @@ private:
     void GameEndedMessage();
     void FreeGameBeforeClosing();
     void ShowBoardHint(const QString& hint);
+    void ShowRecord(const QString& variant, const TPlayerRecord& record);
 
     TGameKinds kinds;
     TSettings settings = TSettings::Defaults();
@@ -86,6 +94,8 @@ private:
     // Owned by the client area it fills; freed only on WM_GAMEENDED.
     QPointer<TZelmoGame> FGame;
     QPointer<QDialog> preferences;
+    TGameTally tally;
+    TFStatistics* statistics = nullptr;
     int FPendingGame = -1;
     bool closing = false;
 };

@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "Clock.h"
-#include "GameOverQuestion.h"
+#include "GameOverStep.h"
 #include "MainMenu.h"
 #include "MainToolBar.h"
 
@@ -50,9 +50,10 @@ void TFakeGame::RunState(int state)
         if (WhileSuspended) std::exchange(WhileSuspended, nullptr)();
         while (!ProcessMessages()) {
         }
-    } else if (state == stHumanWins) {
-        CurrentGameOverQuestion()->ShowResult(grHumanWins);
-        StopGame(); // as a variant does on Close
+    } else if (state == AcceptPick) {
+        Waiting = false;
+    } else if (state == stHumanWins || state == stCpuWins || state == stDraw) {
+        RunGameOverState(*this, state);
     }
 }
 
@@ -67,8 +68,9 @@ void MainWindowFixture::MakeWindow(std::vector<int> built)
         };
     window.reset();
     window = std::make_unique<TFMain>(TGameKinds(std::move(makers)));
+    window->SetStatisticsStore(TStatisticsStore(storeDir.filePath(QStringLiteral("store.conf"))));
     window->SetConfirm([this](QWidget*, const QString& question) {
-        EXPECT_EQ(question, "End current game?");
+        EXPECT_EQ(question, expectedQuestion);
         ++questions;
         return answer;
     });
@@ -87,11 +89,6 @@ void MainWindowFixture::TearDown()
     Clock::SetManual(false);
     EXPECT_EQ(log.made, log.freed) << "every game is freed by the end";
 }
-
-
-
-
-
 
 bool MainWindowFixture::CommandsEnabled() const
 {

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QStatusBar>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -53,6 +54,9 @@ public:
     // Posting this state parks its handler in a pumping loop until the game stops;
     // WhileSuspended runs once inside that loop.
     static constexpr int SuspendIn = 50;
+    // The state that reads a pick: the first takes it as a move, the second refuses it.
+    static constexpr int AcceptPick = 51;
+    static constexpr int RefusePick = 52;
     std::function<void()> WhileSuspended;
     TCard* Suggestion = nullptr; // what ChooseCard answers
     TCard* OnlyCard = nullptr;
@@ -100,8 +104,10 @@ protected:
     bool CommandsEnabled() const;
 
     TFakeGameLog log;
+    QTemporaryDir storeDir; // the statistics of this test only
     TFakeGame* lastMade = nullptr;
     std::unique_ptr<TFMain> window;
-    bool answer = true; // the player's answer to "End current game?"
+    bool answer = true; // the player's answer to the question
+    QString expectedQuestion = QStringLiteral("End current game?");
     int questions = 0;
 };
