@@ -6,6 +6,7 @@ ZELMO_PACKAGES=(
   qt6-base-dev qt6-tools-dev qt6-image-formats-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  fp-utils libchm1 libchm-dev libchm-bin
   xvfb xauth xdotool imagemagick x11-utils procps
 )
 
