@@ -1,0 +1,54 @@
+#include "Help.h"
+
+#include "HelpChmLib.h"
+#include "HelpWindow.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+THtmlHelp::THtmlHelp(QString file, QString chmLibrary)
+    : helpFile(std::move(file)),
+      library(std::make_shared<TChmLibrary>(chmLibrary.isEmpty() ? TChmLibrary::DefaultName
+                                                                 : chmLibrary))
+{
+}
+
+THtmlHelp::~THtmlHelp() = default;
+
+QString THtmlHelp::Address(const QString& file, const QString& page)
+{
+    QString name = page;
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (!name.startsWith(QLatin1Char('/'))) name.prepend(QLatin1Char('/'));
+    return file + QStringLiteral("::") + name;
+}
+
+bool THtmlHelp::LibraryLoaded() const
+{
+    return library->IsLoaded();
+}
+
+bool THtmlHelp::ShowPage(const QString& page, QWidget* parent)
+{
+    if (!library->Load()) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"),
+                        QStringLiteral("MS Html Help is not installed on this PC."),
+                        QMessageBox::NoButton, parent);
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.exec();
+        return false;
+    }
+    if (!window) window = std::make_unique<THelpWindow>(library);
+    window->ShowAddress(Address(helpFile, page));
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
+    return true;
+}
+
+std::unique_ptr<THtmlHelp> CreateHtmlHelp(const QString& helpFile)
+{
+    if (helpFile.isEmpty() || !qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return nullptr;
+    return std::make_unique<THtmlHelp>(helpFile);
+}
