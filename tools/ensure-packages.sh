@@ -5,7 +5,7 @@ ZELMO_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-tools-dev qt6-image-formats-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-dejavu-extra
   fp-utils libchm1 libchm-dev libchm-bin
   xvfb xauth xdotool imagemagick x11-utils procps
 )
