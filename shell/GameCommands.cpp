@@ -15,11 +15,8 @@
 void TFMain::EnableGameCommands(bool on)
 {
     for (QAction* command : {menu->mnuEndgame, menu->mnuHint, menu->mnuAutoplay, ToolBar1->btnHint,
-                             ToolBar1->btnAutoplay})
+                             ToolBar1->btnAutoplay, menu->mnuRules, ToolBar1->btnRules})
         command->setEnabled(on);
-    // Rules stay off until the help window exists.
-    menu->mnuRules->setEnabled(false);
-    ToolBar1->btnRules->setEnabled(false);
 }
 
 void TFMain::Hint()

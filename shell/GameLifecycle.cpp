@@ -68,6 +68,7 @@ void TFMain::StartGameMessage(int kind)
     std::unique_ptr<TZelmoGame> game = kinds.Make(kind, this);
     game->Init(this); // the client area it fills owns it from here
     FGame = game.release();
+    FGameKind = kind;
     tally.Watch(*FGame, TGameKinds::Name(kind));
     connect(FGame->Board, &TBoard::HintChanged, this, &TFMain::ShowBoardHint);
     ApplySettings();
@@ -82,6 +83,7 @@ void TFMain::GameEndedMessage()
     if (FGame && !(FGame->Stopped && FGame->DispatchDepth == 0)) return;
     if (FGame) tally.GameEnded();
     delete FGame;
+    FGameKind = -1;
     EnableGameCommands(false);
     if (FPendingGame != -1) {
         PostMessage(this, WM_STARTGAME, FPendingGame);

@@ -2,6 +2,7 @@
 
 #include "Chooser.h"
 #include "Commons.h"
+#include "Help.h"
 #include "MainMenu.h"
 #include "MainToolBar.h"
 #include "MessageBoxes.h"
@@ -25,6 +26,8 @@ TFMain::TFMain(TGameKinds gameKinds, QWidget* parent)
 {
     BuildWindow();
     ConnectCommands();
+    FHelp = CreateHtmlHelp(AppDir + HelpFileName);
+    ConnectHelpCommands();
     RandomizeFromTimeOfDay();
     EnableGameCommands(false);
     ApplyToolbarLook();
@@ -32,6 +35,7 @@ TFMain::TFMain(TGameKinds gameKinds, QWidget* parent)
 
 TFMain::~TFMain()
 {
+    FHelp.reset();
     FreeGameBeforeClosing();
 }
 
@@ -92,12 +96,9 @@ void TFMain::ConnectCommands()
     for (QAction* autoplay : {m.mnuAutoplay, t.btnAutoplay})
         connect(autoplay, &QAction::triggered, this, &TFMain::SetAutoplayCommand);
 
-    // These wait for the preferences dialog, the help window and the about box.
     connect(m.mnuStatistics, &QAction::triggered, this, &TFMain::ShowStatistics);
     connect(m.mnuPreferences, &QAction::triggered, this, &TFMain::ShowPreferences);
     m.mnuPreferences->setEnabled(false); // until the dialog exists
-    for (QAction* later : {m.mnuContents, m.mnuAbout})
-        later->setEnabled(false);
 }
 
 bool TFMain::event(QEvent* e)

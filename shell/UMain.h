@@ -14,6 +14,7 @@
 
 class TChooser;
 class TFStatistics;
+class THtmlHelp;
 class TMainToolBar;
 struct TMainMenu;
 
@@ -59,6 +60,18 @@ public:
     // Autoplay as the check mark and the toolbar button show it; on is the new state.
     void SetAutoplayCommand(bool on);
 
+    // Help and about. Rules opens the running game's rules page, Contents the help's
+    // start page; without a help viewer both say why there is no help.
+    void Rules();
+    void Contents();
+    void ShowAbout();
+    void OpenHomePage();
+    // The about box the About command shows.
+    void SetAboutBox(QDialog* box);
+    // The help viewer, none when it could not be set up; tests put their own in.
+    THtmlHelp* Help() const { return FHelp.get(); }
+    void SetHelp(std::unique_ptr<THtmlHelp> help);
+
     TZelmoGame* Game() const { return FGame; }
     int PendingGame() const { return FPendingGame; }
     TSettings& Settings() { return settings; }
@@ -76,6 +89,7 @@ protected:
 private:
     void BuildWindow();
     void ConnectCommands();
+    void ConnectHelpCommands();
     void StartGameMessage(int kind);
     void GameEndedMessage();
     void FreeGameBeforeClosing();
@@ -97,5 +111,8 @@ private:
     TGameTally tally;
     TFStatistics* statistics = nullptr;
     int FPendingGame = -1;
+    int FGameKind = -1; // kind of the game in FGame, for its rules page
+    std::unique_ptr<THtmlHelp> FHelp;
+    QPointer<QDialog> aboutBox;
     bool closing = false;
 };

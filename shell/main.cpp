@@ -1,5 +1,6 @@
 // Start-up: AppDir is set before main (Commons), then the application with its title,
 // the main window, the dialogs, and the message loop.
+#include "About.h"
 #include "Commons.h"
 #include "GameOver.h"
 #include "MessageBoxes.h"
@@ -34,6 +35,9 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(ProgramIcon());
 
     TFMain mainWindow(ProgramGames());
+    // The three dialogs, in this order: about box, preferences, game over.
+    TFAbout about(&mainWindow);
+    mainWindow.SetAboutBox(&about);
     // Loads the settings now and saves them when it goes at program end.
     TFPrefs prefs(mainWindow, TSettingsStore(),
                   [&mainWindow](const QString& text) { ShowMessage(text, &mainWindow); });
