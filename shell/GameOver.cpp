@@ -43,7 +43,7 @@ TFGameOver::TFGameOver(QWidget* parent) : QDialog(parent)
                    Qt::WindowCloseButtonHint);
     setModal(true);
     setFixedSize(ClientWidth, ClientHeight);
-    // The small dialog text of the original look; the longest slogan needs it to fit.
+    // A small dialog face: the longest slogan needs it to fit.
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
@@ -93,7 +93,7 @@ QString TFGameOver::PicturePrefix(int result) { return QString::fromUtf8(Prefixe
 
 void TFGameOver::SetSlogan(const QString& text)
 {
-    // Fonts here run wider than the original's: shrink a long remark rather than cut it.
+    // A remark too long for its line shrinks rather than being cut off.
     QFont sloganFont = font();
     const int room = ClientWidth - 2 * lblSlogan->x();
     while (sloganFont.pixelSize() > 8 && QFontMetrics(sloganFont).horizontalAdvance(text) > room)

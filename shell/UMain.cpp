@@ -68,7 +68,7 @@ void TFMain::BuildWindow()
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setFixedHeight(StatusBarHeight);
 
-    // The menu bar lies outside the client area on the platform this window imitates.
+    // The client area keeps its full height below the menu bar.
     setFixedSize(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
 }
 
