@@ -8,6 +8,7 @@ ZELMO_PACKAGES=(
   fonts-dejavu-core fonts-dejavu-extra
   fp-utils libchm1 libchm-dev libchm-bin
   xvfb xauth xdotool imagemagick x11-utils procps
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 
 zelmo_missing_packages() {
