@@ -275,7 +275,6 @@ TEST_P(StatisticsOfRealGames, OneMoveThenAutoplayCountsTheResult)
 {
     const int kind = GetParam();
     Clock::SetManual(true);
-    SetRandSeed(77);
     QTemporaryDir dir;
     const TStatisticsStore store(dir.filePath(QStringLiteral("store.conf")));
     TScriptedGameOver gameOver;
@@ -283,20 +282,25 @@ TEST_P(StatisticsOfRealGames, OneMoveThenAutoplayCountsTheResult)
     const TGameOverQuestionScope scope(&gameOver);
     TFMain window(ProgramGames());
     window.SetStatisticsStore(store);
+    SetRandSeed(77); // after the window, which seeds from the time of day
 
     window.ChooseGame(kind);
     const auto pumpWhile = [&](const std::function<bool()>& condition) {
         for (int i = 0; i < 200000 && condition(); ++i)
             QCoreApplication::processEvents();
     };
-    pumpWhile([&] { return !window.Game() || !window.Game()->Waiting; });
+    // A player clicks once the cards have come to rest.
+    pumpWhile([&] {
+        return !window.Game() || !window.Game()->Waiting || window.Game()->Board->MovingCount() > 0;
+    });
     TZelmoGame* game = window.Game();
     ASSERT_NE(game, nullptr);
     TCard* card = game->HintCard();
     ASSERT_NE(card, nullptr);
     const int button = game->PickedButton == mbMiddle ? mbLeft : game->PickedButton;
     game->BoardMouseDown(*game->Board, button, {}, card->X() + 2, card->Y() + 2);
-    pumpWhile([&] { return game->Waiting; });
+    pumpWhile([&] { return game->Waiting && game->Board->MovingCount() == 0; });
+    ASSERT_FALSE(game->Waiting) << "the hint's card was not taken as a move";
     window.SetAutoplayCommand(true);
     pumpWhile([&] { return window.Game() != nullptr; });
     Clock::SetManual(false);
