@@ -4,7 +4,17 @@
 #include "HelpWindow.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
+
+QString FindHelpFile(const QString& programDir)
+{
+    const QString beside = QDir(programDir).filePath(HelpFileName);
+    const QString installed =
+        QDir::cleanPath(QDir(programDir).filePath(QStringLiteral(ZELMO_DATA_FROM_BIN "/") + HelpFileName));
+    return QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside : installed;
+}
 
 THtmlHelp::THtmlHelp(QString file, QString chmLibrary)
     : helpFile(std::move(file)),

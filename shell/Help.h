@@ -9,6 +9,10 @@ class THelpWindow;
 // The program's help file, next to the program.
 inline const QString HelpFileName = QStringLiteral("kelvash.chm");
 
+// Where the help file is: beside the program (a build tree), else in the data folder of
+// the installed tree the program runs from. The first when neither has it.
+QString FindHelpFile(const QString& programDir);
+
 // Shows pages of one compiled help file in the help window. chmlib is loaded only
 // when the first page is asked for; until then nothing but the file name is kept.
 class THtmlHelp {

@@ -26,7 +26,7 @@ TFMain::TFMain(TGameKinds gameKinds, QWidget* parent)
 {
     BuildWindow();
     ConnectCommands();
-    FHelp = CreateHtmlHelp(AppDir + HelpFileName);
+    FHelp = CreateHtmlHelp(FindHelpFile(AppDir));
     ConnectHelpCommands();
     RandomizeFromTimeOfDay();
     EnableGameCommands(false);

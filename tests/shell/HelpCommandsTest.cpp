@@ -13,7 +13,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <optional>
 
@@ -85,6 +88,23 @@ TEST_F(HelpCommandsTest, TheViewerIsMadeAtStartUpForTheFileBesideTheProgram)
     EXPECT_FALSE(window->Help()->LibraryLoaded()) << "chmlib waits for the first page";
     EXPECT_TRUE(window->Menu().mnuContents->isEnabled());
     EXPECT_TRUE(window->Menu().mnuHomepage->isEnabled());
+}
+
+TEST(HelpFileLocation, BesideTheProgramFirstThenTheInstalledDataFolder)
+{
+    QTemporaryDir prefix;
+    QDir root(prefix.path());
+    ASSERT_TRUE(root.mkpath("bin") && root.mkpath("share/christmas-zelmo"));
+    const QString bin = root.filePath("bin");
+    const auto touch = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly);
+    };
+    EXPECT_EQ(FindHelpFile(bin), bin + "/kelvash.chm") << "neither: the name beside the program";
+    ASSERT_TRUE(touch(root.filePath("share/christmas-zelmo/kelvash.chm")));
+    EXPECT_EQ(FindHelpFile(bin), root.filePath("share/christmas-zelmo/kelvash.chm"));
+    ASSERT_TRUE(touch(bin + "/kelvash.chm"));
+    EXPECT_EQ(FindHelpFile(bin + "/"), bin + "/kelvash.chm") << "a build tree's own file wins";
 }
 
 TEST_F(HelpCommandsTest, RulesOpenThePageOfTheGameRunningNow)
