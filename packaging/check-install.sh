@@ -27,6 +27,9 @@ if [ ! -x "$ROOT/usr/bin/apt-get" ]; then
 fi
 mount -t proc proc "$ROOT/proc"
 trap 'umount "$ROOT/proc" 2>/dev/null || true' EXIT
+# A rerun starts from a system without the package.
+in_root apt-get purge -y -q christmas-zelmo >/dev/null 2>&1 || true
+in_root apt-get autoremove --purge -y -q >/dev/null 2>&1 || true
 cp "$DEB" "$ROOT/tmp/"
 PKG=/tmp/$(basename "$DEB")
 in_root apt-get update -q >/dev/null
@@ -47,20 +50,23 @@ echo "== start from the menu entry's Exec line, open the help"
 EXEC=$(in_root sh -c 'sed -n "s/^Exec=//p" /usr/share/applications/*.desktop')
 echo "Exec=$EXEC"
 in_root sh -c "
-    Xvfb :7 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null & X=\$!
+    Xvfb :7 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null & XVFB=\$!
     export DISPLAY=:7 XDG_CONFIG_HOME=/tmp/config XDG_RUNTIME_DIR=/tmp/runtime
     mkdir -p /tmp/runtime && chmod 700 /tmp/runtime
     sleep 1
     $EXEC >/tmp/program.log 2>&1 & P=\$!
     for i in \$(seq 100); do xdotool search --onlyvisible --name '^Christmas Zelmo\$' >/dev/null 2>&1 && break; sleep 0.2; done
     W=\$(xdotool search --onlyvisible --name '^Christmas Zelmo\$' | head -n1)
-    [ -n \"\$W\" ] || { echo 'no main window'; cat /tmp/program.log; kill \$X; exit 1; }
+    [ -n \"\$W\" ] || { echo 'no main window'; cat /tmp/program.log; kill \$XVFB; exit 1; }
     echo 'main window shown'
-    eval \$(xdotool getwindowgeometry --shell \$W)
-    xdotool mousemove \$((X + 110)) \$((Y + 9)) click 1; sleep 0.5; xdotool key c
-    for i in \$(seq 50); do H=\$(xdotool search --onlyvisible --name 'Help' | head -n1); [ -n \"\$H\" ] && break; sleep 0.2; done
-    [ -n \"\$H\" ] && echo \"help window shown: \$(xdotool getwindowname \$H)\" || { echo 'the help did not open'; cat /tmp/program.log; kill \$P \$X; exit 1; }
-    kill \$P; wait \$P 2>/dev/null; kill \$X
+    # Help > Contents: the first item of the Help menu while no game runs.
+    xdotool windowfocus \$W; xdotool key alt+h; sleep 0.3; xdotool key Return
+    for i in \$(seq 50); do
+        H=\$(xdotool search --onlyvisible --name '^Christmas Zelmo Help\$' | head -n1)
+        [ -n \"\$H\" ] && break; sleep 0.2
+    done
+    [ -n \"\$H\" ] && echo \"help window shown: \$(xdotool getwindowname \$H)\" || { echo 'the help did not open'; cat /tmp/program.log; kill \$P \$XVFB; exit 1; }
+    kill \$P; wait \$P 2>/dev/null; kill \$XVFB
 "
 
 echo "== apt-get purge christmas-zelmo"
