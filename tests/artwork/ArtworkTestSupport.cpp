@@ -46,6 +46,14 @@ double meanDistance(const QImage &a, const QImage &b)
     return double(sum) / (a.width() * a.height());
 }
 
+void expectAllDistinct(const std::vector<QImage> &pictures, double minDistance)
+{
+    for (size_t a = 0; a < pictures.size(); ++a)
+        for (size_t b = a + 1; b < pictures.size(); ++b)
+            EXPECT_GT(meanDistance(pictures[a], pictures[b]), minDistance)
+                << "pictures " << a << " and " << b << " look alike";
+}
+
 } // namespace artwork_test
 
 int main(int argc, char **argv)

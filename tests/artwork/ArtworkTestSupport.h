@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <vector>
 
 namespace artwork_test {
 
@@ -22,5 +23,8 @@ int colourDistance(QRgb a, QRgb b);
 
 // Mean colourDistance over two pictures of one size.
 double meanDistance(const QImage &a, const QImage &b);
+
+// Fails the calling test for every two pictures nearer than minDistance.
+void expectAllDistinct(const std::vector<QImage> &pictures, double minDistance);
 
 } // namespace artwork_test

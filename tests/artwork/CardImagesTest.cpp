@@ -1,44 +1,16 @@
-// The card bitmaps: exact mask, frame and mark patterns, and faces and backs
-// that carry what a player expects to see in each cell.
+// The card strips: faces and backs that carry what a player expects to see in each
+// cell. The one-bit mask, frame and mark are checked pixel by pixel as the board loads
+// them, in the card-table tests.
 #include "ArtworkTestSupport.h"
 
 #include <gtest/gtest.h>
-#include <functional>
 
 using namespace artwork_test;
 
 namespace {
 
 constexpr int kW = 71, kH = 96;
-const QRgb kWhite = 0xFFFFFFFF, kBlack = 0xFF000000;
-
-// Loads a one-bit card bitmap and compares every pixel with the pattern.
-void expectPattern(const char *file, QSize size, const std::function<bool(int, int)> &isWhite)
-{
-    const QImage img = loadResource(QStringLiteral("cards/%1").arg(QLatin1String(file)));
-    ASSERT_EQ(img.size(), size) << file;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            ASSERT_EQ(img.pixel(x, y), isWhite(x, y) ? kWhite : kBlack) << file << " at " << x << "," << y;
-}
-
-TEST(CardMonoBitmaps, MaskFrameAndMarkMatchTheirExactPatterns)
-{
-    // The mask is white only in the three outside pixels of each corner.
-    expectPattern("CARDMASK.png", {kW, kH}, [](int x, int y) {
-        return std::min(x, kW - 1 - x) + std::min(y, kH - 1 - y) <= 1;
-    });
-    // The frame is a two-pixel rounded line one in from the edge.
-    expectPattern("CARDFRAME.png", {kW, kH}, [](int x, int y) {
-        if (y == 1 || y == 94)
-            return x >= 2 && x <= 68;
-        if (y == 2 || y == 93)
-            return x >= 1 && x <= 69;
-        return y >= 3 && y <= 92 && (x == 1 || x == 2 || x == 68 || x == 69);
-    });
-    const char *rows[] = {".###.", "#####", ".###.", "..#.."};
-    expectPattern("CARDMARK.png", {5, 4}, [&](int x, int y) { return rows[y][x] == '#'; });
-}
+const QRgb kWhite = 0xFFFFFFFF;
 
 QImage cell(const QImage &strip, int n)
 {
@@ -93,16 +65,11 @@ protected:
     QImage strip = loadResource(QStringLiteral("cards/%1").arg(QLatin1String(GetParam().file)));
 };
 
-TEST_P(FaceStrip, NumberCardsCarryOnePipPerPointAndTheAceOneBigPip)
-{
-    for (int value = 0; value <= 9; ++value)
-        EXPECT_EQ(pipCount(cell(strip, value)), value + 1) << "value " << value;
-}
-
-TEST_P(FaceStrip, SuitColourMatchesTheSuit)
+TEST_P(FaceStrip, NumberCardsCarryOnePipPerPointInTheColourOfTheirSuit)
 {
     for (int value = 0; value <= 9; ++value) {
         const QImage face = cell(strip, value);
+        EXPECT_EQ(pipCount(face), value + 1) << "value " << value;
         int red = 0;
         for (int y = 0; y < kH; ++y)
             for (int x = 0; x < kW; ++x)
@@ -125,9 +92,7 @@ TEST(CardBacks, FourteenDistinctPictures)
     std::vector<QImage> backs;
     for (int n = 0; n < 14; ++n)
         backs.push_back(cell(strip, n));
-    for (size_t a = 0; a < backs.size(); ++a)
-        for (size_t b = a + 1; b < backs.size(); ++b)
-            EXPECT_GT(meanDistance(backs[a], backs[b]), 30) << "backs " << a << " and " << b << " look alike";
+    expectAllDistinct(backs, 30);
 }
 
 } // namespace

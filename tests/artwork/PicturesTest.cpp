@@ -65,9 +65,7 @@ TEST(GameOverPictures, TwelveDifferentPictures)
     for (const char *mood : {"WIN", "LOOSE", "DRAW"})
         for (int n = 1; n <= 4; ++n)
             all.push_back(loadResource(QStringLiteral("gameover/%1%2.png").arg(QLatin1String(mood)).arg(n)));
-    for (size_t a = 0; a < all.size(); ++a)
-        for (size_t b = a + 1; b < all.size(); ++b)
-            EXPECT_GT(meanDistance(all[a], all[b]), 20) << "pictures " << a << " and " << b << " look alike";
+    expectAllDistinct(all, 20);
 }
 
 } // namespace
