@@ -1,37 +1,18 @@
-// The about box: its layout, its links and its button.
+// The about box: its layout and its links; its OK button is in HelpCommandsTest.
 #include "About.h"
 #include "AboutLinkLabel.h"
 #include "Artifacts.h"
 #include "GradientButton.h"
+#include "support/MainWindowFixture.h"
 
-#include <QDesktopServices>
 #include <QEnterEvent>
 #include <QFontInfo>
 #include <QLabel>
 #include <QTest>
-#include <QTimer>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
 
 namespace {
-
-class TUrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    TUrlRecorder()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open");
-        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), this, "Open");
-    }
-    ~TUrlRecorder() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
-    }
-    std::vector<QUrl> Opened;
-public slots:
-    void Open(const QUrl& url) { Opened.push_back(url); }
-};
 
 std::string Text(const QString& s)
 {
@@ -129,15 +110,3 @@ TEST(AboutTest, LinksOpenTheHomePageAndANewMailAndLightUpUnderThePointer)
 
     SaveArtifact(about.grab().toImage(), QStringLiteral("about-box.png"));
 }
-
-TEST(AboutTest, OkAndTheCloseBoxCloseTheModalBox)
-{
-    TFAbout about;
-    QTimer::singleShot(0, &about, [&about] { about.btnOK->click(); });
-    EXPECT_EQ(about.exec(), QDialog::Accepted);
-    QTimer::singleShot(0, &about, [&about] { about.close(); });
-    EXPECT_EQ(about.exec(), QDialog::Rejected);
-    EXPECT_FALSE(about.isVisible());
-}
-
-#include "AboutTest.moc"

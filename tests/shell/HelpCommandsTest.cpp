@@ -12,7 +12,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -51,16 +50,6 @@ std::optional<TBoxSeen> AnswerBoxDuring(const std::function<void()>& action)
     return seen;
 }
 
-class TUrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    TUrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open"); }
-    ~TUrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
-    std::vector<QUrl> Opened;
-public slots:
-    void Open(const QUrl& url) { Opened.push_back(url); }
-};
-
 class HelpCommandsTest : public MainWindowFixture {
 protected:
     void UseBuiltHelp() { window->SetHelp(std::make_unique<THtmlHelp>(HelpFile)); }
@@ -80,15 +69,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(HelpCommandsTest, TheViewerIsMadeAtStartUpForTheFileBesideTheProgram)
-{
-    ASSERT_NE(window->Help(), nullptr);
-    EXPECT_EQ(window->Help()->HelpFile(), AppDir + "kelvash.chm");
-    EXPECT_FALSE(window->Help()->LibraryLoaded()) << "chmlib waits for the first page";
-    EXPECT_TRUE(window->Menu().mnuContents->isEnabled());
-    EXPECT_TRUE(window->Menu().mnuHomepage->isEnabled());
-}
 
 TEST(HelpFileLocation, BesideTheProgramFirstThenTheInstalledDataFolder)
 {
@@ -132,6 +112,12 @@ TEST_F(HelpCommandsTest, RulesOpenThePageOfTheGameRunningNow)
 
 TEST_F(HelpCommandsTest, WithoutAGameRulesDoNothingWhileContentsOpenTheStartPage)
 {
+    // The viewer is made at start-up for the file beside the program.
+    ASSERT_NE(window->Help(), nullptr);
+    EXPECT_EQ(window->Help()->HelpFile(), AppDir + "kelvash.chm");
+    EXPECT_FALSE(window->Help()->LibraryLoaded()) << "chmlib waits for the first page";
+    EXPECT_TRUE(window->Menu().mnuContents->isEnabled());
+    EXPECT_TRUE(window->Menu().mnuHomepage->isEnabled());
     UseBuiltHelp();
     ShowWindow();
     window->activateWindow();
@@ -198,11 +184,10 @@ TEST_F(HelpCommandsTest, AboutShowsTheAboutBoxAndTheHomePageItemOpensTheHomePage
     });
     window->Menu().mnuAbout->trigger();
     EXPECT_TRUE(shown);
+    EXPECT_FALSE(about.isVisible()) << "OK closes it";
 
     TUrlRecorder browser;
     window->Menu().mnuHomepage->trigger();
     ASSERT_EQ(browser.Opened.size(), 1u);
     EXPECT_EQ(browser.Opened.front(), HomePageUrl());
 }
-
-#include "HelpCommandsTest.moc"

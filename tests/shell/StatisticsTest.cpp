@@ -1,20 +1,17 @@
 // The player's record: what counts and how, kept at once in the settings store, and the
-// dialog that shows it.
+// dialog that shows it. A real variant's result is counted in WholeGameTest.
 #include "support/MainWindowFixture.h"
 
 #include "Artifacts.h"
 #include "GameOverStep.h"
 #include "GradientButton.h"
-#include "Clock.h"
 #include "MainMenu.h"
-#include "ProgramGames.h"
 #include "ScriptedGameOver.h"
 #include "SettingsStore.h"
 #include "Statistics.h"
 
 #include <QAction>
 #include <QFile>
-#include <QHeaderView>
 #include <QMenu>
 #include <QSettings>
 #include <QTableWidget>
@@ -67,24 +64,6 @@ protected:
     TGameOverQuestionScope scope{&gameOver};
     std::vector<int> answers; // after these, "Close"
 };
-
-TEST_F(StatisticsTest, EachResultOfEachVariantCountsOnceAndIsShownForAMoment)
-{
-    const std::pair<int, int> games[] = {{0, stHumanWins}, {1, stCpuWins}, {2, stDraw},
-                                         {0, stCpuWins},   {1, stDraw},    {2, stHumanWins}};
-    for (const auto& [kind, state] : games)
-        PlayTo(kind, state);
-    for (int kind = 0; kind < 3; ++kind) {
-        const TPlayerRecord r = Stored(kind);
-        EXPECT_EQ(r.Played(), 2) << kind;
-        EXPECT_EQ(r.Won + r.Lost + r.Drawn, 2) << kind;
-    }
-    EXPECT_EQ(Stored(0).Won, 1);
-    EXPECT_EQ(Stored(1).Lost, 1);
-    EXPECT_EQ(Stored(2).Drawn, 1);
-    EXPECT_EQ(StatusText(), "Round: 1 won, 0 lost, 1 drawn");
-    EXPECT_EQ(gameOver.Results.size(), 6u) << "the game-over box itself is unchanged";
-}
 
 TEST_F(StatisticsTest, StreaksRunOnThroughAbandonedGamesAndEndOnAnotherResult)
 {
@@ -222,6 +201,8 @@ TEST_F(StatisticsTest, SavingThePreferencesAtExitKeepsTheRecords)
     EXPECT_EQ(Stored(0).Streak, 2);
 }
 
+// Each result of each variant counts once, is shown for a moment in the status bar, and
+// is listed in the dialog with the total.
 TEST_F(StatisticsTest, TheDialogShowsEveryVariantAndTheTotalAndResetsOnYesOnly)
 {
     EXPECT_TRUE(window->Menu().mnuStatistics->isEnabled()) << "always enabled";
@@ -234,6 +215,8 @@ TEST_F(StatisticsTest, TheDialogShowsEveryVariantAndTheTotalAndResetsOnYesOnly)
     PlayTo(1, stDraw);
     for (int state : {stCpuWins, stCpuWins, stHumanWins, stCpuWins})
         PlayTo(2, state);
+    EXPECT_EQ(StatusText(), "Round: 1 won, 3 lost, 0 drawn");
+    EXPECT_EQ(gameOver.Results.size(), 8u) << "the game-over box itself is unchanged";
     Click(Start(2));
     Abandon();
 
@@ -266,56 +249,5 @@ TEST_F(StatisticsTest, TheDialogShowsEveryVariantAndTheTotalAndResetsOnYesOnly)
     dialog.CloseButton()->click();
     EXPECT_FALSE(dialog.isVisible());
 }
-
-// The real variants: the player makes one move by clicking the card the hint shows,
-// then lets autoplay finish; the result the box was asked about is the one counted.
-class StatisticsOfRealGames : public ::testing::TestWithParam<int> {};
-
-TEST_P(StatisticsOfRealGames, OneMoveThenAutoplayCountsTheResult)
-{
-    const int kind = GetParam();
-    Clock::SetManual(true);
-    QTemporaryDir dir;
-    const TStatisticsStore store(dir.filePath(QStringLiteral("store.conf")));
-    TScriptedGameOver gameOver;
-    gameOver.Answer = [](int) { return goClose; };
-    const TGameOverQuestionScope scope(&gameOver);
-    TFMain window(ProgramGames());
-    window.SetStatisticsStore(store);
-    SetRandSeed(77); // after the window, which seeds from the time of day
-
-    window.ChooseGame(kind);
-    const auto pumpWhile = [&](const std::function<bool()>& condition) {
-        for (int i = 0; i < 200000 && condition(); ++i)
-            QCoreApplication::processEvents();
-    };
-    // A player clicks once the cards have come to rest.
-    pumpWhile([&] {
-        return !window.Game() || !window.Game()->Waiting || window.Game()->Board->MovingCount() > 0;
-    });
-    TZelmoGame* game = window.Game();
-    ASSERT_NE(game, nullptr);
-    TCard* card = game->HintCard();
-    ASSERT_NE(card, nullptr);
-    const int button = game->PickedButton == mbMiddle ? mbLeft : game->PickedButton;
-    game->BoardMouseDown(*game->Board, button, {}, card->X() + 2, card->Y() + 2);
-    pumpWhile([&] { return game->Waiting && game->Board->MovingCount() == 0; });
-    ASSERT_FALSE(game->Waiting) << "the hint's card was not taken as a move";
-    window.SetAutoplayCommand(true);
-    pumpWhile([&] { return window.Game() != nullptr; });
-    Clock::SetManual(false);
-
-    ASSERT_EQ(gameOver.Results.size(), 1u);
-    const TPlayerRecord record = store.Load(TGameKinds::Name(kind));
-    EXPECT_EQ(record.Played(), 1);
-    const int result = gameOver.Results[0];
-    EXPECT_EQ(record.Won, result == grHumanWins);
-    EXPECT_EQ(record.Lost, result == grCpuWins);
-    EXPECT_EQ(record.Drawn, result == grDraw);
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryBuiltVariant, StatisticsOfRealGames,
-                         ::testing::ValuesIn(ProgramGames().Built()),
-                         [](const auto& info) { return TGameKinds::Name(info.param).toStdString(); });
 
 } // namespace

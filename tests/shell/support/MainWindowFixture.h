@@ -4,10 +4,12 @@
 #include "ZelmoGame.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QStatusBar>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -18,6 +20,28 @@ inline void PrintTo(const QString& text, std::ostream* os)
 {
     *os << '"' << text.toStdString() << '"';
 }
+
+// Stands in for the desktop's browser and mail program while it lives.
+class TUrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    TUrlRecorder()
+    {
+        for (const char* scheme : Schemes)
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "Open");
+    }
+    ~TUrlRecorder() override
+    {
+        for (const char* scheme : Schemes)
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    }
+    std::vector<QUrl> Opened;
+public slots:
+    void Open(const QUrl& url) { Opened.push_back(url); }
+
+private:
+    static constexpr const char* Schemes[] = {"https", "mailto"};
+};
 
 // What the fake games of one test did, kept outside them since the window frees them.
 struct TFakeGameLog {
