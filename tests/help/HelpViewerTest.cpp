@@ -243,20 +243,18 @@ TEST_F(HelpViewerTest, WebAndMailLinksGoToTheDesktopAndThePageStays)
     EXPECT_EQ(Shown(), HelpFile + "::/heap.html");
 }
 
-TEST_F(HelpViewerTest, AMissingPageIsReportedInTheWindow)
+// A page missing from a good file, or a help file that is not there, empty, cut short or
+// not a help file at all, is reported in the window in one sentence, and the viewer goes
+// on working.
+TEST_F(HelpViewerTest, PagesAndFilesItCannotReadAreReportedInTheWindow)
 {
-    THelpWindow& window = Show(QStringLiteral("rules-of-thumb.html"));
+    const THelpWindow& fine = Show(QStringLiteral("rules-of-thumb.html"));
     EXPECT_EQ(PageText().trimmed(),
               QStringLiteral("The page rules-of-thumb.html is not in the help file %1.").arg(HelpFile));
-    EXPECT_GT(window.Contents->topLevelItemCount(), 0) << "the file itself is fine";
+    EXPECT_GT(fine.Contents->topLevelItemCount(), 0) << "the file itself is fine";
     Show(QStringLiteral("mover.html"));
     EXPECT_TRUE(PageText().contains(QStringLiteral("Moving the table")));
-}
 
-// A help file that is not there, empty, cut short or not a help file at all is reported
-// in the window in one sentence, and the viewer goes on working.
-TEST_F(HelpViewerTest, FilesItCannotReadAreReportedInTheWindow)
-{
     QFile good(HelpFile);
     ASSERT_TRUE(good.open(QIODevice::ReadOnly));
     const QByteArray whole = good.readAll();
