@@ -16,12 +16,8 @@ struct TBoutRules {
     int TableBelowCpu = 105;
     // The human's attack places the table on any press, not only on a card played.
     bool PlaceTableOnAnyPress = false;
-    // After a cover the same side defends again while attacks stay open.
-    bool DefendUntilAllCovered = true;
     // A taker is offered more cards only while ThrowLimit is above 0.
     bool GiveOnlyWithinLimit = true;
-    // Trumps are thrown in only once the deck is down to its last card.
-    bool SpareTrumpsWhileDeckLasts = true;
     // The board settles before a taker who is given nothing more gets the table.
     bool SettleBeforeTaking = false;
 };

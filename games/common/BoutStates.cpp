@@ -96,7 +96,7 @@ bool TBoutGame::Cover(TCard* card, const TSide& side)
 
 void TBoutGame::AfterCover(const TSide& side)
 {
-    if (rules.DefendUntilAllCovered && pairs->HasUndefended())
+    if (pairs->HasUndefended())
         PostState(side.Defends);
     else if (pairs->CanAdd(*side.AttackerHand))
         PostState(side.AttackerThrows);

@@ -39,8 +39,8 @@ TCard* TBoutGame::ChooseDefence(const TPile& own, const TPile& other) const
 
 TCard* TBoutGame::ChooseThrow(const TPile& own)
 {
-    const bool trumpsToo = !rules.SpareTrumpsWhileDeckLasts || Deck->Count() < 2;
-    TCard* card = pairs->AddableCard(own, trumpsToo);
+    // Trumps are kept back while the deck can still refill the hand.
+    TCard* card = pairs->AddableCard(own, Deck->Count() < 2);
     if (!card)
         PickedButton = mbRight; // nothing to add: the same as the human's right click
     return card;
