@@ -1,0 +1,44 @@
+#pragma once
+#include "GameFixture.h"
+#include "RoundZelmo.h"
+
+#include <utility>
+
+// A Round position: the hands, the circle (spread evenly, then keeping its places), the
+// table as attack/cover pairs (an empty cover leaves a placeholder) and the deck from its
+// bottom card up; the rest lies aside, off the board's piles of play. The human's hand
+// is sorted, as from the deal on.
+struct TRoundLayout {
+    std::vector<const char*> Cpu, Human, Circle = {}, Deck = {};
+    std::vector<std::pair<const char*, const char*>> Table = {};
+};
+
+class TRoundFixture : public TGameFixture<TRound> {
+protected:
+    TRoundFixture() { aside = game.Board->NewPile(poLine, -400, -400, 0, 0, 1, 0, 0); }
+
+    void Lay(const TRoundLayout& layout)
+    {
+        GatherAll();
+        KeepInDeck(0, aside);
+        Put(game.CpuHand, layout.Cpu);
+        game.HumanHand->SetSort(psTrumpsLast);
+        Put(game.HumanHand, layout.Human);
+        game.Circle->SetOrientation(poEllipse);
+        Put(game.Circle, layout.Circle);
+        game.Circle->SetOrientation(poNone);
+        game.Circle->FreePlaces.clear();
+        for (const auto& [attack, cover] : layout.Table) {
+            game.Table->AddCard(C(attack));
+            if (*cover)
+                game.Table->AddCard(C(cover));
+            else
+                game.Board->NewCard(game.Table, Ace, Clubs, false)->SetEmpty(true);
+        }
+        Put(game.Deck, layout.Deck);
+    }
+    // Where the card's centre lies.
+    static QPoint Centre(const TCard* card) { return {card->X() + 35, card->Y() + 48}; }
+
+    TPile* aside = nullptr;
+};
