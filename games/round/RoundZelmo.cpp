@@ -1,6 +1,7 @@
 #include "RoundZelmo.h"
 
 #include "Random.h"
+#include "RingGeometry.h"
 
 #include <algorithm>
 
@@ -58,11 +59,13 @@ void TRound::ArrangePiles()
     HumanHand->SetPileW(handStep);
     Discard->SetX(w - 123);
     Discard->SetY((h - 96) / 2);
+    const TRingGeometry before = TRingGeometry::Of(*Circle);
     const int radiusY = std::min(w - 99, h - 118) / 2;
     Circle->SetY(h / 2);
     Circle->SetPileH(radiusY);
     Circle->SetPileW(AttackPhase ? radiusY : (w - 180) / 2);
     Circle->SetX(w - Circle->PileW() - 44);
+    FollowRing(*Circle, before);
     Deck->SetX(Circle->X() - 53);
     Deck->SetY(Discard->Y());
     Table->SetWidth(Discard->X() - 16);
