@@ -42,18 +42,6 @@ TBoutGame::TSide TBoutGame::CpuSide() const
 void TBoutGame::RunPlayState(int state)
 {
     switch (state) {
-    case stHumanAttacks:
-        HumanAttacks();
-        break;
-    case stCpuAttacks:
-        CpuAttacks();
-        break;
-    case stHumanDefends:
-        Defend(HumanSide());
-        break;
-    case stCpuDefends:
-        Defend(CpuSide());
-        break;
     case stHumanThrows:
         HumanThrows();
         break;

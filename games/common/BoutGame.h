@@ -32,12 +32,9 @@ public:
     TBoutGame(QObject* owner, const TBoutRules& rules);
     ~TBoutGame() override;
 
-    // The bout's choices; other states ask ChooseOwnCard.
-    TCard* ChooseCard() override;
     // A placeholder chosen for taking is never drawn: the attack it belongs to stands in.
     TCard* HintCard() override;
-    // Marks the human's cards that may be played in the current state.
-    virtual void MarkPlayable();
+    void MarkPlayable() override;
 
     TPile* Discard = nullptr;
     TPile* Table = nullptr;
@@ -63,7 +60,18 @@ protected:
     // Sets the table beside the defender's hand, repainting its old and new areas.
     virtual void PlaceTable();
 
+    // Clears the beaten table, then PrepareBout.
+    bool OpenAttack(bool humanAttacks) override;
+    // Places the table beside the defender.
+    void FaceAttack(bool humanAttacks, bool played) override;
+    bool LayAttack(TCard* card) override { return LayOnTable(card); }
+    void HumanDefends() override { Defend(HumanSide()); }
+    void CpuDefends() override { Defend(CpuSide()); }
     void RunPlayState(int state) override;
+    // The bout's choices; other states ask ChooseOwnCard.
+    TCard* ChoosePlay() override;
+    bool HumansTurn() const override;
+
     // A state outside the bout.
     virtual void RunOwnState(int state) = 0;
     // The choice in a state outside the bout.
@@ -93,14 +101,11 @@ private:
     TSide CpuSide() const;
 
     // States.
-    void HumanAttacks();
-    void CpuAttacks();
     void Defend(const TSide& side);
     void HumanThrows();
     void CpuThrows();
     void HumanAddsToTaker();
 
-    bool OpenBout(bool humanAttacks);
     bool Cover(TCard* card, const TSide& side);
     void AfterCover(const TSide& side);
     void Take(const TSide& side);

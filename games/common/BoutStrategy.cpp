@@ -2,25 +2,22 @@
 // and gives the hint, and the marks on the human's playable cards.
 #include "BoutGame.h"
 
-TCard* TBoutGame::ChooseCard()
+bool TBoutGame::HumansTurn() const
 {
-    PickedButton = mbLeft;
-    const bool humanTurn = State == stHumanAttacks || State == stHumanDefends ||
-                           State == stHumanThrows || State == stHumanAddsToTaker;
-    const TPile& own = humanTurn ? *HumanHand : *CpuHand;
-    const TPile& other = humanTurn ? *CpuHand : *HumanHand;
+    return TVariantGame::HumansTurn() || State == stHumanThrows || State == stHumanAddsToTaker;
+}
+
+TCard* TBoutGame::ChoosePlay()
+{
     switch (State) {
-    case stHumanAttacks:
-    case stCpuAttacks:
-        return own.LowestNonTrump();
     case stHumanDefends:
     case stCpuDefends:
-        return ChooseDefence(own, other);
+        return ChooseDefence(OwnHand(), OtherHand());
     case stHumanThrows:
     case stCpuThrows:
     case stCpuAddsToTaker:
     case stHumanAddsToTaker:
-        return ChooseThrow(own);
+        return ChooseThrow(OwnHand());
     default:
         return ChooseOwnCard();
     }

@@ -42,6 +42,18 @@ void TVariantGame::RunState(int state)
     case stDraw:
         RunGameOverState(*this, state);
         break;
+    case stHumanAttacks:
+        HumanAttacks();
+        break;
+    case stCpuAttacks:
+        CpuAttacks();
+        break;
+    case stHumanDefends:
+        HumanDefends();
+        break;
+    case stCpuDefends:
+        CpuDefends();
+        break;
     default:
         RunPlayState(state);
         break;

@@ -33,9 +33,14 @@ public:
     ~TVariantGame() override;
 
     // Nothing once stopped; 94 posts the current state again; otherwise the state is
-    // stored, its status text shown, and 95, 96 and the game-over states run as in
-    // every variant, the rest as the variant says.
+    // stored, its status text shown, and 95, 96, the attack states and the game-over
+    // states run as in every variant, the rest as the variant says.
     void RunState(int state) final;
+    // The lowest non-trump leads (a trump only from a hand of trumps); any other state
+    // asks ChoosePlay.
+    TCard* ChooseCard() final;
+    // Marks the human's cards that may be played in the current state.
+    virtual void MarkPlayable() = 0;
     // The frame's set-up, the board, the piles and cards, then ArrangePiles.
     void Init(QWidget* parent) override;
 
@@ -51,8 +56,27 @@ public:
 protected:
     // Creates the variant's piles (and the deck with its cards) in board order.
     virtual void CreatePiles() = 0;
-    // A state of the variant's own.
-    virtual void RunPlayState(int state) = 0;
+
+    // Before an attack: what comes first (clearing, refilling, the end check). False
+    // when the game has ended or stopped.
+    virtual bool OpenAttack(bool humanAttacks) = 0;
+    // The attacker is known: the human has pressed (played: a card of the hand), or the
+    // CPU is about to choose. Nothing by default.
+    virtual void FaceAttack(bool humanAttacks, bool played);
+    // Puts the attacking card where the defender must answer it; false when stopped.
+    virtual bool LayAttack(TCard* card) = 0;
+    virtual void HumanDefends() = 0;
+    virtual void CpuDefends() = 0;
+    // A state beyond attacking and defending; none by default.
+    virtual void RunPlayState(int state);
+    // The choice in a state other than an attack.
+    virtual TCard* ChoosePlay() = 0;
+    // Whether the current state is the human's to play; the attack and defence states
+    // by default.
+    virtual bool HumansTurn() const;
+    // The hand of the side whose turn it is, and the other one.
+    const TPile& OwnHand() const { return HumansTurn() ? *HumanHand : *CpuHand; }
+    const TPile& OtherHand() const { return HumansTurn() ? *CpuHand : *HumanHand; }
 
     // The two hands, CPU's first; pileW is the step between their cards.
     void CreateHands(int pileW);
@@ -90,5 +114,8 @@ protected:
     TCardMoves& Moves() const { return *moves; }
 
 private:
+    void HumanAttacks();
+    void CpuAttacks();
+
     std::unique_ptr<TCardMoves> moves;
 };

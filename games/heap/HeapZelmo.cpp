@@ -60,45 +60,12 @@ const char* THeap::StatusText(int state) const
     }
 }
 
-void THeap::RunPlayState(int state)
+TCard* THeap::ChoosePlay()
 {
-    switch (state) {
-    case stHumanAttacks:
-        HumanAttacks();
-        break;
-    case stCpuAttacks:
-        CpuAttacks();
-        break;
-    case stHumanDefends:
-        HumanDefends();
-        break;
-    case stCpuDefends:
-        CpuDefends();
-        break;
-    default:
-        break;
-    }
-}
-
-TCard* THeap::ChooseCard()
-{
-    PickedButton = mbLeft;
-    const bool humanTurn = State == stHumanAttacks || State == stHumanDefends;
-    const TPile& own = humanTurn ? *HumanHand : *CpuHand;
-    switch (State) {
-    case stHumanAttacks:
-    case stCpuAttacks:
-        return own.LowestNonTrump();
-    case stHumanDefends:
-    case stCpuDefends: {
-        TCard* top = Table->TopCard();
-        if (!top)
-            return nullptr;
-        // Beat whenever possible; the heap's top card means taking.
-        TCard* beater = own.CheapestBeater(*top);
-        return beater ? beater : top;
-    }
-    default:
+    TCard* top = Table->TopCard();
+    if (!top || (State != stHumanDefends && State != stCpuDefends))
         return nullptr;
-    }
+    // The heap's top card means taking.
+    TCard* beater = OwnHand().CheapestBeater(*top);
+    return beater ? beater : top;
 }
