@@ -8,10 +8,10 @@ TBoutGame::~TBoutGame() = default;
 
 void TBoutGame::CreateTableAndDiscard()
 {
-    Table = Board->NewPile(poLine, 0, 0, 85, 0, 2, 12, 6);
+    Table = Named(Board->NewPile(poLine, 0, 0, 85, 0, 2, 12, 6), "Table");
     Table->SetAutoTight(true);
     Table->SetShowCards(scFace);
-    Discard = CreateStack(scBack);
+    Discard = Named(CreateStack(scBack), "Discard");
     pairs = std::make_unique<TPairTable>(*Table, Moves());
 }
 

@@ -60,9 +60,10 @@ void TVariantGame::RunState(int state)
     }
 }
 
-TVariantGame::TPileNames TVariantGame::PileNames() const
+TPile* TVariantGame::Named(TPile* pile, std::string name)
 {
-    return {{CpuHand, "CpuHand"}, {HumanHand, "HumanHand"}, {Deck, "Deck"}};
+    pileNames.emplace_back(pile, std::move(name));
+    return pile;
 }
 
 void TVariantGame::CreateHands(int pileW)
@@ -73,8 +74,8 @@ void TVariantGame::CreateHands(int pileW)
         pile->SetShowCards(show);
         return pile;
     };
-    CpuHand = hand(0, scBack);
-    HumanHand = hand(100, scFace);
+    CpuHand = Named(hand(0, scBack), "CpuHand");
+    HumanHand = Named(hand(100, scFace), "HumanHand");
 }
 
 TPile* TVariantGame::CreateStack(TShowCards show)
@@ -86,12 +87,12 @@ TPile* TVariantGame::CreateStack(TShowCards show)
 
 void TVariantGame::CreateDeck(TShowCards show)
 {
-    Deck = CreateStack(show);
+    Deck = Named(CreateStack(show), "Deck");
     Deck->SetShowBottom(true);
     VariantDeck::Create(*Board, *Deck);
 }
 
-void TVariantGame::ArrangeHands()
+void TVariantGame::ArrangePiles()
 {
     const int w = Board->width();
     const int h = Board->height();
@@ -103,6 +104,7 @@ void TVariantGame::ArrangeHands()
     HumanHand->SetY(h - 104);
     HumanHand->SetWidth(w - 16);
     HumanHand->SetHeight(HandHeight);
+    PlacePiles(w, h);
 }
 
 bool TVariantGame::GatherAndShuffle(std::initializer_list<TPile*> piles)

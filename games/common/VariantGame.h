@@ -46,8 +46,10 @@ public:
 
     // The status text of a state; nullptr leaves the hint as it is.
     virtual const char* StatusText(int state) const = 0;
-    // Every pile with its field name, as traces and tests call it; variants add theirs.
-    virtual TPileNames PileNames() const;
+    // Every pile with its field name, as traces and tests call it.
+    const TPileNames& PileNames() const { return pileNames; }
+    // The hands along the top and bottom edges, then the variant's other piles.
+    void ArrangePiles() final;
 
     TPile* CpuHand = nullptr;
     TPile* HumanHand = nullptr;
@@ -56,6 +58,10 @@ public:
 protected:
     // Creates the variant's piles (and the deck with its cards) in board order.
     virtual void CreatePiles() = 0;
+    // Places the piles other than the hands on a board w wide and h high.
+    virtual void PlacePiles(int w, int h) = 0;
+    // Records the field name of a pile just created.
+    TPile* Named(TPile* pile, std::string name);
 
     // Before an attack: what comes first (clearing, refilling, the end check). False
     // when the game has ended or stopped.
@@ -84,8 +90,6 @@ protected:
     TPile* CreateStack(TShowCards show);
     // The deck as a stack showing its bottom card, with the 36 cards in it.
     void CreateDeck(TShowCards show);
-    // The hands along the top and bottom edges of the board.
-    void ArrangeHands();
 
     // Cuts off the board's clicks, gathers the piles into the deck in the order given,
     // shuffles and fixes trumps. False when stopped on the way.
@@ -118,4 +122,5 @@ private:
     void CpuAttacks();
 
     std::unique_ptr<TCardMoves> moves;
+    TPileNames pileNames;
 };

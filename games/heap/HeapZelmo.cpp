@@ -8,22 +8,12 @@ void THeap::CreatePiles()
 {
     CreateHands(HandStep);
     CreateDeck(scBack);
-    Table = Board->NewPile(poHeap, 0, 0, 31, 44, 1, 0, 0);
+    Table = Named(Board->NewPile(poHeap, 0, 0, 31, 44, 1, 0, 0), "Table");
     Table->SetShowCards(scFace);
 }
 
-TVariantGame::TPileNames THeap::PileNames() const
+void THeap::PlacePiles(int w, int h)
 {
-    TPileNames names = TVariantGame::PileNames();
-    names.push_back({Table, "Table"});
-    return names;
-}
-
-void THeap::ArrangePiles()
-{
-    const int w = Board->width();
-    const int h = Board->height();
-    ArrangeHands();
     Deck->SetX(w - 206);
     Deck->SetY((h - 106) / 2);
     Table->SetX(100);

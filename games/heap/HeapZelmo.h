@@ -14,9 +14,7 @@ public:
 
     void NewGame() override;
     void Deal() override;
-    void ArrangePiles() override;
     const char* StatusText(int state) const override;
-    TPileNames PileNames() const override;
 
     void MarkPlayable() override;
     // How many cards a taker gets from the heap as it is now.
@@ -26,6 +24,7 @@ public:
 
 protected:
     void CreatePiles() override;
+    void PlacePiles(int w, int h) override;
     // Refills the hands and checks for the end.
     bool OpenAttack(bool humanAttacks) override;
     bool LayAttack(TCard* card) override { return PlayOnHeap(card); }

@@ -11,19 +11,8 @@ void TMover::CreatePiles()
     CreateDeck(scBack);
 }
 
-TVariantGame::TPileNames TMover::PileNames() const
+void TMover::PlacePiles(int w, int h)
 {
-    TPileNames names = TVariantGame::PileNames();
-    names.push_back({Discard, "Discard"});
-    names.push_back({Table, "Table"});
-    return names;
-}
-
-void TMover::ArrangePiles()
-{
-    const int w = Board->width();
-    const int h = Board->height();
-    ArrangeHands();
     Discard->SetX(w - 123);
     Discard->SetY((h - 96) / 2);
     Deck->SetX(Discard->X() - 123);

@@ -26,12 +26,11 @@ public:
 
     void NewGame() override;
     void Deal() override;
-    void ArrangePiles() override;
     const char* StatusText(int state) const override;
-    TPileNames PileNames() const override;
 
 protected:
     void CreatePiles() override;
+    void PlacePiles(int w, int h) override;
     void RunOwnState(int state) override;
     bool PrepareBout(bool humanAttacks) override;
     void CpuAddsToTaker() override;

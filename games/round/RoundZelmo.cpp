@@ -33,28 +33,16 @@ void TRound::Init(QWidget* parent)
 void TRound::CreatePiles()
 {
     CreateHands(CircleHandStep);
-    Circle = Board->NewPile(poEllipse, 0, 0, 100, 100, 1, 0, 0);
+    Circle = Named(Board->NewPile(poEllipse, 0, 0, 100, 100, 1, 0, 0), "Circle");
     Circle->SetShowCards(scFace);
     Circle->SetFillFreePlaces(true);
     CreateTableAndDiscard();
     CreateDeck(scFace);
 }
 
-TVariantGame::TPileNames TRound::PileNames() const
+void TRound::PlacePiles(int w, int h)
 {
-    TPileNames names = TVariantGame::PileNames();
-    names.push_back({Circle, "Circle"});
-    names.push_back({Table, "Table"});
-    names.push_back({Discard, "Discard"});
-    return names;
-}
-
-void TRound::ArrangePiles()
-{
-    const int w = Board->width();
-    const int h = Board->height();
     const int handStep = AttackPhase ? HandStep : CircleHandStep;
-    ArrangeHands();
     CpuHand->SetPileW(handStep);
     HumanHand->SetPileW(handStep);
     Discard->SetX(w - 123);

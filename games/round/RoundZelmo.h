@@ -23,10 +23,7 @@ public:
     void Init(QWidget* parent) override;
     void NewGame() override;
     void Deal() override;
-    // The circle phase's layout, or the attack phase's once that has begun.
-    void ArrangePiles() override;
     const char* StatusText(int state) const override;
-    TPileNames PileNames() const override;
     void MarkPlayable() override;
 
     TPile* Circle = nullptr;
@@ -34,6 +31,8 @@ public:
 
 protected:
     void CreatePiles() override;
+    // The circle phase's layout, or the attack phase's once that has begun.
+    void PlacePiles(int w, int h) override;
     void RunOwnState(int state) override;
     TCard* ChooseOwnCard() override;
     bool PrepareBout(bool humanAttacks) override;
