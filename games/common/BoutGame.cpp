@@ -1,6 +1,20 @@
 #include "BoutGame.h"
 
-TBoutGame::TBoutGame(QObject* owner, const TBoutRules& rules) : TVariantGame(owner), rules(rules)
+namespace {
+
+TVariantGame::TStatusTexts WithBoutTexts(TVariantGame::TStatusTexts texts)
+{
+    texts.insert({{stCpuAttacks, "Waiting until CPU moves"},
+                  {stCpuDefends, "Waiting until CPU defends"},
+                  {stHumanThrows, ThrowMoreText},
+                  {stCpuThrows, "Waiting until CPU throws more"}});
+    return texts;
+}
+
+} // namespace
+
+TBoutGame::TBoutGame(QObject* owner, const TBoutRules& rules, TStatusTexts statusTexts)
+    : TVariantGame(owner, WithBoutTexts(std::move(statusTexts))), rules(rules)
 {
 }
 

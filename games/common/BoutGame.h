@@ -4,6 +4,10 @@
 
 #include <memory>
 
+// What the human may do after a full defence, and in Mover also while the CPU takes.
+constexpr const char* ThrowMoreText =
+    "Click your card to throw more, click right mouse button if that's it";
+
 // The states of an attack-and-defend bout beyond attacking and defending (1 to 4).
 constexpr int stHumanThrows = 5;     // after the CPU has covered every attack
 constexpr int stCpuThrows = 6;       // after the human has covered every attack
@@ -29,7 +33,8 @@ struct TBoutRules {
 class TBoutGame : public TVariantGame {
     Q_OBJECT
 public:
-    TBoutGame(QObject* owner, const TBoutRules& rules);
+    // statusTexts: the variant's own, added to those every bout shows alike.
+    TBoutGame(QObject* owner, const TBoutRules& rules, TStatusTexts statusTexts);
     ~TBoutGame() override;
 
     // A placeholder chosen for taking is never drawn: the attack it belongs to stands in.

@@ -4,7 +4,10 @@
 #include "GameOverStep.h"
 #include "VariantDeck.h"
 
-TVariantGame::TVariantGame(QObject* owner) : TZelmoGame(owner) {}
+TVariantGame::TVariantGame(QObject* owner, TStatusTexts statusTexts)
+    : TZelmoGame(owner), statusTexts(std::move(statusTexts))
+{
+}
 
 TVariantGame::~TVariantGame() = default;
 
@@ -58,6 +61,12 @@ void TVariantGame::RunState(int state)
         RunPlayState(state);
         break;
     }
+}
+
+const char* TVariantGame::StatusText(int state) const
+{
+    const auto text = statusTexts.find(state);
+    return text == statusTexts.end() ? nullptr : text->second;
 }
 
 TPile* TVariantGame::Named(TPile* pile, std::string name)

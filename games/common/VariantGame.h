@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,8 +29,10 @@ class TVariantGame : public TZelmoGame {
     Q_OBJECT
 public:
     using TPileNames = std::vector<std::pair<const TPile*, std::string>>;
+    // The status line of every state that has one; the others leave it as it is.
+    using TStatusTexts = std::map<int, const char*>;
 
-    explicit TVariantGame(QObject* owner);
+    TVariantGame(QObject* owner, TStatusTexts statusTexts);
     ~TVariantGame() override;
 
     // Nothing once stopped; 94 posts the current state again; otherwise the state is
@@ -44,8 +47,8 @@ public:
     // The frame's set-up, the board, the piles and cards, then ArrangePiles.
     void Init(QWidget* parent) override;
 
-    // The status text of a state; nullptr leaves the hint as it is.
-    virtual const char* StatusText(int state) const = 0;
+    // The status text of a state; nullptr when it has none.
+    const char* StatusText(int state) const;
     // Every pile with its field name, as traces and tests call it.
     const TPileNames& PileNames() const { return pileNames; }
     // The hands along the top and bottom edges, then the variant's other piles.
@@ -123,4 +126,5 @@ private:
 
     std::unique_ptr<TCardMoves> moves;
     TPileNames pileNames;
+    TStatusTexts statusTexts;
 };

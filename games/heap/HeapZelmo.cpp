@@ -1,8 +1,12 @@
 #include "HeapZelmo.h"
 
-THeap::THeap(QObject* owner) : TVariantGame(owner) {}
-
-THeap::~THeap() = default;
+THeap::THeap(QObject* owner)
+    : TVariantGame(owner, {{stHumanAttacks, "Click on your card to make move"},
+                           {stCpuAttacks, "Wait until CPU moves"},
+                           {stHumanDefends, "Click on your card to defend, click table card to take"},
+                           {stCpuDefends, "Waiting until CPU defends"}})
+{
+}
 
 void THeap::CreatePiles()
 {
@@ -32,22 +36,6 @@ void THeap::Deal()
 {
     if (const std::optional<bool> cpuStarts = DealHands(HandSize, true))
         BeginPlay(*cpuStarts ? stCpuAttacks : stHumanAttacks);
-}
-
-const char* THeap::StatusText(int state) const
-{
-    switch (state) {
-    case stHumanAttacks:
-        return "Click on your card to make move";
-    case stCpuAttacks:
-        return "Wait until CPU moves";
-    case stHumanDefends:
-        return "Click on your card to defend, click table card to take";
-    case stCpuDefends:
-        return "Waiting until CPU defends";
-    default:
-        return nullptr;
-    }
 }
 
 TCard* THeap::ChoosePlay()

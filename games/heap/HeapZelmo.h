@@ -5,16 +5,11 @@
 // beat its top card, and a side that cannot takes only the top three cards, or five
 // when the top card is a trump.
 class THeap : public TVariantGame {
-    Q_OBJECT
 public:
-    static constexpr int HandSize = 5;
-
     explicit THeap(QObject* owner);
-    ~THeap() override;
 
     void NewGame() override;
     void Deal() override;
-    const char* StatusText(int state) const override;
 
     void MarkPlayable() override;
     // How many cards a taker gets from the heap as it is now.
@@ -34,6 +29,8 @@ protected:
     TCard* ChoosePlay() override;
 
 private:
+    static constexpr int HandSize = 5;
+
     bool GameOverBeforeDefence();
     bool OnlyCardBeatsTop(const TPile& hand) const;
     bool BeatsTop(const TCard& card) const;

@@ -17,16 +17,11 @@ constexpr int stMoverSlideTable = 19;
 // The variant in which a defender who has beaten nothing yet may pass the attack on by
 // playing a card of its rank: the table then slides over to the other player.
 class TMover : public TBoutGame {
-    Q_OBJECT
 public:
-    static constexpr int HandSize = 6;
-
     explicit TMover(QObject* owner);
-    ~TMover() override;
 
     void NewGame() override;
     void Deal() override;
-    const char* StatusText(int state) const override;
 
 protected:
     void CreatePiles() override;
@@ -41,6 +36,8 @@ protected:
     TCard* ChooseTableMove(const TPile& own, const TPile& other) const override;
 
 private:
+    static constexpr int HandSize = 6;
+
     bool MovesTable(const TCard& card, const TCard& attack, const TPile& otherHand) const;
     void SlideTable();
 };

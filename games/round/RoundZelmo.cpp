@@ -19,9 +19,17 @@ constexpr int CircleHandStep = 2; // hands stay compact while the circle takes t
 
 } // namespace
 
-TRound::TRound(QObject* owner) : TBoutGame(owner, RoundRules) {}
-
-TRound::~TRound() = default;
+TRound::TRound(QObject* owner)
+    : TBoutGame(owner, RoundRules,
+                {{stHumanAttacks, "Click your card to make move"},
+                 {stHumanDefends, "Click your card to defend, click table card to take"},
+                 {stCpuAddsToTaker, "CPU gives you more"},
+                 {stHumanAddsToTaker, "CPU has taken, so throw him more, right click if ok"},
+                 {stRoundHumanCircle,
+                  "Select a card in the circle and beat it with top card in the deck to get them"},
+                 {stRoundCpuCircle, "Wait until CPU beats"}})
+{
+}
 
 void TRound::Init(QWidget* parent)
 {
@@ -88,34 +96,6 @@ void TRound::Deal()
     ListenToBoard(true);
     // Drawn once the circle lies, so that a seed replays the whole game.
     PostState(Random(2) == 0 ? stRoundHumanCircle : stRoundCpuCircle);
-}
-
-const char* TRound::StatusText(int state) const
-{
-    switch (state) {
-    case stHumanAttacks:
-        return "Click your card to make move";
-    case stCpuAttacks:
-        return "Waiting until CPU moves";
-    case stHumanDefends:
-        return "Click your card to defend, click table card to take";
-    case stCpuDefends:
-        return "Waiting until CPU defends";
-    case stHumanThrows:
-        return "Click your card to throw more, click right mouse button if that's it";
-    case stCpuThrows:
-        return "Waiting until CPU throws more";
-    case stCpuAddsToTaker:
-        return "CPU gives you more";
-    case stHumanAddsToTaker:
-        return "CPU has taken, so throw him more, right click if ok";
-    case stRoundHumanCircle:
-        return "Select a card in the circle and beat it with top card in the deck to get them";
-    case stRoundCpuCircle:
-        return "Wait until CPU beats";
-    default:
-        return nullptr;
-    }
 }
 
 void TRound::RunOwnState(int state)

@@ -13,17 +13,12 @@ constexpr int stRoundCpuCircle = 102;
 // cards with the deck's top card, until deck and circle are used up; then the cards
 // won are played out in bouts, with nothing left to draw.
 class TRound : public TBoutGame {
-    Q_OBJECT
 public:
-    static constexpr int CircleSize = 9;
-
     explicit TRound(QObject* owner);
-    ~TRound() override;
 
     void Init(QWidget* parent) override;
     void NewGame() override;
     void Deal() override;
-    const char* StatusText(int state) const override;
     void MarkPlayable() override;
 
     TPile* Circle = nullptr;
@@ -40,6 +35,8 @@ protected:
     void PlaceTable() override;
 
 private:
+    static constexpr int CircleSize = 9;
+
     // The circle phase.
     bool DealCircle(int count);
     void CircleTurn(bool human);

@@ -1,5 +1,5 @@
 // The attack phase: placing the table, the steps that take no input, giving more to a
-// taker within ThrowLimit, the right button, and the end of the game.
+// taker within ThrowLimit, the right button, the end of the game, and the status texts.
 #include "RoundFixture.h"
 
 namespace {
@@ -131,6 +131,26 @@ TEST_F(RoundBout, AnEmptyHandAtTheStartOfAnAttackEndsTheGame)
         EXPECT_EQ(Run(row.state), TPosted{row.next});
         EXPECT_EQ(Name(game.Discard->TopCard()), "TH") << "the beaten table is cleared first";
     }
+}
+
+TEST_F(RoundBout, EveryPlayStateShowsItsStatusText)
+{
+    const std::pair<int, const char*> texts[] = {
+        {1, "Click your card to make move"},
+        {2, "Waiting until CPU moves"},
+        {3, "Click your card to defend, click table card to take"},
+        {4, "Waiting until CPU defends"},
+        {5, "Click your card to throw more, click right mouse button if that's it"},
+        {6, "Waiting until CPU throws more"},
+        {12, "CPU gives you more"},
+        {13, "CPU has taken, so throw him more, right click if ok"},
+        {101, "Select a card in the circle and beat it with top card in the deck to get them"},
+        {102, "Wait until CPU beats"},
+    };
+    for (const auto& [state, text] : texts)
+        EXPECT_STREQ(game.StatusText(state), text) << state;
+    for (int state = stNewGame; state <= stDraw; ++state)
+        EXPECT_EQ(game.StatusText(state), nullptr) << state;
 }
 
 } // namespace
