@@ -23,8 +23,9 @@ constexpr int HandStep = 73;  // pixels between hand cards once play starts
 constexpr int HandHeight = 97;
 
 // What every variant is made of: the CPU's hand along the top edge, the human's along
-// the bottom, the 36-card deck, the shared states 94 to 99, and the steps each variant
-// takes the same way (gathering, dealing hands, refilling, the end check, input).
+// the bottom, the 36-card deck, the shared states 94 to 99, the attack states, and the
+// steps each variant takes the same way (gathering, dealing hands, refilling, the end
+// check, input).
 class TVariantGame : public TZelmoGame {
     Q_OBJECT
 public:
