@@ -72,6 +72,12 @@ TEST_P(WholeGame, AWholeGameUnderAutoplayEndsInTheChooser)
     EXPECT_FALSE(window.Menu().mnuEndgame->isEnabled());
 }
 
+// The chooser, the menus and the random game's draw among them all see every kind.
+TEST(ProgramGames, EveryKindIsBuilt)
+{
+    EXPECT_EQ(ProgramGames().Built(), (std::vector<int>{0, 1, 2}));
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryBuiltVariant, WholeGame, ::testing::ValuesIn(ProgramGames().Built()),
                          [](const auto& info) { return TGameKinds::Name(info.param).toStdString(); });
 
