@@ -20,7 +20,7 @@ cleanup() {
     rm -rf "$WORK"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+fail() { echo "FAIL: $*"; cat "$WORK/program.log"; exit 1; }
 
 start_xvfb
 export XDG_CONFIG_HOME="$WORK/config"
