@@ -1,5 +1,5 @@
 // The attack phase: placing the table, the steps that take no input, giving more to a
-// taker within ThrowLimit, the right button, the end of the game, and the status texts.
+// taker within ThrowLimit, the right button, and the end of the game.
 #include "RoundFixture.h"
 
 namespace {
@@ -50,7 +50,8 @@ TEST_F(RoundBout, StepsWithoutInput)
         // Trumps are thrown like any card.
         {{{"9S", "6C"}, {"7D"}, {}, {}, {{"9H", "TH"}}}, stCpuThrows, 0, {stHumanDefends},
          {"9H", "TH", "9S", "--"}, 1},
-        // The CPU gives the taking human no more than the limit, then the table.
+        // The CPU gives the taking human no more than the limit, then the table; a human
+        // who took with one card gets nothing more.
         {{{"9C", "9D", "TC", "6D"}, {"7S"}, {}, {}, {{"9H", ""}}}, stCpuAddsToTaker, 2,
          {stCpuAttacks}, {}, 2},
         {{{"9C", "6D"}, {"7S"}, {}, {}, {{"9H", ""}}}, stCpuAddsToTaker, 0, {stCpuAttacks}, {},
@@ -68,17 +69,6 @@ TEST_F(RoundBout, StepsWithoutInput)
         EXPECT_EQ(game.CpuHand->Count(), row.cpuCards);
         EXPECT_FALSE(game.Waiting);
     }
-}
-
-TEST_F(RoundBout, TheHumanTakingWithOneCardIsGivenNothingMore)
-{
-    LayBout({{"9C", "6D"}, {"7S"}, {}, {}, {{"9H", ""}}});
-    Arm(stHumanDefends);
-    EXPECT_EQ(Click(C("9H")), TPosted{stCpuAddsToTaker});
-    EXPECT_EQ(game.ThrowLimit, 0);
-    EXPECT_EQ(Run(stCpuAddsToTaker), TPosted{stCpuAttacks});
-    EXPECT_EQ(Names(*game.HumanHand), (TNames{"9H", "7S"}));
-    EXPECT_EQ(Names(*game.CpuHand), (TNames{"9C", "6D"}));
 }
 
 TEST_F(RoundBout, WhileTheCpuGivesTheStateIsZeroSoNothingIsChosen)
@@ -131,26 +121,6 @@ TEST_F(RoundBout, AnEmptyHandAtTheStartOfAnAttackEndsTheGame)
         EXPECT_EQ(Run(row.state), TPosted{row.next});
         EXPECT_EQ(Name(game.Discard->TopCard()), "TH") << "the beaten table is cleared first";
     }
-}
-
-TEST_F(RoundBout, EveryPlayStateShowsItsStatusText)
-{
-    const std::pair<int, const char*> texts[] = {
-        {1, "Click your card to make move"},
-        {2, "Waiting until CPU moves"},
-        {3, "Click your card to defend, click table card to take"},
-        {4, "Waiting until CPU defends"},
-        {5, "Click your card to throw more, click right mouse button if that's it"},
-        {6, "Waiting until CPU throws more"},
-        {12, "CPU gives you more"},
-        {13, "CPU has taken, so throw him more, right click if ok"},
-        {101, "Select a card in the circle and beat it with top card in the deck to get them"},
-        {102, "Wait until CPU beats"},
-    };
-    for (const auto& [state, text] : texts)
-        EXPECT_STREQ(game.StatusText(state), text) << state;
-    for (int state = stNewGame; state <= stDraw; ++state)
-        EXPECT_EQ(game.StatusText(state), nullptr) << state;
 }
 
 } // namespace

@@ -3,8 +3,6 @@
 // running out, and who opens the attack phase.
 #include "RoundFixture.h"
 
-#include <cmath>
-
 namespace {
 
 using RoundCircle = TRoundFixture;
@@ -116,14 +114,9 @@ TEST_F(RoundCircle, APassWithNoPlaceFreeSpreadsTheRingAgain)
     Arm(stRoundHumanCircle);
     EXPECT_EQ(ClickAt(2, 200), TPosted{stRoundCpuCircle});
     ASSERT_EQ(Names(*game.Circle), (TNames{"JH", "KC", "QD", "6C"}));
-    const TPile& ring = *game.Circle;
-    for (int k = 0; k < 4; ++k) {
-        const double angle = k * 2 * M_PI / 4 + M_PI / 2;
-        EXPECT_EQ(Centre(ring.Card(k)),
-                  QPoint(int(std::lround(std::cos(angle) * ring.PileW())) + ring.X(),
-                         int(std::lround(std::sin(angle) * ring.PileH())) + ring.Y()));
-    }
-    EXPECT_EQ(ring.Orientation(), poNone);
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(Centre(game.Circle->Card(k)), RingPlace(k, 4));
+    EXPECT_EQ(game.Circle->Orientation(), poNone);
 }
 
 TEST_F(RoundCircle, WhenTheDeckRunsOutThePlayerToMoveGetsTheRing)

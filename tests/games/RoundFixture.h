@@ -2,6 +2,7 @@
 #include "GameFixture.h"
 #include "RoundZelmo.h"
 
+#include <cmath>
 #include <utility>
 
 // A Round position: the hands, the circle (spread evenly, then keeping its places), the
@@ -39,6 +40,15 @@ protected:
     }
     // Where the card's centre lies.
     static QPoint Centre(const TCard* card) { return {card->X() + 35, card->Y() + 48}; }
+    // Where the centre of card k of n evenly spread cards lies on the circle's ellipse:
+    // the first at the bottom, the others clockwise.
+    QPoint RingPlace(int k, int n) const
+    {
+        const TPile& ring = *game.Circle;
+        const double angle = k * 2 * M_PI / n + M_PI / 2;
+        return {int(std::lround(std::cos(angle) * ring.PileW())) + ring.X(),
+                int(std::lround(std::sin(angle) * ring.PileH())) + ring.Y()};
+    }
 
     TPile* aside = nullptr;
 };
