@@ -29,13 +29,7 @@ protected:
         Put(game.Circle, layout.Circle);
         game.Circle->SetOrientation(poNone);
         game.Circle->FreePlaces.clear();
-        for (const auto& [attack, cover] : layout.Table) {
-            game.Table->AddCard(C(attack));
-            if (*cover)
-                game.Table->AddCard(C(cover));
-            else
-                game.Board->NewCard(game.Table, Ace, Clubs, false)->SetEmpty(true);
-        }
+        PutPairs(game.Table, layout.Table);
         Put(game.Deck, layout.Deck);
     }
     // Where the card's centre lies.
