@@ -111,6 +111,19 @@ done
 xdotool search --onlyvisible --name "^Confirm\$" >/dev/null 2>&1 && fail "the confirmation box stayed"
 shot e2e-5-ended.png
 
+# Play > End game, "&Yes", and the caption names no game any more.
+end_game() {
+    xdotool mousemove $((X + 22)) $((Y + 9)) click 1; sleep 0.5
+    xdotool key e
+    wait_for_window "Confirm" 5 >/dev/null || fail "End game asked nothing in $1"
+    sleep 0.3; xdotool key y
+    for _ in $(seq 50); do
+        [ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] && break
+        sleep 0.1
+    done
+    [ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] || fail "$1 did not end"
+}
+
 # Heap from its label: play a few cards, taking from the heap when nothing beats.
 HEAP_X=$((X + 1 + 298 + 35)); HEAP_Y=$((CLIENT_TOP + 1 + 336 + 16))
 xdotool mousemove "$HEAP_X" "$HEAP_Y"; sleep 0.3; xdotool click 1
@@ -120,15 +133,7 @@ heap_take() { xdotool mousemove $((X + 1 + 100 + 35)) $((BOARD_TOP + 373 / 2 - 4
 play_cards 5 heap_take
 xdotool mousemove $((X + 300)) $((BOARD_TOP + 200)); sleep 0.5
 shot e2e-6-heap.png
-xdotool mousemove $((X + 22)) $((Y + 9)) click 1; sleep 0.5
-xdotool key e
-wait_for_window "Confirm" 5 >/dev/null || fail "End game asked nothing in Heap"
-sleep 0.3; xdotool key y
-for _ in $(seq 50); do
-    [ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] && break
-    sleep 0.1
-done
-[ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] || fail "Heap did not end"
+end_game Heap
 
 # Round from its label: press the circle's places in turn until the hand has grown
 # twice. A press on a card the deck's top card cannot beat is asked again; with one
@@ -160,15 +165,7 @@ done
 echo "captures seen in the hand: $grown"
 xdotool mousemove $((X + 300)) $((BOARD_TOP + 10)); sleep 0.5
 shot e2e-7-round.png
-xdotool mousemove $((X + 22)) $((Y + 9)) click 1; sleep 0.5
-xdotool key e
-wait_for_window "Confirm" 5 >/dev/null || fail "End game asked nothing in Round"
-sleep 0.3; xdotool key y
-for _ in $(seq 50); do
-    [ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] && break
-    sleep 0.1
-done
-[ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] || fail "Round did not end"
+end_game Round
 
 # Alt+X: nothing to confirm, the program ends.
 xdotool mousemove $((X + 300)) $((CLIENT_TOP + 200))
