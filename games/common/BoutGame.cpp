@@ -1,6 +1,20 @@
 #include "BoutGame.h"
 
-TBoutGame::TBoutGame(QObject* owner, const TBoutRules& rules) : TVariantGame(owner), rules(rules)
+namespace {
+
+TVariantGame::TStatusTexts WithBoutTexts(TVariantGame::TStatusTexts texts)
+{
+    texts.insert({{stCpuAttacks, "Waiting until CPU moves"},
+                  {stCpuDefends, "Waiting until CPU defends"},
+                  {stHumanThrows, ThrowMoreText},
+                  {stCpuThrows, "Waiting until CPU throws more"}});
+    return texts;
+}
+
+} // namespace
+
+TBoutGame::TBoutGame(QObject* owner, const TBoutRules& rules, TStatusTexts statusTexts)
+    : TVariantGame(owner, WithBoutTexts(std::move(statusTexts))), rules(rules)
 {
 }
 
@@ -8,10 +22,10 @@ TBoutGame::~TBoutGame() = default;
 
 void TBoutGame::CreateTableAndDiscard()
 {
-    Table = Board->NewPile(poLine, 0, 0, 85, 0, 2, 12, 6);
+    Table = Named(Board->NewPile(poLine, 0, 0, 85, 0, 2, 12, 6), "Table");
     Table->SetAutoTight(true);
     Table->SetShowCards(scFace);
-    Discard = CreateStack(scBack);
+    Discard = Named(CreateStack(scBack), "Discard");
     pairs = std::make_unique<TPairTable>(*Table, Moves());
 }
 
@@ -42,18 +56,6 @@ TBoutGame::TSide TBoutGame::CpuSide() const
 void TBoutGame::RunPlayState(int state)
 {
     switch (state) {
-    case stHumanAttacks:
-        HumanAttacks();
-        break;
-    case stCpuAttacks:
-        CpuAttacks();
-        break;
-    case stHumanDefends:
-        Defend(HumanSide());
-        break;
-    case stCpuDefends:
-        Defend(CpuSide());
-        break;
     case stHumanThrows:
         HumanThrows();
         break;

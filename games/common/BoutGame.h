@@ -4,6 +4,10 @@
 
 #include <memory>
 
+// What the human may do after a full defence, and in Mover also while the CPU takes.
+constexpr const char* ThrowMoreText =
+    "Click your card to throw more, click right mouse button if that's it";
+
 // The states of an attack-and-defend bout beyond attacking and defending (1 to 4).
 constexpr int stHumanThrows = 5;     // after the CPU has covered every attack
 constexpr int stCpuThrows = 6;       // after the human has covered every attack
@@ -16,12 +20,8 @@ struct TBoutRules {
     int TableBelowCpu = 105;
     // The human's attack places the table on any press, not only on a card played.
     bool PlaceTableOnAnyPress = false;
-    // After a cover the same side defends again while attacks stay open.
-    bool DefendUntilAllCovered = true;
     // A taker is offered more cards only while ThrowLimit is above 0.
     bool GiveOnlyWithinLimit = true;
-    // Trumps are thrown in only once the deck is down to its last card.
-    bool SpareTrumpsWhileDeckLasts = true;
     // The board settles before a taker who is given nothing more gets the table.
     bool SettleBeforeTaking = false;
 };
@@ -33,15 +33,13 @@ struct TBoutRules {
 class TBoutGame : public TVariantGame {
     Q_OBJECT
 public:
-    TBoutGame(QObject* owner, const TBoutRules& rules);
+    // statusTexts: the variant's own, added to those every bout shows alike.
+    TBoutGame(QObject* owner, const TBoutRules& rules, TStatusTexts statusTexts);
     ~TBoutGame() override;
 
-    // The bout's choices; other states ask ChooseOwnCard.
-    TCard* ChooseCard() override;
     // A placeholder chosen for taking is never drawn: the attack it belongs to stands in.
     TCard* HintCard() override;
-    // Marks the human's cards that may be played in the current state.
-    virtual void MarkPlayable();
+    void MarkPlayable() override;
 
     TPile* Discard = nullptr;
     TPile* Table = nullptr;
@@ -67,7 +65,18 @@ protected:
     // Sets the table beside the defender's hand, repainting its old and new areas.
     virtual void PlaceTable();
 
+    // Clears the beaten table, then PrepareBout.
+    bool OpenAttack(bool humanAttacks) override;
+    // Places the table beside the defender.
+    void FaceAttack(bool humanAttacks, bool played) override;
+    bool LayAttack(TCard* card) override { return LayOnTable(card); }
+    void HumanDefends() override { Defend(HumanSide()); }
+    void CpuDefends() override { Defend(CpuSide()); }
     void RunPlayState(int state) override;
+    // The bout's choices; other states ask ChooseOwnCard.
+    TCard* ChoosePlay() override;
+    bool HumansTurn() const override;
+
     // A state outside the bout.
     virtual void RunOwnState(int state) = 0;
     // The choice in a state outside the bout.
@@ -97,14 +106,11 @@ private:
     TSide CpuSide() const;
 
     // States.
-    void HumanAttacks();
-    void CpuAttacks();
     void Defend(const TSide& side);
     void HumanThrows();
     void CpuThrows();
     void HumanAddsToTaker();
 
-    bool OpenBout(bool humanAttacks);
     bool Cover(TCard* card, const TSide& side);
     void AfterCover(const TSide& side);
     void Take(const TSide& side);

@@ -1,10 +1,10 @@
-// The bout's states: attacking, defending (one routine for either defender), throwing
-// more, taking and giving more to the taker.
+// The bout's states: clearing the table and placing it for an attack, defending (one
+// routine for either defender), throwing more, taking and giving more to the taker.
 #include "BoutGame.h"
 
 #include "AnimationTime.h"
 
-bool TBoutGame::OpenBout(bool humanAttacks)
+bool TBoutGame::OpenAttack(bool humanAttacks)
 {
     return pairs->ClearTo(Discard, AnimationTime() / 2) && PrepareBout(humanAttacks);
 }
@@ -25,34 +25,12 @@ void TBoutGame::HandTableTo(TPile* taker, int nextBout)
         PostState(nextBout);
 }
 
-void TBoutGame::HumanAttacks()
+void TBoutGame::FaceAttack(bool humanAttacks, bool played)
 {
-    if (!OpenBout(true))
+    if (!played && !rules.PlaceTableOnAnyPress)
         return;
-    MarkPlayable();
-    if (!AwaitInput())
-        return;
-    const bool played = OwnedByHuman(PickedCard);
-    if (played || rules.PlaceTableOnAnyPress) {
-        TableAtCpu = true;
-        PlaceTable();
-    }
-    if (!played) {
-        AwaitInput();
-        return;
-    }
-    if (LayOnTable(PickedCard))
-        PostState(stCpuDefends);
-}
-
-void TBoutGame::CpuAttacks()
-{
-    if (!OpenBout(false))
-        return;
-    TableAtCpu = false;
+    TableAtCpu = humanAttacks;
     PlaceTable();
-    if (TCard* card = ChooseCard(); card && LayOnTable(card))
-        PostState(stHumanDefends);
 }
 
 void TBoutGame::Defend(const TSide& side)
@@ -96,7 +74,7 @@ bool TBoutGame::Cover(TCard* card, const TSide& side)
 
 void TBoutGame::AfterCover(const TSide& side)
 {
-    if (rules.DefendUntilAllCovered && pairs->HasUndefended())
+    if (pairs->HasUndefended())
         PostState(side.Defends);
     else if (pairs->CanAdd(*side.AttackerHand))
         PostState(side.AttackerThrows);

@@ -2,25 +2,22 @@
 // and gives the hint, and the marks on the human's playable cards.
 #include "BoutGame.h"
 
-TCard* TBoutGame::ChooseCard()
+bool TBoutGame::HumansTurn() const
 {
-    PickedButton = mbLeft;
-    const bool humanTurn = State == stHumanAttacks || State == stHumanDefends ||
-                           State == stHumanThrows || State == stHumanAddsToTaker;
-    const TPile& own = humanTurn ? *HumanHand : *CpuHand;
-    const TPile& other = humanTurn ? *CpuHand : *HumanHand;
+    return TVariantGame::HumansTurn() || State == stHumanThrows || State == stHumanAddsToTaker;
+}
+
+TCard* TBoutGame::ChoosePlay()
+{
     switch (State) {
-    case stHumanAttacks:
-    case stCpuAttacks:
-        return own.LowestNonTrump();
     case stHumanDefends:
     case stCpuDefends:
-        return ChooseDefence(own, other);
+        return ChooseDefence(OwnHand(), OtherHand());
     case stHumanThrows:
     case stCpuThrows:
     case stCpuAddsToTaker:
     case stHumanAddsToTaker:
-        return ChooseThrow(own);
+        return ChooseThrow(OwnHand());
     default:
         return ChooseOwnCard();
     }
@@ -39,8 +36,8 @@ TCard* TBoutGame::ChooseDefence(const TPile& own, const TPile& other) const
 
 TCard* TBoutGame::ChooseThrow(const TPile& own)
 {
-    const bool trumpsToo = !rules.SpareTrumpsWhileDeckLasts || Deck->Count() < 2;
-    TCard* card = pairs->AddableCard(own, trumpsToo);
+    // Trumps are kept back while the deck can still refill the hand.
+    TCard* card = pairs->AddableCard(own, Deck->Count() < 2);
     if (!card)
         PickedButton = mbRight; // nothing to add: the same as the human's right click
     return card;

@@ -1,5 +1,13 @@
 #include "PairTable.h"
 
+bool PrefersTarget(const TBoard& board, const TCard& candidate, const TCard& current)
+{
+    const bool trumpOverPlain = board.IsTrump(candidate) && !board.IsTrump(current);
+    const bool higherOfSuit =
+        candidate.Suit() == current.Suit() && candidate.Rank() > current.Rank();
+    return trumpOverPlain || higherOfSuit;
+}
+
 std::vector<int> TPairTable::UndefendedAttacks() const
 {
     std::vector<int> attacks;
@@ -69,10 +77,7 @@ int TPairTable::HumanTarget(const TCard& card) const
             target = i;
             continue;
         }
-        const TCard& current = *pile.Card(target);
-        const bool trumpOverPlain = board.IsTrump(attack) && !board.IsTrump(current);
-        const bool higherOfSuit = attack.Suit() == current.Suit() && attack.Rank() > current.Rank();
-        if (trumpOverPlain || higherOfSuit)
+        if (PrefersTarget(board, attack, *pile.Card(target)))
             target = i;
     }
     return target;

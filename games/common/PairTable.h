@@ -3,6 +3,10 @@
 
 #include <vector>
 
+// Whether candidate is the better card to go for than current, both of them beatable:
+// a trump over a non-trump, or a higher card of the same suit.
+bool PrefersTarget(const TBoard& board, const TCard& candidate, const TCard& current);
+
 // The table of a bout as attack/cover pairs: index 2k holds the k-th attack card and
 // 2k+1 its cover, a real card or a placeholder (an Empty card that is never drawn or
 // hit). Every attack card brings its placeholder; a cover takes the placeholder's slot.

@@ -4,7 +4,10 @@
 #include "GameOverStep.h"
 #include "VariantDeck.h"
 
-TVariantGame::TVariantGame(QObject* owner) : TZelmoGame(owner) {}
+TVariantGame::TVariantGame(QObject* owner, TStatusTexts statusTexts)
+    : TZelmoGame(owner), statusTexts(std::move(statusTexts))
+{
+}
 
 TVariantGame::~TVariantGame() = default;
 
@@ -42,15 +45,34 @@ void TVariantGame::RunState(int state)
     case stDraw:
         RunGameOverState(*this, state);
         break;
+    case stHumanAttacks:
+        HumanAttacks();
+        break;
+    case stCpuAttacks:
+        CpuAttacks();
+        break;
+    case stHumanDefends:
+        HumanDefends();
+        break;
+    case stCpuDefends:
+        CpuDefends();
+        break;
     default:
         RunPlayState(state);
         break;
     }
 }
 
-TVariantGame::TPileNames TVariantGame::PileNames() const
+const char* TVariantGame::StatusText(int state) const
 {
-    return {{CpuHand, "CpuHand"}, {HumanHand, "HumanHand"}, {Deck, "Deck"}};
+    const auto text = statusTexts.find(state);
+    return text == statusTexts.end() ? nullptr : text->second;
+}
+
+TPile* TVariantGame::Named(TPile* pile, std::string name)
+{
+    pileNames.emplace_back(pile, std::move(name));
+    return pile;
 }
 
 void TVariantGame::CreateHands(int pileW)
@@ -61,8 +83,8 @@ void TVariantGame::CreateHands(int pileW)
         pile->SetShowCards(show);
         return pile;
     };
-    CpuHand = hand(0, scBack);
-    HumanHand = hand(100, scFace);
+    CpuHand = Named(hand(0, scBack), "CpuHand");
+    HumanHand = Named(hand(100, scFace), "HumanHand");
 }
 
 TPile* TVariantGame::CreateStack(TShowCards show)
@@ -74,12 +96,12 @@ TPile* TVariantGame::CreateStack(TShowCards show)
 
 void TVariantGame::CreateDeck(TShowCards show)
 {
-    Deck = CreateStack(show);
+    Deck = Named(CreateStack(show), "Deck");
     Deck->SetShowBottom(true);
     VariantDeck::Create(*Board, *Deck);
 }
 
-void TVariantGame::ArrangeHands()
+void TVariantGame::ArrangePiles()
 {
     const int w = Board->width();
     const int h = Board->height();
@@ -91,6 +113,7 @@ void TVariantGame::ArrangeHands()
     HumanHand->SetY(h - 104);
     HumanHand->SetWidth(w - 16);
     HumanHand->SetHeight(HandHeight);
+    PlacePiles(w, h);
 }
 
 bool TVariantGame::GatherAndShuffle(std::initializer_list<TPile*> piles)

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,27 +23,37 @@ constexpr int HandStep = 73;  // pixels between hand cards once play starts
 constexpr int HandHeight = 97;
 
 // What every variant is made of: the CPU's hand along the top edge, the human's along
-// the bottom, the 36-card deck, the shared states 94 to 99, and the steps each variant
-// takes the same way (gathering, dealing hands, refilling, the end check, input).
+// the bottom, the 36-card deck, the shared states 94 to 99, the attack states, and the
+// steps each variant takes the same way (gathering, dealing hands, refilling, the end
+// check, input).
 class TVariantGame : public TZelmoGame {
     Q_OBJECT
 public:
     using TPileNames = std::vector<std::pair<const TPile*, std::string>>;
+    // The status line of every state that has one; the others leave it as it is.
+    using TStatusTexts = std::map<int, const char*>;
 
-    explicit TVariantGame(QObject* owner);
+    TVariantGame(QObject* owner, TStatusTexts statusTexts);
     ~TVariantGame() override;
 
     // Nothing once stopped; 94 posts the current state again; otherwise the state is
-    // stored, its status text shown, and 95, 96 and the game-over states run as in
-    // every variant, the rest as the variant says.
+    // stored, its status text shown, and 95, 96, the attack states and the game-over
+    // states run as in every variant, the rest as the variant says.
     void RunState(int state) final;
+    // The lowest non-trump leads (a trump only from a hand of trumps); any other state
+    // asks ChoosePlay.
+    TCard* ChooseCard() final;
+    // Marks the human's cards that may be played in the current state.
+    virtual void MarkPlayable() = 0;
     // The frame's set-up, the board, the piles and cards, then ArrangePiles.
     void Init(QWidget* parent) override;
 
-    // The status text of a state; nullptr leaves the hint as it is.
-    virtual const char* StatusText(int state) const = 0;
-    // Every pile with its field name, as traces and tests call it; variants add theirs.
-    virtual TPileNames PileNames() const;
+    // The status text of a state; nullptr when it has none.
+    const char* StatusText(int state) const;
+    // Every pile with its field name, as traces and tests call it.
+    const TPileNames& PileNames() const { return pileNames; }
+    // The hands along the top and bottom edges, then the variant's other piles.
+    void ArrangePiles() final;
 
     TPile* CpuHand = nullptr;
     TPile* HumanHand = nullptr;
@@ -51,8 +62,31 @@ public:
 protected:
     // Creates the variant's piles (and the deck with its cards) in board order.
     virtual void CreatePiles() = 0;
-    // A state of the variant's own.
-    virtual void RunPlayState(int state) = 0;
+    // Places the piles other than the hands on a board w wide and h high.
+    virtual void PlacePiles(int w, int h) = 0;
+    // Records the field name of a pile just created.
+    TPile* Named(TPile* pile, std::string name);
+
+    // Before an attack: what comes first (clearing, refilling, the end check). False
+    // when the game has ended or stopped.
+    virtual bool OpenAttack(bool humanAttacks) = 0;
+    // The attacker is known: the human has pressed (played: a card of the hand), or the
+    // CPU is about to choose. Nothing by default.
+    virtual void FaceAttack(bool humanAttacks, bool played);
+    // Puts the attacking card where the defender must answer it; false when stopped.
+    virtual bool LayAttack(TCard* card) = 0;
+    virtual void HumanDefends() = 0;
+    virtual void CpuDefends() = 0;
+    // A state beyond attacking and defending; none by default.
+    virtual void RunPlayState(int state);
+    // The choice in a state other than an attack.
+    virtual TCard* ChoosePlay() = 0;
+    // Whether the current state is the human's to play; the attack and defence states
+    // by default.
+    virtual bool HumansTurn() const;
+    // The hand of the side whose turn it is, and the other one.
+    const TPile& OwnHand() const { return HumansTurn() ? *HumanHand : *CpuHand; }
+    const TPile& OtherHand() const { return HumansTurn() ? *CpuHand : *HumanHand; }
 
     // The two hands, CPU's first; pileW is the step between their cards.
     void CreateHands(int pileW);
@@ -60,8 +94,6 @@ protected:
     TPile* CreateStack(TShowCards show);
     // The deck as a stack showing its bottom card, with the 36 cards in it.
     void CreateDeck(TShowCards show);
-    // The hands along the top and bottom edges of the board.
-    void ArrangeHands();
 
     // Cuts off the board's clicks, gathers the piles into the deck in the order given,
     // shuffles and fixes trumps. False when stopped on the way.
@@ -90,5 +122,10 @@ protected:
     TCardMoves& Moves() const { return *moves; }
 
 private:
+    void HumanAttacks();
+    void CpuAttacks();
+
     std::unique_ptr<TCardMoves> moves;
+    TPileNames pileNames;
+    TStatusTexts statusTexts;
 };

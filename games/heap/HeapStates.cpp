@@ -1,5 +1,5 @@
-// The states of Heap: attacking onto the heap, beating its top card, taking its top
-// cards, and the end checks before an attack and before a defence.
+// The states of Heap: beating the heap's top card, taking its top cards, and the end
+// checks before an attack and before a defence.
 #include "HeapZelmo.h"
 
 #include "AnimationTime.h"
@@ -61,29 +61,6 @@ void THeap::Take(bool humanTakes)
         PostState(humanTakes ? stCpuAttacks : stHumanAttacks);
     else
         PostState(humanTakes ? stCpuDefends : stHumanDefends);
-}
-
-void THeap::HumanAttacks()
-{
-    if (!OpenAttack(true))
-        return;
-    MarkPlayable();
-    if (!AwaitInput())
-        return;
-    if (!OwnedByHuman(PickedCard)) {
-        AwaitInput();
-        return;
-    }
-    if (PlayOnHeap(PickedCard))
-        PostState(stCpuDefends);
-}
-
-void THeap::CpuAttacks()
-{
-    if (!OpenAttack(false))
-        return;
-    if (TCard* card = ChooseCard(); card && PlayOnHeap(card))
-        PostState(stHumanDefends);
 }
 
 void THeap::HumanDefends()

@@ -5,22 +5,13 @@
 // beat its top card, and a side that cannot takes only the top three cards, or five
 // when the top card is a trump.
 class THeap : public TVariantGame {
-    Q_OBJECT
 public:
-    static constexpr int HandSize = 5;
-
     explicit THeap(QObject* owner);
-    ~THeap() override;
 
-    TCard* ChooseCard() override;
     void NewGame() override;
     void Deal() override;
-    void ArrangePiles() override;
-    const char* StatusText(int state) const override;
-    TPileNames PileNames() const override;
 
-    // Marks the human's cards that may be played in the current state.
-    void MarkPlayable();
+    void MarkPlayable() override;
     // How many cards a taker gets from the heap as it is now.
     int TakeCount() const;
 
@@ -28,17 +19,18 @@ public:
 
 protected:
     void CreatePiles() override;
-    void RunPlayState(int state) override;
+    void PlacePiles(int w, int h) override;
+    // Refills the hands and checks for the end.
+    bool OpenAttack(bool humanAttacks) override;
+    bool LayAttack(TCard* card) override { return PlayOnHeap(card); }
+    void HumanDefends() override;
+    void CpuDefends() override;
+    // The defender beats the top card whenever it can, else takes.
+    TCard* ChoosePlay() override;
 
 private:
-    // States.
-    void HumanAttacks();
-    void CpuAttacks();
-    void HumanDefends();
-    void CpuDefends();
+    static constexpr int HandSize = 5;
 
-    // Steps shared by the states.
-    bool OpenAttack(bool humanAttacks);
     bool GameOverBeforeDefence();
     bool OnlyCardBeatsTop(const TPile& hand) const;
     bool BeatsTop(const TCard& card) const;

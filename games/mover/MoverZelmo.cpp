@@ -1,8 +1,16 @@
 #include "MoverZelmo.h"
 
-TMover::TMover(QObject* owner) : TBoutGame(owner, TBoutRules{}) {}
-
-TMover::~TMover() = default;
+TMover::TMover(QObject* owner)
+    : TBoutGame(owner, TBoutRules{},
+                {{stMoverHumanAttacks, "Click your card to move"},
+                 {stMoverHumanDefends, "Click your card to defend, click table card to take, "
+                                       "make move with right mouse button to avoid moving table"},
+                 {stMoverHumanMovesTable, "You are moving the table"},
+                 {stMoverCpuMovesTable, "CPU is moving the table"},
+                 {stMoverCpuAddsToTaker, "CPU throws more"},
+                 {stMoverHumanAddsToTaker, ThrowMoreText}})
+{
+}
 
 void TMover::CreatePiles()
 {
@@ -11,19 +19,8 @@ void TMover::CreatePiles()
     CreateDeck(scBack);
 }
 
-TVariantGame::TPileNames TMover::PileNames() const
+void TMover::PlacePiles(int w, int h)
 {
-    TPileNames names = TVariantGame::PileNames();
-    names.push_back({Discard, "Discard"});
-    names.push_back({Table, "Table"});
-    return names;
-}
-
-void TMover::ArrangePiles()
-{
-    const int w = Board->width();
-    const int h = Board->height();
-    ArrangeHands();
     Discard->SetX(w - 123);
     Discard->SetY((h - 96) / 2);
     Deck->SetX(Discard->X() - 123);
@@ -47,37 +44,6 @@ void TMover::Deal()
         return;
     TableAtCpu = *cpuStarts;
     BeginPlay(*cpuStarts ? stMoverCpuAttacks : stMoverHumanAttacks);
-}
-
-const char* TMover::StatusText(int state) const
-{
-    static constexpr const char* throwMore =
-        "Click your card to throw more, click right mouse button if that's it";
-    switch (state) {
-    case stMoverHumanAttacks:
-        return "Click your card to move";
-    case stMoverCpuAttacks:
-        return "Waiting until CPU moves";
-    case stMoverHumanDefends:
-        return "Click your card to defend, click table card to take, make move with right mouse "
-               "button to avoid moving table";
-    case stMoverCpuDefends:
-        return "Waiting until CPU defends";
-    case stMoverHumanThrows:
-        return throwMore;
-    case stMoverCpuThrows:
-        return "Waiting until CPU throws more";
-    case stMoverHumanMovesTable:
-        return "You are moving the table";
-    case stMoverCpuMovesTable:
-        return "CPU is moving the table";
-    case stMoverCpuAddsToTaker:
-        return "CPU throws more";
-    case stMoverHumanAddsToTaker:
-        return throwMore;
-    default:
-        return nullptr;
-    }
 }
 
 void TMover::RunOwnState(int state)

@@ -17,21 +17,15 @@ constexpr int stMoverSlideTable = 19;
 // The variant in which a defender who has beaten nothing yet may pass the attack on by
 // playing a card of its rank: the table then slides over to the other player.
 class TMover : public TBoutGame {
-    Q_OBJECT
 public:
-    static constexpr int HandSize = 6;
-
     explicit TMover(QObject* owner);
-    ~TMover() override;
 
     void NewGame() override;
     void Deal() override;
-    void ArrangePiles() override;
-    const char* StatusText(int state) const override;
-    TPileNames PileNames() const override;
 
 protected:
     void CreatePiles() override;
+    void PlacePiles(int w, int h) override;
     void RunOwnState(int state) override;
     bool PrepareBout(bool humanAttacks) override;
     void CpuAddsToTaker() override;
@@ -42,6 +36,8 @@ protected:
     TCard* ChooseTableMove(const TPile& own, const TPile& other) const override;
 
 private:
+    static constexpr int HandSize = 6;
+
     bool MovesTable(const TCard& card, const TCard& attack, const TPile& otherHand) const;
     void SlideTable();
 };

@@ -2,6 +2,7 @@
 
 #include "HeapZelmo.h"
 #include "MoverZelmo.h"
+#include "RoundZelmo.h"
 
 TGameKinds ProgramGames()
 {
@@ -12,6 +13,8 @@ TGameKinds ProgramGames()
         [](QObject* owner) -> std::unique_ptr<TZelmoGame> {
             return std::make_unique<THeap>(owner);
         },
-        nullptr,
+        [](QObject* owner) -> std::unique_ptr<TZelmoGame> {
+            return std::make_unique<TRound>(owner);
+        },
     });
 }

@@ -1,7 +1,8 @@
 #!/bin/bash
 # End to end, on a private X server: start the program, light and click the Mover
 # label, play a few cards with the mouse, end the game through the menu and its
-# confirmation, do the same with Heap, exit with Alt+X. Screenshots go to the artifacts folder.
+# confirmation, do the same with Heap and with Round's circle, exit with Alt+X.
+# Screenshots go to the artifacts folder.
 # Usage: play_and_exit.sh PROGRAM ARTIFACTS_DIR
 set -u
 PROGRAM=$1
@@ -19,7 +20,7 @@ cleanup() {
     rm -rf "$WORK"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+fail() { echo "FAIL: $*"; cat "$WORK/program.log"; exit 1; }
 
 start_xvfb
 export XDG_CONFIG_HOME="$WORK/config"
@@ -110,6 +111,19 @@ done
 xdotool search --onlyvisible --name "^Confirm\$" >/dev/null 2>&1 && fail "the confirmation box stayed"
 shot e2e-5-ended.png
 
+# Play > End game, "&Yes", and the caption names no game any more.
+end_game() {
+    xdotool mousemove $((X + 22)) $((Y + 9)) click 1; sleep 0.5
+    xdotool key e
+    wait_for_window "Confirm" 5 >/dev/null || fail "End game asked nothing in $1"
+    sleep 0.3; xdotool key y
+    for _ in $(seq 50); do
+        [ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] && break
+        sleep 0.1
+    done
+    [ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] || fail "$1 did not end"
+}
+
 # Heap from its label: play a few cards, taking from the heap when nothing beats.
 HEAP_X=$((X + 1 + 298 + 35)); HEAP_Y=$((CLIENT_TOP + 1 + 336 + 16))
 xdotool mousemove "$HEAP_X" "$HEAP_Y"; sleep 0.3; xdotool click 1
@@ -119,15 +133,39 @@ heap_take() { xdotool mousemove $((X + 1 + 100 + 35)) $((BOARD_TOP + 373 / 2 - 4
 play_cards 5 heap_take
 xdotool mousemove $((X + 300)) $((BOARD_TOP + 200)); sleep 0.5
 shot e2e-6-heap.png
-xdotool mousemove $((X + 22)) $((Y + 9)) click 1; sleep 0.5
-xdotool key e
-wait_for_window "Confirm" 5 >/dev/null || fail "End game asked nothing in Heap"
-sleep 0.3; xdotool key y
-for _ in $(seq 50); do
-    [ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] && break
-    sleep 0.1
+end_game Heap
+
+# Round from its label: press the circle's places in turn until the hand has grown
+# twice. A press on a card the deck's top card cannot beat is asked again; with one
+# card or none to capture, any press captures it or passes.
+ROUND_X=$((X + 1 + 397 + 35)); ROUND_Y=$((CLIENT_TOP + 1 + 259 + 16))
+xdotool mousemove "$ROUND_X" "$ROUND_Y"; sleep 0.3; xdotool click 1
+wait_for_window "Christmas Zelmo - Round" 5 >/dev/null || fail "clicking ROUND did not start Round"
+sleep 5 # gathering and dealing the circle
+# The ring's nine places (Layout A on the 605 x 373 board), as screen points.
+mapfile -t PLACES < <(awk -v x0=$((X + 1)) -v y0="$BOARD_TOP" 'BEGIN {
+    for (k = 0; k < 9; k++) {
+        a = (90 + 40 * k) * atan2(0, -1) / 180
+        printf "%d %d\n", x0 + 349 + cos(a) * 212, y0 + 186 + sin(a) * 127
+    }
+}')
+# The hand keeps to the left while its cards lie 2 pixels apart; the ring's lower cards
+# reach into the band further right.
+ROUND_HAND_REGION=170x97+0+$((HAND_Y - Y))
+grown=0
+for i in $(seq 40); do
+    [ $grown -ge 2 ] && break
+    shot "$WORK/before.png"
+    xdotool mousemove ${PLACES[$((i % 9))]} click 1
+    sleep 1.5
+    shot "$WORK/after.png"
+    [ "$(region_diff "$WORK/before.png" "$WORK/after.png" "$ROUND_HAND_REGION")" -gt 0 ] && grown=$((grown + 1))
 done
-[ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] || fail "Heap did not end"
+[ $grown -ge 2 ] || fail "the hand did not grow from the circle in 40 presses"
+echo "captures seen in the hand: $grown"
+xdotool mousemove $((X + 300)) $((BOARD_TOP + 10)); sleep 0.5
+shot e2e-7-round.png
+end_game Round
 
 # Alt+X: nothing to confirm, the program ends.
 xdotool mousemove $((X + 300)) $((CLIENT_TOP + 200))

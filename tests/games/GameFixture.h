@@ -10,6 +10,7 @@
 #include <QObject>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 using TNames = std::vector<std::string>;
@@ -96,6 +97,17 @@ protected:
     {
         for (const char* name : names)
             pile->AddCard(C(name));
+    }
+    // Attack/cover pairs onto the table; an empty cover leaves a placeholder.
+    void PutPairs(TPile* table, const std::vector<std::pair<const char*, const char*>>& pairs)
+    {
+        for (const auto& [attack, cover] : pairs) {
+            table->AddCard(C(attack));
+            if (*cover)
+                table->AddCard(C(cover));
+            else
+                game.Board->NewCard(table, Ace, Clubs, false)->SetEmpty(true);
+        }
     }
     // The deck keeps its bottom count cards; the rest go aside.
     void KeepInDeck(int count, TPile* aside)

@@ -20,13 +20,7 @@ protected:
         GatherAll();
         Put(game.CpuHand, layout.Cpu);
         Put(game.HumanHand, layout.Human);
-        for (const auto& [attack, cover] : layout.Table) {
-            game.Table->AddCard(C(attack));
-            if (*cover)
-                game.Table->AddCard(C(cover));
-            else
-                game.Board->NewCard(game.Table, Ace, Clubs, false)->SetEmpty(true);
-        }
+        PutPairs(game.Table, layout.Table);
         KeepInDeck(layout.DeckLeft, game.Discard);
     }
 };

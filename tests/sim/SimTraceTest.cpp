@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -73,6 +74,34 @@ TEST(SimTrace, LinesFollowTheFormatAndTheCards)
     const QRegularExpression gameLine(R"(^game 3 mover result [012] moves \d+$)");
     EXPECT_TRUE(gameLine.match(run.Out[2]).hasMatch()) << run.Out[2].toStdString();
     EXPECT_TRUE(run.Out[3].startsWith("3 games: ")) << run.Out[3].toStdString();
+}
+
+// Round's Init and NewGame leave state 100: each game still opens with its game and deck
+// lines, and every move, the circle's included, takes its card from where it lay.
+TEST(SimTrace, ARoundTraceHasEachGameWithItsDeckAndResult)
+{
+    const TSimRun run = RunSim({"--variant", "round", "--games", "3", "--seed", "7"});
+    ASSERT_EQ(run.ExitCode, 0);
+    std::map<QString, int> events;
+    std::map<QString, QString> where;
+    std::set<QString> targets;
+    for (const QString& line : run.Trace) {
+        const QJsonObject ev = QJsonDocument::fromJson(line.toUtf8()).object();
+        ++events[ev["ev"].toString()];
+        for (const auto& c : ev["cards"].toArray())
+            where[c.toString()] = "Deck";
+        if (ev["ev"] == "move") {
+            EXPECT_EQ(where[ev["card"].toString()], ev["from"].toString()) << line.toStdString();
+            where[ev["card"].toString()] = ev["to"].toString();
+            targets.insert(ev["to"].toString());
+        }
+    }
+    EXPECT_EQ(run.Trace.first(), R"({"ev":"game","n":1,"variant":"round","rng":7})");
+    EXPECT_EQ(events["game"], 3);
+    EXPECT_EQ(events["deck"], 3);
+    EXPECT_EQ(events["result"], 3);
+    EXPECT_EQ(targets, (std::set<QString>{"Circle", "CpuHand", "HumanHand", "Deck", "Table",
+                                           "Discard"}));
 }
 
 TEST(SimTrace, TheSameSeedPlaysTheSameGames)

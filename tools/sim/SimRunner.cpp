@@ -94,9 +94,9 @@ void TSimRunner::BeforeState(TZelmoGame& game, int state)
     if (game.Stopped)
         return;
     ++totalSteps;
-    // A new game starts at the first 95 and after every game over; a re-deal's 95
-    // comes from state 96 and belongs to the same game.
-    if (state == stNewGame && (game.State == 0 || IsGameOver(game.State))) {
+    // Every 95 starts a new game but a re-deal's, which comes from state 96 and belongs
+    // to the same game. Before the first, State is whatever the variant's Init left.
+    if (state == stNewGame && game.State != stDeal) {
         ++gameNumber;
         steps = 0;
         moves = 0;
@@ -121,7 +121,8 @@ void TSimRunner::AfterState(TZelmoGame& game, int state)
 {
     if (game.Stopped)
         return;
-    if (state == stNewGame && game.State == stNewGame)
+    // NewGame may leave a state number of its own behind (Round's 100).
+    if (state == stNewGame)
         trace.Deck(game.Board->Trumps(), sim.Deck->Cards());
     CheckCards();
 }

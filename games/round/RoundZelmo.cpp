@@ -1,0 +1,139 @@
+#include "RoundZelmo.h"
+
+#include "Random.h"
+#include "RingGeometry.h"
+
+#include <algorithm>
+
+namespace {
+
+// The table lies a little lower under the CPU's hand; the human's press places it even
+// when it plays nothing; a taker is always offered more, however few cards it holds; and
+// the board settles before a taker who is given nothing gets the table.
+constexpr TBoutRules RoundRules{.TableBelowCpu = 113,
+                                .PlaceTableOnAnyPress = true,
+                                .GiveOnlyWithinLimit = false,
+                                .SettleBeforeTaking = true};
+
+constexpr int CircleHandStep = 2; // hands stay compact while the circle takes the middle
+
+} // namespace
+
+TRound::TRound(QObject* owner)
+    : TBoutGame(owner, RoundRules,
+                {{stHumanAttacks, "Click your card to make move"},
+                 {stHumanDefends, "Click your card to defend, click table card to take"},
+                 {stCpuAddsToTaker, "CPU gives you more"},
+                 {stHumanAddsToTaker, "CPU has taken, so throw him more, right click if ok"},
+                 {stRoundHumanCircle,
+                  "Select a card in the circle and beat it with top card in the deck to get them"},
+                 {stRoundCpuCircle, "Wait until CPU beats"}})
+{
+}
+
+void TRound::Init(QWidget* parent)
+{
+    TBoutGame::Init(parent);
+    State = stRoundIdle;
+    Autoplay = false;
+}
+
+void TRound::CreatePiles()
+{
+    CreateHands(CircleHandStep);
+    Circle = Named(Board->NewPile(poEllipse, 0, 0, 100, 100, 1, 0, 0), "Circle");
+    Circle->SetShowCards(scFace);
+    Circle->SetFillFreePlaces(true);
+    CreateTableAndDiscard();
+    CreateDeck(scFace);
+}
+
+void TRound::PlacePiles(int w, int h)
+{
+    const int handStep = AttackPhase ? HandStep : CircleHandStep;
+    CpuHand->SetPileW(handStep);
+    HumanHand->SetPileW(handStep);
+    Discard->SetX(w - 123);
+    Discard->SetY((h - 96) / 2);
+    const TRingGeometry before = TRingGeometry::Of(*Circle);
+    const int radiusY = std::min(w - 99, h - 118) / 2;
+    Circle->SetY(h / 2);
+    Circle->SetPileH(radiusY);
+    Circle->SetPileW(AttackPhase ? radiusY : (w - 180) / 2);
+    Circle->SetX(w - Circle->PileW() - 44);
+    FollowRing(*Circle, before);
+    Deck->SetX(Circle->X() - 53);
+    Deck->SetY(Discard->Y());
+    Table->SetWidth(Discard->X() - 16);
+    Table->SetHeight(110);
+    Table->SetX(8);
+    Table->SetY(TableY());
+}
+
+void TRound::PlaceTable()
+{
+    TBoutGame::PlaceTable();
+    // The deck is used up by now; it makes room for the table.
+    Deck->SetX(Discard->X() - 123);
+}
+
+void TRound::NewGame()
+{
+    State = stRoundIdle;
+    Deck->SetShowTop(false);
+    AttackPhase = false;
+    if (!GatherAndShuffle({Circle, CpuHand, Table, HumanHand, Discard}))
+        return;
+    ArrangePiles();
+    PostState(stDeal);
+}
+
+void TRound::Deal()
+{
+    HumanHand->SetSort(psTrumpsLast);
+    if (!Moves().WaitForBoard() || !DealCircle(CircleSize))
+        return;
+    ListenToBoard(true);
+    // Drawn once the circle lies, so that a seed replays the whole game.
+    PostState(Random(2) == 0 ? stRoundHumanCircle : stRoundCpuCircle);
+}
+
+void TRound::RunOwnState(int state)
+{
+    if (state == stRoundHumanCircle || state == stRoundCpuCircle)
+        CircleTurn(state == stRoundHumanCircle);
+}
+
+bool TRound::PrepareBout(bool)
+{
+    // Nothing is drawn in this phase, and the deck has been used up before it began.
+    return !GameOverBeforeAttack();
+}
+
+void TRound::CpuAddsToTaker()
+{
+    while (ThrowLimit > 0) {
+        TCard* card = ChooseCard();
+        if (!card)
+            break;
+        // No choice and no hint while the card is on its way.
+        State = 0;
+        if (!GiveToTaker(card))
+            return;
+        State = stCpuAddsToTaker;
+    }
+    State = 0;
+    HandTableTo(HumanHand, stCpuAttacks);
+}
+
+void TRound::MarkPlayable()
+{
+    if (State != stRoundHumanCircle) {
+        TBoutGame::MarkPlayable();
+        return;
+    }
+    MarkHand([](const TCard&) { return false; });
+    const TCard* top = Deck->TopCard();
+    for (TCard* card : Circle->Cards())
+        card->SetMarked(top && Board->Beats(*top, *card));
+}

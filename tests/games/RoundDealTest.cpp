@@ -1,0 +1,69 @@
+// A new Round game: gathering into the face-up deck, the staggered deal of the first
+// circle onto evenly spaced places, and the opener drawn from the generator.
+#include "RoundFixture.h"
+
+#include "Random.h"
+
+#include <set>
+
+namespace {
+
+using RoundDeal = TRoundFixture;
+
+TEST_F(RoundDeal, NewGameGathersEveryPileInOrderIntoTheDeck)
+{
+    for (uint32_t seed = 1; seed <= 20; ++seed) {
+        Lay({{"6H"}, {"8C"}, {"9D", "TD"}, {"KD"}, {{"9C", ""}, {"QH", "KH"}}});
+        while (TCard* card = aside->TopCard())
+            game.Discard->AddCard(card); // as if beaten in bouts
+        game.AttackPhase = true;
+        game.ArrangePiles();
+        game.Board->OnMouseDown = [](TBoard&, int, Qt::KeyboardModifiers, int, int) {};
+        std::vector<const TPile*> from;
+        game.Board->OnCardMoved = [&](const TCard&, const TPile* pile) {
+            if (from.empty() || from.back() != pile)
+                from.push_back(pile);
+        };
+        SetRandSeed(seed);
+        ASSERT_EQ(Run(stNewGame), TPosted{stDeal});
+        EXPECT_EQ(from, (std::vector<const TPile*>{game.Circle, game.CpuHand, game.Table,
+                                                   game.HumanHand, game.Discard}));
+        EXPECT_EQ(game.Deck->Count(), 36);
+        EXPECT_EQ(game.Board->CardCount(), 36) << "placeholders are destroyed, not gathered";
+        EXPECT_NE(game.Deck->BottomCard()->Value(), Ace) << "seed " << seed;
+        EXPECT_EQ(game.Board->Trumps(), game.Deck->BottomCard()->Suit());
+        EXPECT_EQ(game.State, stRoundIdle);
+        EXPECT_FALSE(game.Board->OnMouseDown);
+        EXPECT_EQ(game.HumanHand->PileW(), 2) << "back to the circle phase's layout";
+    }
+}
+
+// The nine cards set off half an animation time apart and land evenly round the ellipse;
+// the generator's next draw, 0 or 1, lets the human or the CPU open.
+TEST_F(RoundDeal, TheFirstCircleIsStaggeredAndEvenAndTheOpenerIsDrawn)
+{
+    std::set<int> openers;
+    for (uint32_t seed : {1u, 20u, 2024u, 77777u, 3000000000u}) {
+        GatherAll();
+        SetRandSeed(seed);
+        const int expected = Random(2) == 0 ? stRoundHumanCircle : stRoundCpuCircle;
+        SetRandSeed(seed);
+        std::vector<uint32_t> starts;
+        game.Board->OnCardMoved = [&](const TCard& card, const TPile*) {
+            starts.push_back(card.StartTick);
+        };
+        ASSERT_EQ(Run(stDeal), TPosted{expected});
+        openers.insert(expected);
+        ASSERT_EQ(starts.size(), 9u);
+        for (size_t k = 0; k < starts.size(); ++k)
+            EXPECT_EQ(starts[k] - starts[0], k * 125) << "card " << k;
+        EXPECT_EQ(game.Circle->Orientation(), poNone);
+        for (int k = 0; k < 9; ++k)
+            EXPECT_EQ(Centre(game.Circle->Card(k)), RingPlace(k, 9)) << "card " << k;
+        EXPECT_TRUE(game.Board->OnMouseDown);
+        EXPECT_EQ(game.HumanHand->Sort(), psTrumpsLast);
+    }
+    EXPECT_EQ(openers.size(), 2u) << "both sides open for some seed";
+}
+
+} // namespace
