@@ -27,7 +27,7 @@ unset QT_QPA_PLATFORMTHEME
 "$PROGRAM" >"$WORK/program.log" 2>&1 &
 APP_PID=$!
 
-WID=$(wait_for_window "Christmas Zelmo" 20) || fail "no main window"
+WID=$(wait_for_window "Christmas Zelmo" 40) || fail "no main window"
 eval "$(xdotool getwindowgeometry --shell "$WID")"
 MAIN_X=$X; MAIN_Y=$Y; MAIN_HEIGHT=$HEIGHT
 sleep 0.5

@@ -28,7 +28,7 @@ unset QT_QPA_PLATFORMTHEME
 "$PROGRAM" >"$WORK/program.log" 2>&1 &
 APP_PID=$!
 
-WID=$(wait_for_window "Christmas Zelmo" 20) || fail "no main window"
+WID=$(wait_for_window "Christmas Zelmo" 40) || fail "no main window"
 eval "$(xdotool getwindowgeometry --shell "$WID")"
 [ "$WIDTH" = 607 ] || fail "window is $WIDTH wide, not 607"
 # The window's parts, in screen pixels: the client area below menu bar and toolbar.

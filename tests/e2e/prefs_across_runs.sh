@@ -29,7 +29,7 @@ STORE="$XDG_CONFIG_HOME/Christmas Zelmo.conf"
 start_program() {
     "$PROGRAM" >"$WORK/program.log" 2>&1 &
     APP_PID=$!
-    WID=$(wait_for_window "Christmas Zelmo" 20) || fail "no main window"
+    WID=$(wait_for_window "Christmas Zelmo" 40) || { cat "$WORK/program.log"; fail "no main window"; }
     eval "$(xdotool getwindowgeometry --shell "$WID")"
     sleep 0.5
 }

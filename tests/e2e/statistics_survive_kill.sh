@@ -32,7 +32,7 @@ printf '[General]\nAnimateTime=10\n' >"$STORE"
 start_program() {
     "$PROGRAM" >"$WORK/program.log" 2>&1 &
     APP_PID=$!
-    WID=$(wait_for_window "Christmas Zelmo" 20) || fail "no main window"
+    WID=$(wait_for_window "Christmas Zelmo" 40) || { cat "$WORK/program.log"; fail "no main window"; }
     eval "$(xdotool getwindowgeometry --shell "$WID")"
     sleep 0.5
 }
