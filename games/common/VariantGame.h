@@ -43,6 +43,12 @@ public:
     virtual const char* StatusText(int state) const = 0;
     // Every pile with its field name, as traces and tests call it; variants add theirs.
     virtual TPileNames PileNames() const;
+    // The numbers of the variant's own states, those RunPlayState runs.
+    virtual std::vector<int> PlayStates() const = 0;
+    // Whether State may hold this number once a step has run.
+    bool IsState(int state) const;
+    // The pile of attack/cover pairs with their placeholders; none by default.
+    virtual const TPile* PairPile() const { return nullptr; }
 
     TPile* CpuHand = nullptr;
     TPile* HumanHand = nullptr;

@@ -60,6 +60,11 @@ const char* THeap::StatusText(int state) const
     }
 }
 
+std::vector<int> THeap::PlayStates() const
+{
+    return {stHumanAttacks, stCpuAttacks, stHumanDefends, stCpuDefends};
+}
+
 void THeap::RunPlayState(int state)
 {
     switch (state) {

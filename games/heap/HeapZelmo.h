@@ -18,6 +18,7 @@ public:
     void ArrangePiles() override;
     const char* StatusText(int state) const override;
     TPileNames PileNames() const override;
+    std::vector<int> PlayStates() const override;
 
     // Marks the human's cards that may be played in the current state.
     void MarkPlayable();

@@ -80,6 +80,11 @@ const char* TMover::StatusText(int state) const
     }
 }
 
+std::vector<int> TMover::OwnStates() const
+{
+    return {stMoverHumanMovesTable, stMoverCpuMovesTable, stMoverSlideTable};
+}
+
 void TMover::RunOwnState(int state)
 {
     switch (state) {

@@ -33,6 +33,7 @@ public:
 protected:
     void CreatePiles() override;
     void RunOwnState(int state) override;
+    std::vector<int> OwnStates() const override;
     bool PrepareBout(bool humanAttacks) override;
     void CpuAddsToTaker() override;
 
