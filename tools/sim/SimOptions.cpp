@@ -16,7 +16,7 @@ template <typename T> bool ParseNumber(const std::string& text, T& value)
 const char* SimUsage()
 {
     return "usage: zelmo-sim --variant mover|heap|round --games N --seed S [--trace FILE] "
-           "[--animate-time MS]";
+           "[--animate-time MS] [--check]";
 }
 
 std::optional<TSimOptions> ParseSimOptions(const std::vector<std::string>& args, std::string& error)
@@ -25,6 +25,10 @@ std::optional<TSimOptions> ParseSimOptions(const std::vector<std::string>& args,
     bool haveVariant = false, haveGames = false, haveSeed = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& name = args[i];
+        if (name == "--check") {
+            options.Check = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             error = "missing value for " + name;
             return std::nullopt;

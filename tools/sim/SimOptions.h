@@ -5,12 +5,14 @@
 #include <vector>
 
 // zelmo-sim --variant mover|heap|round --games N --seed S [--trace FILE] [--animate-time MS]
+//           [--check]
 struct TSimOptions {
     std::string Variant;
     int Games = 0;
     uint32_t Seed = 0;
     std::string TracePath; // empty: no trace
     int AnimateTime = 250;
+    bool Check = false; // every invariant after every state step, not only the cards
 };
 
 // The options, or nothing with the reason in error.
