@@ -6,6 +6,7 @@
 
 // zelmo-sim --variant mover|heap|round --games N --seed S [--trace FILE] [--animate-time MS]
 //           [--check]
+// zelmo-sim --list-variants
 struct TSimOptions {
     std::string Variant;
     int Games = 0;
@@ -13,6 +14,7 @@ struct TSimOptions {
     std::string TracePath; // empty: no trace
     int AnimateTime = 250;
     bool Check = false; // every invariant after every state step, not only the cards
+    bool ListVariants = false; // name the variants built in and play nothing
 };
 
 // The options, or nothing with the reason in error.
