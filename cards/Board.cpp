@@ -205,6 +205,7 @@ void TBoard::InvalidateRect(const QRect& rect) { update(rect); }
 
 bool TBoard::event(QEvent* e)
 {
+    MarkReceived(e); // ticks come from the pacing thread
     switch (static_cast<int>(e->type())) {
     case WM_ANIMATECARDS:
         cardTickPending.store(false);

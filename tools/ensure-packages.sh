@@ -33,7 +33,15 @@ zelmo_ensure_packages() {
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 }
 
+# Configures a build folder: zelmo_configure FOLDER [CMAKE_OPTION...]
+zelmo_configure() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja "$@"
+}
+
+# The Release build the game runs from.
 zelmo_build() {
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+  zelmo_configure build -DCMAKE_BUILD_TYPE=Release
   cmake --build build
 }

@@ -53,6 +53,15 @@ TBoutGame::TSide TBoutGame::CpuSide() const
             stHumanThrows, stCpuAttacks, stHumanAddsToTaker, stHumanAttacks};
 }
 
+std::vector<int> TBoutGame::PlayStates() const
+{
+    std::vector<int> states{stHumanAttacks, stCpuAttacks, stHumanDefends,   stCpuDefends,
+                            stHumanThrows,  stCpuThrows,  stCpuAddsToTaker, stHumanAddsToTaker};
+    const std::vector<int> own = OwnStates();
+    states.insert(states.end(), own.begin(), own.end());
+    return states;
+}
+
 void TBoutGame::RunPlayState(int state)
 {
     switch (state) {

@@ -40,6 +40,9 @@ public:
     // A placeholder chosen for taking is never drawn: the attack it belongs to stands in.
     TCard* HintCard() override;
     void MarkPlayable() override;
+    // The bout's states and the variant's own.
+    std::vector<int> PlayStates() const final;
+    const TPile* PairPile() const override { return Table; }
 
     TPile* Discard = nullptr;
     TPile* Table = nullptr;
@@ -77,8 +80,9 @@ protected:
     TCard* ChoosePlay() override;
     bool HumansTurn() const override;
 
-    // A state outside the bout.
+    // A state outside the bout, and the numbers of all such states.
     virtual void RunOwnState(int state) = 0;
+    virtual std::vector<int> OwnStates() const = 0;
     // The choice in a state outside the bout.
     virtual TCard* ChooseOwnCard() { return nullptr; }
     // Before an attack, once the beaten table is gone: refills and the end check.

@@ -4,6 +4,8 @@
 #include "GameOverStep.h"
 #include "VariantDeck.h"
 
+#include <algorithm>
+
 TVariantGame::TVariantGame(QObject* owner, TStatusTexts statusTexts)
     : TZelmoGame(owner), statusTexts(std::move(statusTexts))
 {
@@ -61,6 +63,15 @@ void TVariantGame::RunState(int state)
         RunPlayState(state);
         break;
     }
+}
+
+bool TVariantGame::IsState(int state) const
+{
+    // 94 only ever passes through: the current state is posted again.
+    if (state >= stNewGame && state <= stDraw)
+        return true;
+    const std::vector<int> own = PlayStates();
+    return std::find(own.begin(), own.end(), state) != own.end();
 }
 
 const char* TVariantGame::StatusText(int state) const

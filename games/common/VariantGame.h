@@ -54,6 +54,12 @@ public:
     const TPileNames& PileNames() const { return pileNames; }
     // The hands along the top and bottom edges, then the variant's other piles.
     void ArrangePiles() final;
+    // The numbers of the variant's own states, those RunPlayState runs.
+    virtual std::vector<int> PlayStates() const = 0;
+    // Whether State may hold this number once a step has run.
+    bool IsState(int state) const;
+    // The pile of attack/cover pairs with their placeholders; none by default.
+    virtual const TPile* PairPile() const { return nullptr; }
 
     TPile* CpuHand = nullptr;
     TPile* HumanHand = nullptr;

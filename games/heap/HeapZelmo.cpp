@@ -47,3 +47,8 @@ TCard* THeap::ChoosePlay()
     TCard* beater = OwnHand().CheapestBeater(*top);
     return beater ? beater : top;
 }
+
+std::vector<int> THeap::PlayStates() const
+{
+    return {stHumanAttacks, stCpuAttacks, stHumanDefends, stCpuDefends};
+}

@@ -10,6 +10,7 @@ public:
 
     void NewGame() override;
     void Deal() override;
+    std::vector<int> PlayStates() const override;
 
     void MarkPlayable() override;
     // How many cards a taker gets from the heap as it is now.

@@ -46,6 +46,11 @@ void TMover::Deal()
     BeginPlay(*cpuStarts ? stMoverCpuAttacks : stMoverHumanAttacks);
 }
 
+std::vector<int> TMover::OwnStates() const
+{
+    return {stMoverHumanMovesTable, stMoverCpuMovesTable, stMoverSlideTable};
+}
+
 void TMover::RunOwnState(int state)
 {
     switch (state) {

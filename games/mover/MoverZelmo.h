@@ -27,6 +27,7 @@ protected:
     void CreatePiles() override;
     void PlacePiles(int w, int h) override;
     void RunOwnState(int state) override;
+    std::vector<int> OwnStates() const override;
     bool PrepareBout(bool humanAttacks) override;
     void CpuAddsToTaker() override;
 

@@ -137,3 +137,9 @@ void TRound::MarkPlayable()
     for (TCard* card : Circle->Cards())
         card->SetMarked(top && Board->Beats(*top, *card));
 }
+
+std::vector<int> TRound::OwnStates() const
+{
+    // 0: no state while the CPU gives more cards and hands the table over.
+    return {0, stRoundIdle, stRoundHumanCircle, stRoundCpuCircle};
+}

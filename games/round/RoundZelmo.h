@@ -29,6 +29,7 @@ protected:
     // The circle phase's layout, or the attack phase's once that has begun.
     void PlacePiles(int w, int h) override;
     void RunOwnState(int state) override;
+    std::vector<int> OwnStates() const override;
     TCard* ChooseOwnCard() override;
     bool PrepareBout(bool humanAttacks) override;
     void CpuAddsToTaker() override;

@@ -16,15 +16,23 @@ template <typename T> bool ParseNumber(const std::string& text, T& value)
 const char* SimUsage()
 {
     return "usage: zelmo-sim --variant mover|heap|round --games N --seed S [--trace FILE] "
-           "[--animate-time MS]";
+           "[--animate-time MS] [--check]\n       zelmo-sim --list-variants";
 }
 
 std::optional<TSimOptions> ParseSimOptions(const std::vector<std::string>& args, std::string& error)
 {
     TSimOptions options;
+    if (args == std::vector<std::string>{"--list-variants"}) {
+        options.ListVariants = true;
+        return options;
+    }
     bool haveVariant = false, haveGames = false, haveSeed = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& name = args[i];
+        if (name == "--check") {
+            options.Check = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             error = "missing value for " + name;
             return std::nullopt;

@@ -5,12 +5,16 @@
 #include <vector>
 
 // zelmo-sim --variant mover|heap|round --games N --seed S [--trace FILE] [--animate-time MS]
+//           [--check]
+// zelmo-sim --list-variants
 struct TSimOptions {
     std::string Variant;
     int Games = 0;
     uint32_t Seed = 0;
     std::string TracePath; // empty: no trace
     int AnimateTime = 250;
+    bool Check = false; // every invariant after every state step, not only the cards
+    bool ListVariants = false; // name the variants built in and play nothing
 };
 
 // The options, or nothing with the reason in error.

@@ -9,12 +9,10 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <cstdio>
-#include <set>
 
 namespace {
 // Outer loop passes without any state step before the game counts as stuck.
 constexpr int MaxIdlePasses = 1000;
-constexpr int DeckSize = 36;
 
 bool IsGameOver(int state) { return state >= stHumanWins && state <= stDraw; }
 } // namespace
@@ -40,6 +38,7 @@ int TSimRunner::Run()
         std::fprintf(stderr, "zelmo-sim: %s\n", error.c_str());
         return 2;
     }
+    invariants = std::make_unique<TGameInvariants>(*sim.Game, options.Variant);
     sim.Game->OnBeforeState = [this](TZelmoGame& game, int state) { BeforeState(game, state); };
     sim.Game->OnAfterState = [this](TZelmoGame& game, int state) { AfterState(game, state); };
     TBoard& board = *sim.Game->Board;
@@ -124,14 +123,17 @@ void TSimRunner::AfterState(TZelmoGame& game, int state)
     // NewGame may leave a state number of its own behind (Round's 100).
     if (state == stNewGame)
         trace.Deck(game.Board->Trumps(), sim.Deck->Cards());
-    CheckCards();
+    if (BeforeCheck)
+        BeforeCheck(*sim.Game, gameNumber, steps);
+    Report(options.Check ? invariants->CheckAll() : invariants->CheckCards(),
+           "after state " + std::to_string(state));
 }
 
 void TSimRunner::CardMoved(const TCard& card, const TPile* from)
 {
     ++moves;
     trace.Move(sim.Game->State, card, PileName(from), PileName(card.Pile()), card.CardIndex());
-    CheckCards();
+    Report(invariants->CheckCards(), "after moving " + TSimTrace::CardName(card));
 }
 
 void TSimRunner::PileMoved(const TPile& pile, int x, int y)
@@ -139,23 +141,11 @@ void TSimRunner::PileMoved(const TPile& pile, int x, int y)
     trace.MovePile(sim.Game->State, PileName(&pile), x, y);
 }
 
-void TSimRunner::CheckCards()
+void TSimRunner::Report(const std::string& finding, const std::string& when)
 {
-    std::set<int> identities;
-    for (const TCard* card : sim.Game->Board->Cards()) {
-        if (card->Empty())
-            continue;
-        if (!card->Pile()) {
-            Fail("game " + std::to_string(gameNumber) + ": card " + TSimTrace::CardName(*card) +
-                 " lies in no pile");
-            return;
-        }
-        identities.insert(card->Suit() * 16 + card->Value());
-    }
-    if (static_cast<int>(identities.size()) != DeckSize)
-        Fail("game " + std::to_string(gameNumber) + ": " + std::to_string(identities.size()) +
-             " distinct real cards on the board in state " + std::to_string(sim.Game->State) +
-             ", expected " + std::to_string(DeckSize));
+    if (!finding.empty())
+        Fail("game " + std::to_string(gameNumber) + " step " + std::to_string(steps) + ", " +
+             when + ": " + finding);
 }
 
 void TSimRunner::Fail(const std::string& message)

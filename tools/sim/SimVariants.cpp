@@ -3,12 +3,24 @@
 #include "GameArea.h"
 #include "ProgramGames.h"
 
+namespace {
+std::string VariantName(int kind) { return TGameKinds::Name(kind).toLower().toStdString(); }
+} // namespace
+
+std::vector<std::string> SimVariantNames()
+{
+    std::vector<std::string> names;
+    for (int kind : ProgramGames().Built())
+        names.push_back(VariantName(kind));
+    return names;
+}
+
 TSimGame CreateSimGame(const std::string& variant, QObject* owner, std::string& error)
 {
     TSimGame sim;
     const TGameKinds kinds = ProgramGames();
     for (int kind : kinds.Built()) {
-        if (TGameKinds::Name(kind).toLower().toStdString() != variant)
+        if (VariantName(kind) != variant)
             continue;
         std::unique_ptr<TZelmoGame> made = kinds.Make(kind, owner);
         auto* game = dynamic_cast<TVariantGame*>(made.get());

@@ -2,6 +2,7 @@
 #include "SimOptions.h"
 #include "SimRunner.h"
 #include "SimTrace.h"
+#include "SimVariants.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -14,6 +15,11 @@ int main(int argc, char** argv)
     if (!options) {
         std::fprintf(stderr, "zelmo-sim: %s\n%s\n", error.c_str(), SimUsage());
         return 2;
+    }
+    if (options->ListVariants) {
+        for (const std::string& name : SimVariantNames())
+            std::printf("%s\n", name.c_str());
+        return 0;
     }
     // Nothing is ever shown; the boards only need an application and a platform.
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,0 +1,319 @@
+// Real games of every variant stopped at any moment, in each way the player has to end
+// one: End game, choosing another game, closing the window, and "Close" in the
+// game-over box. A stop falls on a random state step or at a random point of a card's
+// flight, and comes from inside whatever loop pumps messages then, as a menu command
+// does. After it: one end notice, no state and no move of the stopped game, the game
+// freed, and the next game played to its end.
+// ZELMO_STOP_CYCLES sets the stops per variant and way, or the games closed from the
+// game-over box (20 unless set).
+#include "AnimationTime.h"
+#include "Clock.h"
+#include "Messages.h"
+#include "ProgramGames.h"
+#include "Random.h"
+#include "ScriptedGameOver.h"
+#include "UMain.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+#include <random>
+
+namespace {
+
+enum TWay { wyEndGame, wyChooseAnother, wyCloseWindow, wyGameOverClose };
+
+std::string WayName(TWay way)
+{
+    static const char* const names[] = {"EndGame", "ChooseAnother", "CloseWindow",
+                                        "GameOverClose"};
+    return names[way];
+}
+
+int Cycles()
+{
+    const int set = qEnvironmentVariableIntValue("ZELMO_STOP_CYCLES");
+    return set > 0 ? set : 20;
+}
+
+// What one game did, kept apart from it since the window frees it.
+struct TWatch {
+    int Steps = 0;
+    int Moves = 0;
+    bool StopDone = false;
+    int AfterStop = 0; // states run or cards moved after the stop
+};
+
+// How the stops of one test fell, for the record.
+struct TFigures {
+    int Stops = 0;
+    int AtStep = 0;
+    int InFlight = 0;  // a card was flying when the stop came
+    int Suspended = 0; // inside a suspended state handler
+    int Pending = 0;   // the next game waited for the old one to go
+    int RanOut = 0;    // the game ended before its moment came
+};
+
+// Counts the end notices reaching the window, and those that find a game waiting.
+class TNoticeCounter : public QObject {
+public:
+    int Notices = 0;
+    int WithPending = 0;
+
+protected:
+    bool eventFilter(QObject* window, QEvent* e) override
+    {
+        if (e->type() == WM_GAMEENDED) {
+            ++Notices;
+            WithPending += static_cast<TFMain*>(window)->PendingGame() != -1;
+        }
+        return false;
+    }
+};
+
+// Runs the stop once a number of message passes have gone by, re-posting itself
+// meanwhile, so that it arrives inside whatever loop pumps then.
+class TStopper : public QObject {
+public:
+    std::function<void()> Stop;
+
+    void Arm(int passes)
+    {
+        left = passes;
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+    }
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() != QEvent::User)
+            return QObject::event(e);
+        if (left-- > 0)
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+        else
+            Stop();
+        return true;
+    }
+
+private:
+    int left = 0;
+};
+
+class Stops : public ::testing::TestWithParam<std::tuple<int, TWay>> {
+protected:
+    void SetUp() override
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        Clock::SetManual(true);
+        answers.Answer = [this](int) {
+            if (watched)
+                watched->StopDone = true; // "Close" stops the game
+            return goClose;
+        };
+        NewWindow();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        Clock::SetManual(false);
+        EXPECT_EQ(made, freed) << "every game is freed";
+    }
+
+    void NewWindow()
+    {
+        window = std::make_unique<TFMain>(ProgramGames());
+        window->SetConfirm([](QWidget*, const QString&) { return true; });
+        window->installEventFilter(&notices);
+    }
+
+    static void Pump() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+    // Pumps until the game is gone; false when it stays.
+    static bool UntilFreed(const QPointer<TZelmoGame>& game)
+    {
+        for (int i = 0; i < 200000 && game; ++i)
+            Pump();
+        return !game;
+    }
+
+    // The game the window has started, watched from its first state, under autoplay.
+    TZelmoGame* Watch()
+    {
+        TZelmoGame* game = window->Game();
+        if (!game)
+            return nullptr;
+        ++made;
+        QObject::connect(game, &QObject::destroyed, [this] { ++freed; });
+        watched = &watches.emplace_back();
+        TWatch* watch = watched;
+        game->OnBeforeState = [this, watch](TZelmoGame&, int) {
+            watch->AfterStop += watch->StopDone;
+            if (++watch->Steps == stopStep)
+                stopper.Arm(0);
+        };
+        game->Board->OnCardMoved = [this, watch](const TCard&, const TPile*) {
+            watch->AfterStop += watch->StopDone;
+            if (++watch->Moves == stopMove)
+                stopper.Arm(stopPasses);
+        };
+        window->SetAutoplayCommand(true);
+        return game;
+    }
+
+    TZelmoGame* StartGame()
+    {
+        window->ChooseGame(kind);
+        // The start alone: the game's first state waits in the queue.
+        QCoreApplication::sendPostedEvents(window.get(), WM_STARTGAME);
+        return Watch();
+    }
+
+    // The game a choice made during the stop starts once the old one is gone.
+    TZelmoGame* ChosenGame()
+    {
+        for (int i = 0; i < 10 && !window->Game(); ++i)
+            QCoreApplication::sendPostedEvents(window.get(), WM_STARTGAME);
+        return Watch();
+    }
+
+    // Plays a game to its end and "Close"; its length sets the range of the next stop.
+    void PlayToTheEnd(TZelmoGame* game, int cycle)
+    {
+        ASSERT_NE(game, nullptr) << "cycle " << cycle << ": no game started";
+        stopStep = stopMove = -1;
+        const QPointer<TZelmoGame> alive(game);
+        TWatch& watch = *watched;
+        const size_t asked = answers.Results.size();
+        ASSERT_TRUE(UntilFreed(alive)) << "cycle " << cycle << ": the game did not end";
+        EXPECT_EQ(answers.Results.size(), asked + 1) << "cycle " << cycle;
+        EXPECT_EQ(watch.AfterStop, 0) << "cycle " << cycle << ": ran on after Close";
+        lastSteps = watch.Steps;
+        lastMoves = watch.Moves;
+    }
+
+    // Picks the moment: a state step, or some message passes into a card's flight.
+    void PickMoment()
+    {
+        stopStep = stopMove = -1;
+        if (rng() % 2 == 0) {
+            stopStep = std::uniform_int_distribution<int>(1, lastSteps)(rng);
+        } else {
+            stopMove = std::uniform_int_distribution<int>(1, lastMoves)(rng);
+            stopPasses = std::uniform_int_distribution<int>(0, AnimationTime() / 5 + 2)(rng);
+        }
+    }
+
+    void StopThere(TZelmoGame* game, TWay way)
+    {
+        TWatch& watch = *watched;
+        stopCame = true;
+        ++figures.Stops;
+        figures.AtStep += stopStep > 0;
+        figures.InFlight += game->Board->MovingCount() > 0;
+        figures.Suspended += game->DispatchDepth > 0;
+        if (way == wyEndGame)
+            window->EndGame();
+        else if (way == wyChooseAnother)
+            window->ChooseGame(kind);
+        else
+            EXPECT_TRUE(window->close()) << "the window refused to close";
+        EXPECT_TRUE(game->Stopped);
+        watch.StopDone = true;
+    }
+
+    // One game played to its end and closed from the game-over box.
+    void WholeGameCycle(int cycle)
+    {
+        SetRandSeed(static_cast<uint32_t>(cycle * 7919 + kind)); // the same games every run
+        const int noticesBefore = notices.Notices;
+        PlayToTheEnd(StartGame(), cycle);
+        EXPECT_EQ(notices.Notices - noticesBefore, 1) << "cycle " << cycle;
+    }
+
+    // One game stopped at its moment, then the next one played to its end.
+    void StopCycle(TWay way, int cycle)
+    {
+        SetRandSeed(static_cast<uint32_t>(cycle * 7919 + kind));
+        const int noticesBefore = notices.Notices;
+        const int pendingBefore = notices.WithPending;
+        TZelmoGame* game = StartGame();
+        ASSERT_NE(game, nullptr);
+        const QPointer<TZelmoGame> alive(game);
+        TWatch& watch = *watched;
+        PickMoment();
+        stopCame = false;
+        stopper.Stop = [this, alive, way] {
+            if (alive && !alive->Stopped)
+                StopThere(alive.data(), way);
+        };
+        ASSERT_TRUE(UntilFreed(alive)) << "cycle " << cycle << ": the stopped game stays";
+        EXPECT_EQ(watch.AfterStop, 0) << "cycle " << cycle << ": ran on after the stop";
+        figures.RanOut += !stopCame;
+        figures.Pending += notices.WithPending - pendingBefore;
+        TZelmoGame* next = nullptr;
+        if (way == wyChooseAnother && stopCame) {
+            next = ChosenGame();
+        } else {
+            if (way == wyCloseWindow && stopCame)
+                NewWindow();
+            next = StartGame();
+        }
+        PlayToTheEnd(next, cycle);
+        for (int i = 0; i < 5; ++i)
+            Pump(); // a second notice would come now
+        EXPECT_EQ(notices.Notices - noticesBefore, 2) << "cycle " << cycle << ": one per game";
+    }
+
+    int kind = 0;
+    std::unique_ptr<TFMain> window;
+    TScriptedGameOver answers;
+    TGameOverQuestionScope answering{&answers};
+    TNoticeCounter notices;
+    TStopper stopper;
+    std::deque<TWatch> watches;
+    TWatch* watched = nullptr;
+    std::mt19937 rng;
+    int stopStep = -1, stopMove = -1, stopPasses = 0;
+    int lastSteps = 1, lastMoves = 1;
+    int made = 0, freed = 0;
+    bool stopCame = false; // the stop of this cycle has been made
+    TFigures figures;
+};
+
+TEST_P(Stops, EachStopEndsTheGameCleanlyAndTheNextGamePlaysToItsEnd)
+{
+    kind = std::get<0>(GetParam());
+    const TWay way = std::get<1>(GetParam());
+    rng.seed(static_cast<uint32_t>(kind * 10 + way));
+    const int wanted = Cycles();
+    int cycle = 0;
+    WholeGameCycle(cycle++); // its length sets the range of the first stop
+    if (way == wyGameOverClose) {
+        while (cycle <= wanted && !HasFatalFailure())
+            WholeGameCycle(cycle++);
+    } else {
+        // A game that ends before its moment makes no stop; they are few.
+        while (figures.Stops < wanted && cycle <= 2 * wanted && !HasFatalFailure())
+            StopCycle(way, cycle++);
+        EXPECT_EQ(figures.Stops, wanted);
+    }
+    std::printf("%s %s: %d cycles, %d stops (%d at a state step, %d with a card in flight, "
+                "%d in a suspended handler, %d next games pending), %d ran to their end first\n",
+                TGameKinds::Name(kind).toStdString().c_str(), WayName(way).c_str(), cycle,
+                figures.Stops, figures.AtStep, figures.InFlight, figures.Suspended,
+                figures.Pending, figures.RanOut);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryBuiltVariant, Stops,
+    ::testing::Combine(::testing::ValuesIn(ProgramGames().Built()),
+                       ::testing::Values(wyEndGame, wyChooseAnother, wyCloseWindow,
+                                         wyGameOverClose)),
+    [](const auto& info) {
+        return TGameKinds::Name(std::get<0>(info.param)).toStdString() + "_" +
+               WayName(std::get<1>(info.param));
+    });
+
+} // namespace
