@@ -16,8 +16,10 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 const std::array<const char*, 14> TFPrefs::BackNames{
     "Candy Canes", "Rabbit",         "Cone",        "Elf Doll",        "Gingerbread House",
@@ -46,7 +48,7 @@ TFPrefs::TFPrefs(TFMain& mainWindow, TSettingsStore settingsStore, TReport repor
 
 TFPrefs::~TFPrefs()
 {
-    if (!store.Save(record))
+    if (!store.Save(record, UnchangedUnread()))
         std::fprintf(stderr, "christmas-zelmo: could not save the settings to %s\n",
                      qPrintable(store.FilePath()));
 }
@@ -74,6 +76,8 @@ void TFPrefs::LoadSettings(const TReport& report)
     }
     if (loaded.Read.contains(QStringLiteral("EndColor")))
         pC2->SetColor(ColorFromStored(record.EndColor));
+    unread = loaded.Unread;
+    atLoad = TSettingsStore::Values(record);
     if (loaded.WrongType)
         report(QStringLiteral("Invalid data type for '%1'").arg(*loaded.WrongType));
     // A wrong type still leaves a consistent look: the values read so far, the rest
@@ -91,6 +95,28 @@ void TFPrefs::LoadSettings(const TReport& report)
     lbBacks->setCurrentRow(record.CardBack);
     main.ApplyToolbarLook();
     shown = Snapshot();
+}
+
+namespace {
+
+std::optional<QVariant> ValueOf(const TSettingsStore::TValues& values, const QString& name)
+{
+    const auto found = std::find_if(values.begin(), values.end(),
+                                    [&name](const auto& value) { return value.first == name; });
+    return found == values.end() ? std::nullopt : std::optional(found->second);
+}
+
+} // namespace
+
+// Values a wrong type kept from being read stay as stored until the player changes them.
+QStringList TFPrefs::UnchangedUnread() const
+{
+    const TSettingsStore::TValues now = TSettingsStore::Values(record);
+    QStringList keep;
+    for (const QString& name : unread)
+        if (ValueOf(now, name) == ValueOf(atLoad, name))
+            keep << name;
+    return keep;
 }
 
 void TFPrefs::SyncPictureChoiceFromRecord()

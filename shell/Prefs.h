@@ -111,6 +111,7 @@ private:
     QFrame* PreviewPanel(QWidget* page);
 
     void LoadSettings(const TReport& report);
+    QStringList UnchangedUnread() const;
     void SyncControlsFromRecord();
     void SyncPictureChoiceFromRecord();
     void CreatePreviews();
@@ -138,4 +139,7 @@ private:
     // The custom picture file that loaded last: the only one the store may keep.
     QString lastLoaded;
     TControls shown{};
+    // What a wrong type kept from being read, and the record as loaded.
+    QStringList unread;
+    TSettingsStore::TValues atLoad;
 };

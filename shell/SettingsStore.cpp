@@ -3,7 +3,9 @@
 #include "Board.h"
 #include "PictureLoader.h"
 
+#include <QFile>
 #include <QSettings>
+#include <cstdio>
 #include <functional>
 #include <limits>
 
@@ -69,7 +71,7 @@ std::optional<uint32_t> TSettingsStore::ParseDword(const QString& text)
     return uint32_t(negative ? 0 - magnitude : magnitude);
 }
 
-TSettingsStore::TLoadReport TSettingsStore::Load(TSettings& s) const
+TSettingsStore::TLoadReport TSettingsStore::Load(TSettings& s)
 {
     QSettings store(path, QSettings::IniFormat);
     using TApply = std::function<void(uint32_t)>;
@@ -93,9 +95,14 @@ TSettingsStore::TLoadReport TSettingsStore::Load(TSettings& s) const
     for (const auto& [name, apply] : values) {
         uint32_t stored = 0;
         const TRead read = ReadDword(store, QString::fromLatin1(name), stored);
+        if (report.WrongType) {
+            if (read != TRead::Missing)
+                report.Unread << QString::fromLatin1(name);
+            continue;
+        }
         if (read == TRead::WrongType) {
             report.WrongType = QString::fromLatin1(name);
-            break;
+            continue;
         }
         if (read == TRead::Read) {
             apply(stored);
@@ -113,26 +120,51 @@ TSettingsStore::TLoadReport TSettingsStore::Load(TSettings& s) const
     }
     if (s.Background != 0)
         s.BackPicture = BuiltInBackground(s.Background);
+    unparsable = store.status() == QSettings::FormatError;
     return report;
 }
 
-bool TSettingsStore::Save(const TSettings& s) const
+TSettingsStore::TValues TSettingsStore::Values(const TSettings& s)
 {
-    QSettings store(path, QSettings::IniFormat);
-    store.setValue(QStringLiteral("StartColor"), s.StartColor);
-    store.setValue(QStringLiteral("EndColor"), s.EndColor);
-    store.setValue(QStringLiteral("DrawFrame"), s.DrawFrame ? 1 : 0);
-    store.setValue(QStringLiteral("BackType"), s.BackType);
-    store.setValue(QStringLiteral("CardBack"), s.CardBack);
-    store.setValue(QStringLiteral("AnimateTime"), s.AnimateTime);
-    store.setValue(QStringLiteral("ShowToolbar"), s.ShowToolbar ? 1 : 0);
-    store.setValue(QStringLiteral("FlatButtons"), s.FlatButtons ? 1 : 0);
-    store.setValue(QStringLiteral("AnimateType"), s.AnimateType);
+    TValues values = {
+        {QStringLiteral("StartColor"), s.StartColor},
+        {QStringLiteral("EndColor"), s.EndColor},
+        {QStringLiteral("DrawFrame"), s.DrawFrame ? 1 : 0},
+        {QStringLiteral("BackType"), s.BackType},
+        {QStringLiteral("CardBack"), s.CardBack},
+        {QStringLiteral("AnimateTime"), s.AnimateTime},
+        {QStringLiteral("ShowToolbar"), s.ShowToolbar ? 1 : 0},
+        {QStringLiteral("FlatButtons"), s.FlatButtons ? 1 : 0},
+        {QStringLiteral("AnimateType"), s.AnimateType},
+    };
     if (s.BackType >= btTile) {
-        store.setValue(QStringLiteral("Background"), s.Background);
+        values.emplace_back(QStringLiteral("Background"), s.Background);
         if (s.Background == 0)
-            store.setValue(QStringLiteral("BackgroundImage"), s.BackgroundImage);
+            values.emplace_back(QStringLiteral("BackgroundImage"), s.BackgroundImage);
     }
+    return values;
+}
+
+bool TSettingsStore::Save(const TSettings& s, const QStringList& keep) const
+{
+    KeepUnreadableAside();
+    QSettings store(path, QSettings::IniFormat);
+    for (const auto& [name, value] : Values(s))
+        if (!keep.contains(name))
+            store.setValue(name, value);
     store.sync();
     return store.status() == QSettings::NoError;
+}
+
+// The settings reader rewrites a file it cannot parse from the little it made of it, and
+// then reports failure although it wrote: the old bytes are kept, and the new file
+// starts clean.
+void TSettingsStore::KeepUnreadableAside() const
+{
+    if (!unparsable)
+        return;
+    QFile::remove(UnreadableCopy());
+    if (!QFile::rename(path, UnreadableCopy()))
+        std::fprintf(stderr, "christmas-zelmo: could not keep the unreadable %s aside\n",
+                     qPrintable(path));
 }

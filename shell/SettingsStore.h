@@ -3,8 +3,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <cstdint>
 #include <optional>
+#include <utility>
+#include <vector>
 
 // Where the settings record lives between runs: an INI file in the user's configuration
 // folder ("Christmas Zelmo.conf"), integers, colours and Booleans as whole numbers,
@@ -20,19 +23,30 @@ public:
     struct TLoadReport {
         QStringList Read;               // the values found, in reading order
         std::optional<QString> WrongType; // the value that stopped the reading
+        QStringList Unread;             // stored after it, so never read
     };
     // Reads every stored value in its order into the record, replacing what lies outside
     // its range, and builds the background picture. A value of the wrong type stops the
     // reading there: the values after it keep their defaults.
-    TLoadReport Load(TSettings& settings) const;
-    // Writes the record; Background and BackgroundImage only for a picture background.
-    // False when the store could not be written; what it held is then untouched.
-    bool Save(const TSettings& settings) const;
+    TLoadReport Load(TSettings& settings);
+    // What Save writes for the record, by name, in writing order: Background and
+    // BackgroundImage only for a picture background.
+    using TValues = std::vector<std::pair<QString, QVariant>>;
+    static TValues Values(const TSettings& settings);
+    // Writes the record but the values named in keep, which stay as stored. A store that
+    // Load found unparsable is first kept beside it as UnreadableCopy(). False when the
+    // store could not be written; what it held is then untouched.
+    bool Save(const TSettings& settings, const QStringList& keep = {}) const;
+    QString UnreadableCopy() const { return path + QStringLiteral(".unreadable"); }
 
     // A stored whole number as its 32-bit pattern: -2147483648 to 4294967295, nothing
     // else (no spaces, signs on their own, fractions or hexadecimal).
     static std::optional<uint32_t> ParseDword(const QString& text);
 
 private:
+    void KeepUnreadableAside() const;
+
     QString path;
+    // The reader parses a file once per process: only the first look sees it broken.
+    bool unparsable = false;
 };

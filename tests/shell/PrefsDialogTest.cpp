@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -120,6 +121,29 @@ TEST_F(PrefsDialog, TheStoreSetsTheToolbarAtLoadingAndAWrongTypeIsReported)
     EXPECT_EQ(reports, QStringList{"Invalid data type for 'AnimateType'"});
     EXPECT_EQ(window->Settings().AnimateTime, 400);
     EXPECT_EQ(window->Settings().Background, 4) << "after the bad value: defaults";
+}
+
+// The values after a wrong one are not used, but the exit must not write defaults over
+// them: they stay as stored unless the player changes them.
+TEST_F(PrefsDialog, WhatAWrongTypeKeptFromBeingReadSurvivesTheExit)
+{
+    Store("DrawFrame=0\nBackType=x\nCardBack=9\nAnimateTime=600\nShowToolbar=0\n");
+    Open();
+    EXPECT_EQ(reports, QStringList{"Invalid data type for 'BackType'"});
+    EXPECT_EQ(window->Settings().CardBack, 6);
+    QTimer::singleShot(0, [this] {
+        prefs->lbBacks->setCurrentRow(3);
+        prefs->btnOK->click();
+    });
+    window->ShowPreferences();
+    prefs.reset(); // saves, as at program end
+    QSettings stored(StorePath(), QSettings::IniFormat);
+    EXPECT_EQ(stored.value("DrawFrame").toString(), "0") << "read, so written back";
+    EXPECT_EQ(stored.value("BackType").toInt(), TSettings::Defaults().BackType)
+        << "the bad value gives way";
+    EXPECT_EQ(stored.value("CardBack").toString(), "3") << "the player's change wins";
+    EXPECT_EQ(stored.value("AnimateTime").toString(), "600");
+    EXPECT_EQ(stored.value("ShowToolbar").toString(), "0");
 }
 
 TEST_F(PrefsDialog, EachTreeNodeShowsOnBothPreviews)

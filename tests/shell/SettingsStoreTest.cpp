@@ -147,6 +147,7 @@ TEST_F(SettingsStoreTest, AWrongTypeStopsTheReadingThere)
            {"CardBack", "3"}, {"AnimateTime", "500"}, {"Background", "2"}});
     auto report = Load();
     ASSERT_EQ(report.WrongType, QStringLiteral("BackType"));
+    EXPECT_EQ(report.Unread, QStringList({"CardBack", "AnimateTime", "Background"}));
     EXPECT_EQ(loaded.StartColor, 255u) << "read before the bad value";
     EXPECT_FALSE(loaded.DrawFrame);
     EXPECT_EQ(loaded.CardBack, 6) << "after it: the default";
@@ -250,6 +251,34 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenLosesNothing)
     ASSERT_TRUE(QDir().mkpath(blocked + "/inside"));
     EXPECT_FALSE(TSettingsStore(blocked).Save(s));
     EXPECT_TRUE(QFileInfo(blocked + "/inside").isDir());
+}
+
+TEST_F(SettingsStoreTest, AFileOfRandomBytesIsKeptAsideAndTheNewOneIsClean)
+{
+    ++generation;
+    QByteArray noise(4000, Qt::Uninitialized);
+    uint32_t seed = 12345;
+    for (char& c : noise)
+        c = char((seed = seed * 134775813 + 1) >> 24);
+    {
+        QFile file(StorePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(noise);
+    }
+    TSettingsStore store(StorePath());
+    loaded = TSettings::Defaults();
+    store.Load(loaded); // whatever it makes of the noise, the record stays whole
+    EXPECT_FALSE(loaded.BackPicture.isNull());
+    TSettings s = TSettings::Defaults();
+    s.CardBack = 9;
+    EXPECT_TRUE(store.Save(s)) << "written, and said so";
+    QFile kept(store.UnreadableCopy());
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), noise);
+    EXPECT_EQ(Stored().at(QStringLiteral("CardBack")), QStringLiteral("9"));
+    EXPECT_TRUE(store.Save(s));
+    kept.seek(0);
+    EXPECT_EQ(kept.readAll(), noise) << "a clean file is not set aside again";
 }
 
 } // namespace
