@@ -16,10 +16,12 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <cstdio>
 #include <deque>
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
+#include <unistd.h>
 
 namespace {
 
@@ -30,6 +32,18 @@ std::string WayName(TWay way)
     static const char* const names[] = {"EndGame", "ChooseAnother", "CloseWindow",
                                         "GameOverClose"};
     return names[way];
+}
+
+// The resident memory now, in KiB: a leak over many cycles shows as growth.
+long ResidentKiB()
+{
+    long pages = 0, resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
 int Cycles()
@@ -290,6 +304,7 @@ TEST_P(Stops, EachStopEndsTheGameCleanlyAndTheNextGamePlaysToItsEnd)
     const int wanted = Cycles();
     int cycle = 0;
     WholeGameCycle(cycle++); // its length sets the range of the first stop
+    const long residentAtStart = ResidentKiB();
     if (way == wyGameOverClose) {
         while (cycle <= wanted && !HasFatalFailure())
             WholeGameCycle(cycle++);
@@ -300,10 +315,11 @@ TEST_P(Stops, EachStopEndsTheGameCleanlyAndTheNextGamePlaysToItsEnd)
         EXPECT_EQ(figures.Stops, wanted);
     }
     std::printf("%s %s: %d cycles, %d stops (%d at a state step, %d with a card in flight, "
-                "%d in a suspended handler, %d next games pending), %d ran to their end first\n",
+                "%d in a suspended handler, %d next games pending), %d ran to their end first; "
+                "resident memory %ld KiB after the first game, %ld KiB at the end\n",
                 TGameKinds::Name(kind).toStdString().c_str(), WayName(way).c_str(), cycle,
                 figures.Stops, figures.AtStep, figures.InFlight, figures.Suspended,
-                figures.Pending, figures.RanOut);
+                figures.Pending, figures.RanOut, residentAtStart, ResidentKiB());
 }
 
 INSTANTIATE_TEST_SUITE_P(
