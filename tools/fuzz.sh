@@ -2,16 +2,20 @@
 # Builds the libFuzzer targets over the picture loader and the help reader into
 # build-fuzz/ and runs each for SECONDS (default 180), niced, over the committed seeds
 # (tests/fuzz/corpus/) and the help file as the build makes it.
-#   tools/fuzz.sh [SECONDS]
+#   tools/fuzz.sh [SECONDS [picture|help]...]
 # What the fuzzers add to the corpus stays in build-fuzz/corpus/ for the next run; a
 # finding ends its fuzzer, leaves its input in build-fuzz/findings/ and fails the script.
 # Each fuzzer's log, with its figures at the end, is build-fuzz/fuzz-NAME.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+usage() { echo "usage: tools/fuzz.sh [SECONDS [picture|help]...]" >&2; exit 2; }
 seconds=${1-180}
-case "$seconds" in
-  '' | *[!0-9]*) echo "usage: tools/fuzz.sh [SECONDS]" >&2; exit 2 ;;
-esac
+case "$seconds" in '' | *[!0-9]*) usage ;; esac
+targets=("${@:2}")
+[ ${#targets[@]} -gt 0 ] || targets=(picture help)
+for name in "${targets[@]}"; do
+  case "$name" in picture | help) ;; *) usage ;; esac
+done
 
 source tools/ensure-packages.sh
 # libFuzzer comes with clang's runtime libraries.
@@ -28,7 +32,7 @@ mkdir -p build-fuzz/seeds/picture build-fuzz/seeds/help
 cp build-fuzz/kelvash.chm help/contents.hhc help/index.hhk build-fuzz/seeds/help/
 
 failed=0
-for name in picture help; do
+for name in "${targets[@]}"; do
   mkdir -p "build-fuzz/corpus/$name" "build-fuzz/findings/$name"
   echo "Fuzzing the $name reader for $seconds s"
   if ! nice "build-fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 \
