@@ -1,5 +1,6 @@
 #include "HelpChmFile.h"
 
+#include "HelpChmDirectory.h"
 #include "HelpChmLib.h"
 
 #include <QFile>
@@ -8,10 +9,15 @@
 namespace {
 
 // The file header: signature, then at 0x38 the offset of the header section that
-// records the whole file's length (at offset 8 inside that section).
+// records the whole file's length (at offset 8 inside that section), and at 0x48 the
+// offset and length of the directory.
 constexpr qint64 HeaderLength = 0x60;
 constexpr qint64 SizeSectionOffsetAt = 0x38;
 constexpr qint64 SizeSectionLength = 0x18;
+constexpr qint64 DirectoryOffsetAt = 0x48;
+constexpr qint64 DirectoryLengthAt = 0x50;
+// Far beyond what a help file's listing needs; the whole directory is read to check it.
+constexpr quint64 MaxDirectoryLength = 16 * 1024 * 1024;
 
 // Codes of the system record's entries.
 enum { scContentsFile = 0, scIndexFile = 1, scStartPage = 2, scTitle = 3 };
@@ -59,7 +65,15 @@ TChmFile::TStatus TChmFile::CheckHeader(const QString& fileName)
     const QByteArray section = file.read(SizeSectionLength);
     if (section.size() < SizeSectionLength) return fsDamaged;
     const quint64 recorded = qFromLittleEndian<quint64>(section.constData() + 8);
-    return recorded == quint64(size) ? fsOk : fsDamaged;
+    if (recorded != quint64(size)) return fsDamaged;
+
+    const quint64 directoryAt = qFromLittleEndian<quint64>(header.constData() + DirectoryOffsetAt);
+    const quint64 directoryLength = qFromLittleEndian<quint64>(header.constData() + DirectoryLengthAt);
+    if (directoryLength > MaxDirectoryLength || directoryAt > quint64(size) ||
+        directoryLength > quint64(size) - directoryAt || !file.seek(qint64(directoryAt)))
+        return fsDamaged;
+    const QByteArray directory = file.read(qint64(directoryLength));
+    return ChmDirectory::IsSound(directory) ? fsOk : fsDamaged;
 }
 
 TChmFile::TStatus TChmFile::Open(const QString& fileName)

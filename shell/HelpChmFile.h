@@ -43,7 +43,8 @@ public:
     static QString ObjectName(const QString& page);
 
 private:
-    // Checks the header against the file's real size: chmlib trusts it blindly.
+    // Checks the header against the file's real size and the directory against itself:
+    // chmlib trusts both blindly.
     static TStatus CheckHeader(const QString& path);
     void ReadSystemRecord();
 

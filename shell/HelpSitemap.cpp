@@ -4,10 +4,6 @@
 
 namespace {
 
-// Lists nested deeper than this are kept at this depth: a hostile file must not run the
-// readers of the tree out of stack.
-constexpr size_t MaxDepth = 16;
-
 QString Attribute(const QString& attributes, const QString& name)
 {
     const QRegularExpression pattern(
@@ -50,7 +46,7 @@ std::vector<THelpTopic> ParseSitemap(const QByteArray& bytes)
         if (name == QLatin1String("ul")) {
             if (!closing) {
                 std::vector<THelpTopic>* current = levels.back();
-                const bool nest = !current->empty() && levels.size() < MaxDepth;
+                const bool nest = !current->empty() && levels.size() < SitemapMaxDepth;
                 levels.push_back(nest ? &current->back().Children : current);
             } else if (levels.size() > 1) {
                 levels.pop_back();

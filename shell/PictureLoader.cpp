@@ -64,8 +64,13 @@ bool BitmapIsWhole(const QString& path, qint64 fileSize)
     constexpr quint32 BI_RGB = 0, BI_BITFIELDS = 3;
     if (compression != BI_RGB && compression != BI_BITFIELDS)
         return true; // run-length data has no fixed size; the decoder judges it
+    if (width <= 0 || height <= 0 || bits <= 0)
+        return false;
+    // Rows counted against the room they need, not multiplied out: a header may claim
+    // sizes whose product overflows.
     const qint64 stride = (width * bits + 31) / 32 * 4;
-    return fileSize >= qint64(dataOffset) + stride * height;
+    const qint64 room = fileSize - qint64(dataOffset);
+    return room >= 0 && height <= room / stride;
 }
 
 bool Allowed(const QByteArray& format)

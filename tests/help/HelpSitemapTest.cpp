@@ -1,5 +1,6 @@
 // Reading the contents and index lists of a help file.
 #include "HelpSitemap.h"
+#include "SitemapDepth.h"
 
 #include <gtest/gtest.h>
 
@@ -8,14 +9,6 @@ namespace {
 std::string Text(const QString& s)
 {
     return s.toStdString();
-}
-
-size_t Depth(const std::vector<THelpTopic>& topics)
-{
-    size_t deepest = 0;
-    for (const THelpTopic& topic : topics)
-        deepest = std::max(deepest, Depth(topic.Children));
-    return topics.empty() ? 0 : deepest + 1;
 }
 
 } // namespace
@@ -70,7 +63,7 @@ TEST(HelpSitemapTest, UnbalancedAndHostileNestingStaysShallow)
     deep += "</ul></ul></ul></ul>";
     const std::vector<THelpTopic> topics = ParseSitemap(deep);
     ASSERT_EQ(topics.size(), 1u);
-    EXPECT_LE(Depth(topics), 16u);
+    EXPECT_LE(SitemapDepth(topics), SitemapMaxDepth);
 
     // Closing more lists than were opened loses nothing.
     const std::vector<THelpTopic> closed = ParseSitemap(

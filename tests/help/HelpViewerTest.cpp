@@ -18,6 +18,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTreeWidget>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
@@ -277,6 +278,17 @@ TEST_F(HelpViewerTest, PagesAndFilesItCannotReadAreReportedInTheWindow)
         {write(QStringLiteral("text.chm"), QByteArray(200, 'x')),
          QStringLiteral("is damaged and cannot be read.")},
     };
+    // Its directory's index leading back to itself: chmlib would search it for ever, on
+    // opening the file already.
+    QByteArray looped = whole;
+    const quint64 directoryAt = qFromLittleEndian<quint64>(looped.constData() + 0x48);
+    qToLittleEndian<qint32>(0, looped.data() + directoryAt + 0x1C);
+    const QByteArray selfIndex("\x01/\x00", 3);
+    QByteArray chunk = "PMGI" + QByteArray(4, '\0') + selfIndex;
+    qToLittleEndian<quint32>(quint32(4096 - 8 - selfIndex.size()), chunk.data() + 4);
+    looped.replace(qsizetype(directoryAt + 0x54), chunk.size(), chunk);
+    cases.push_back({write(QStringLiteral("looped.chm"), looped),
+                     QStringLiteral("is damaged and cannot be read.")});
     // Cut short anywhere: in the header, in the directory, in the pages.
     for (const qsizetype length : {qsizetype(3), qsizetype(0x60), qsizetype(0x70), qsizetype(0x200),
                                    whole.size() / 3, whole.size() / 2, whole.size() - 1})

@@ -1,0 +1,17 @@
+#include "FuzzChecks.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+QString WriteInputFile(const QString& name, std::span<const uint8_t> bytes)
+{
+    // One folder for the whole run: a fuzzer writes hundreds of inputs a second.
+    static const QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
+        qint64(bytes.size()))
+        return {};
+    return path;
+}

@@ -1,0 +1,60 @@
+// The fuzzers' committed corpus, with the inputs of every finding fixed, through the
+// same checks the fuzzers run: a fixed finding stays fixed in the plain build.
+#include "FuzzChecks.h"
+#include "PictureLoader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString CorpusDir = QStringLiteral(ZELMO_FUZZ_CORPUS_DIR "/");
+
+using TCheck = std::string (*)(std::span<const uint8_t>);
+
+// Runs every file of one corpus folder; returns how many there were.
+int RunCorpus(const char* folder, TCheck check)
+{
+    const QDir dir(CorpusDir + QLatin1String(folder));
+    int count = 0;
+    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QByteArray bytes = file.readAll();
+        const std::string problem = check(
+            {reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size())});
+        EXPECT_EQ(problem, "") << folder << "/" << name.toStdString();
+        ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+TEST(FuzzCorpusTest, EveryPictureInputKeepsTheLoadersPromises)
+{
+    EXPECT_GE(RunCorpus("picture", &CheckPictureInput), 8);
+}
+
+TEST(FuzzCorpusTest, EveryHelpInputKeepsTheReadersPromises)
+{
+    EXPECT_GE(RunCorpus("help", &CheckHelpInput), 3);
+}
+
+// The seeds are whole pictures of every kind the loader reads: a fuzzer that started from
+// refused files would never get past the format checks. Inputs of findings are named
+// "finding-...".
+TEST(FuzzCorpusTest, SeedPicturesOfEveryFormatLoad)
+{
+    const QDir dir(CorpusDir + QStringLiteral("picture"));
+    QSet<QString> formats;
+    for (const QString& name : dir.entryList(QDir::Files)) {
+        if (name.startsWith(QLatin1String("finding-"))) continue;
+        EXPECT_TRUE(PictureLoader::Load(dir.filePath(name)).has_value()) << name.toStdString();
+        formats << QFileInfo(name).suffix();
+    }
+    EXPECT_EQ(formats, QSet<QString>({"bmp", "jpg", "ico", "png"}));
+}
