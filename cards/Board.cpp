@@ -30,7 +30,7 @@ TBoard::TBoard(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    images = std::make_unique<TCardImages>(drawBackFrame);
+    images = std::make_unique<TCardImages>(drawBackFrame, devicePixelRatioF());
     animateThread = std::make_unique<TBoardAnimateThread>(*this);
     Rebuild();
 }
@@ -181,7 +181,7 @@ void TBoard::SetDrawBackFrame(bool on)
     if (on == drawBackFrame)
         return;
     drawBackFrame = on;
-    images = std::make_unique<TCardImages>(drawBackFrame);
+    images = std::make_unique<TCardImages>(drawBackFrame, images->Ratio());
     update();
 }
 
