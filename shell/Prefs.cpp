@@ -7,15 +7,18 @@
 #include "FileEdit.h"
 #include "GradientButton.h"
 #include "MainToolBar.h"
+#include "TableSize.h"
 #include "UMain.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -160,6 +163,8 @@ void TFPrefs::SyncControlsFromRecord()
     cbFlatbuttons->setChecked(record.FlatButtons);
     TrackBar->setValue(record.AnimateTime);
     rbPacing.at(size_t(record.AnimateType))->setChecked(true);
+    cmbTableSize->setCurrentIndex(
+        int(std::find(TableSizes.begin(), TableSizes.end(), record.Zoom) - TableSizes.begin()));
 }
 
 void TFPrefs::BackClicked()
@@ -185,6 +190,7 @@ void TFPrefs::Ok()
     for (int type = 0; type < int(rbPacing.size()); ++type)
         if (rbPacing.at(size_t(type))->isChecked())
             record.AnimateType = type;
+    record.Zoom = TableSizes.at(size_t(cmbTableSize->currentIndex()));
     record.Background = background;
     if (background == 0)
         record.BackgroundImage = lastLoaded;

@@ -45,6 +45,13 @@ int InRange(uint32_t stored, int low, int high, int otherwise)
     return v >= low && v <= high ? v : otherwise;
 }
 
+int ValidZoom(uint32_t stored)
+{
+    return stored == 150 || stored == 200 ? int(stored) : 100;
+}
+
+const QString ZoomName = QStringLiteral("Zoom");
+
 } // namespace
 
 TSettingsStore::TSettingsStore()
@@ -88,6 +95,7 @@ TSettingsStore::TLoadReport TSettingsStore::Load(TSettings& s) const
         {"FlatButtons", [&](uint32_t v) { s.FlatButtons = v != 0; }},
         {"AnimateType", [&](uint32_t v) { s.AnimateType = InRange(v, 0, 4, 0); }},
         {"Background", [&](uint32_t v) { s.Background = InRange(v, 0, 6, 4); }},
+        {"Zoom", [&](uint32_t v) { s.Zoom = ValidZoom(v); }},
     };
     TLoadReport report;
     for (const auto& [name, apply] : values) {
@@ -116,6 +124,14 @@ TSettingsStore::TLoadReport TSettingsStore::Load(TSettings& s) const
     return report;
 }
 
+int TSettingsStore::StoredZoom() const
+{
+    uint32_t stored = 0;
+    return ReadDword(QSettings(path, QSettings::IniFormat), ZoomName, stored) == TRead::Read
+               ? ValidZoom(stored)
+               : 100;
+}
+
 bool TSettingsStore::Save(const TSettings& s) const
 {
     QSettings store(path, QSettings::IniFormat);
@@ -128,6 +144,7 @@ bool TSettingsStore::Save(const TSettings& s) const
     store.setValue(QStringLiteral("ShowToolbar"), s.ShowToolbar ? 1 : 0);
     store.setValue(QStringLiteral("FlatButtons"), s.FlatButtons ? 1 : 0);
     store.setValue(QStringLiteral("AnimateType"), s.AnimateType);
+    store.setValue(ZoomName, s.Zoom);
     if (s.BackType >= btTile) {
         store.setValue(QStringLiteral("Background"), s.Background);
         if (s.Background == 0)

@@ -25,6 +25,9 @@ public:
     // its range, and builds the background picture. A value of the wrong type stops the
     // reading there: the values after it keep their defaults.
     TLoadReport Load(TSettings& settings) const;
+    // The stored table size alone, read before the application exists; 100 when there
+    // is none or it is not one of the sizes offered.
+    int StoredZoom() const;
     // Writes the record; Background and BackgroundImage only for a picture background.
     // False when the store could not be written; what it held is then untouched.
     bool Save(const TSettings& settings) const;
