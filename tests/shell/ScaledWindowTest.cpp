@@ -1,8 +1,9 @@
 // The window at the device pixel ratio the process runs at (ctest runs this program
-// under QT_SCALE_FACTOR 1, 1.5, 2 and 3): the chooser, a game of each variant played
-// by clicks on the cards the hint names, the game-over box. At ratio 1 the board and
-// the chooser are held to the pixels they always had; above it a card's corner index
-// must be drawn at the ratio, not enlarged.
+// under QT_SCALE_FACTOR 1, 1.5, 2 and 3, the table sizes and high-DPI screens alike):
+// the chooser, a game of each variant played to its end by clicks on the cards the
+// hint names, the game-over box. At ratio 1 the board and the chooser are held to the
+// pixels they always had; above it a card's corner index must be drawn at the ratio,
+// not enlarged.
 #include "Artifacts.h"
 #include "Chooser.h"
 #include "Clock.h"
@@ -10,11 +11,16 @@
 #include "GameOverStep.h"
 #include "HoverImage.h"
 #include "ProgramGames.h"
+#include "Board.h"
+#include "CardImages.h"
+#include "GradientButton.h"
 #include "Random.h"
 #include "UMain.h"
+#include "VariantGame.h"
 #include "ZelmoGame.h"
 
 #include <QCryptographicHash>
+#include <QPainter>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -51,20 +57,41 @@ protected:
         Clock::SetManual(true);
         window = std::make_unique<TFMain>(ProgramGames());
         window->SetConfirm([](QWidget*, const QString&) { return true; });
+        gameOver = std::make_unique<TFGameOver>(window.get());
+        SetGameOverQuestion(gameOver.get());
+        // Once the box is up: a picture of the window with the box over it, then "Close".
+        QObject::connect(&answer, &QTimer::timeout, [this] {
+            if (!gameOver->isVisible())
+                return;
+            QImage shot = window->grab().toImage();
+            QPainter painter(&shot);
+            painter.drawImage(window->mapFromGlobal(gameOver->mapToGlobal(QPoint(0, 0))),
+                              gameOver->grab().toImage());
+            painter.end();
+            SaveArtifact(shot, QStringLiteral("%1-game-over-%2.png").arg(KindName(), RatioTag()));
+            ++gameOvers;
+            gameOver->btnMenu->click();
+        });
+        answer.start(10);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
     void TearDown() override
     {
+        answer.stop();
+        SetGameOverQuestion(nullptr);
+        gameOver.reset();
         window.reset();
         Clock::SetManual(false);
     }
+    QString KindName() const { return TGameKinds::Name(kind).toLower(); }
 
     TZelmoGame* Game() const { return window->Game(); }
 
     // Starts a variant from its name label, with the same deal at every ratio.
-    void Start(int kind)
+    void Start(int chosen)
     {
+        kind = chosen;
         QTest::mouseClick(window->Chooser().NameLabel(kind), Qt::LeftButton);
         SetRandSeed(4242);
         QCoreApplication::processEvents();
@@ -77,35 +104,64 @@ protected:
     }
 
     // One move as a player makes it: a click in the middle of the card the hint names,
-    // with the button the hint asks for. The press must land on that very card.
+    // with the button the hint asks for; the press must land on that very card. With no
+    // card named (nothing to throw, nothing to capture) the click goes to the bare table.
     void ClickHintedCard()
     {
         TZelmoGame* game = Game();
         TCard* card = game->HintCard();
-        ASSERT_NE(card, nullptr) << "no card to click in state " << game->State;
         const Qt::MouseButton button = game->PickedButton == mbRight ? Qt::RightButton : Qt::LeftButton;
-        const QPoint centre(card->X() + CardWidth / 2, card->Y() + CardHeight / 2);
-        ASSERT_EQ(game->Board->CardAt(centre.x(), centre.y()), card);
-        QTest::mouseClick(game->Board, button, {}, centre);
-        EXPECT_EQ(game->PickedCard, card) << "the click did not land on the card under the pointer";
+        const QPoint at = card ? VisiblePoint(*card) : BareTable();
+        ASSERT_EQ(game->Board->CardAt(at.x(), at.y()), card);
+        QTest::mouseClick(game->Board, button, {}, at);
+        if (card) {
+            EXPECT_EQ(game->PickedCard, card) << "the click did not land on the card under the pointer";
+        }
+        QCoreApplication::processEvents(); // the pick is handled
         WaitForTurn();
     }
-    // Plays moves while the hint names a card, up to `moves`; how many were played.
+    // The middle of the card if nothing covers it there, else the first spot it shows.
+    QPoint VisiblePoint(const TCard& card) const
+    {
+        const QPoint centre(card.X() + CardWidth / 2, card.Y() + CardHeight / 2);
+        const TBoard& board = *Game()->Board;
+        if (board.CardAt(centre.x(), centre.y()) == &card)
+            return centre;
+        for (int y = card.Y(); y < card.Y() + CardHeight; y += 3)
+            for (int x = card.X(); x < card.X() + CardWidth; x += 3)
+                if (board.CardAt(x, y) == &card)
+                    return {x, y};
+        return centre;
+    }
+    QPoint BareTable() const
+    {
+        const TBoard& board = *Game()->Board;
+        for (int y = board.height() / 2; y < board.height(); y += 7)
+            for (int x = 4; x < board.width(); x += 7)
+                if (!board.CardAt(x, y))
+                    return {x, y};
+        return {};
+    }
+    // Plays up to `moves` moves; how many were played before the game ended.
     int PlayMoves(int moves)
     {
         int played = 0;
-        for (; played < moves && Game() && Game()->HintCard(); ++played)
+        for (; played < moves && Game(); ++played)
             ClickHintedCard();
         return played;
     }
 
     std::unique_ptr<TFMain> window;
+    std::unique_ptr<TFGameOver> gameOver;
+    QTimer answer;
+    int kind = 0;
+    int gameOvers = 0;
 };
 
 const char* const KindNames[] = {"mover", "heap", "round"};
 
 // The pictures of the window at ratio 1 before high-DPI drawing existed.
-const char* const BoardAtOne[] = {"7b81421580ed1e5f", "e0e4aeab7ace82c5", "95638550a26df016"};
+const char* const BoardAtOne[] = {"85500463a5536fd5", "76bee48117833742", "bfd56b50a77ff76c"};
 const char* const ChooserAtOne = "ffe7893313cbeafe";
 
 TEST_F(ScaledWindow, ChooserAndEveryVariantMidGame)
@@ -118,7 +174,7 @@ TEST_F(ScaledWindow, ChooserAndEveryVariantMidGame)
     }
     for (int kind : ProgramGames().Built()) {
         Start(kind);
-        EXPECT_GE(PlayMoves(MovesBeforeShot), 3) << KindNames[kind];
+        EXPECT_EQ(PlayMoves(MovesBeforeShot), MovesBeforeShot) << KindNames[kind];
         ASSERT_NE(Game(), nullptr);
         const QImage board = Game()->Board->grab().toImage();
         SaveArtifact(window->grab().toImage(), QStringLiteral("%1-%2.png").arg(KindNames[kind], RatioTag()));
@@ -128,6 +184,67 @@ TEST_F(ScaledWindow, ChooserAndEveryVariantMidGame)
         ASSERT_TRUE(window->EndCurrentGame());
         PumpWhile([this] { return Game() != nullptr; });
     }
+}
+
+TEST_F(ScaledWindow, EveryVariantPlayedToItsEndByClicks)
+{
+    for (int chosen : ProgramGames().Built()) {
+        Start(chosen);
+        gameOvers = 0;
+        int moves = 0;
+        for (; Game() && moves < 1000; ++moves)
+            ClickHintedCard();
+        EXPECT_EQ(Game(), nullptr) << KindName().toStdString() << " did not end";
+        EXPECT_EQ(gameOvers, 1) << KindName().toStdString();
+        EXPECT_GT(moves, 10);
+    }
+}
+
+// The largest difference of one colour channel between two pixels.
+int Step(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+// Steep steps between neighbouring pixels that do not lie on the grid of an enlarged
+// 1x picture: an edge drawn at the ratio has many, an enlarged one next to none (block
+// by block the steps fall on the grid, smoothly each is spread over `scale` pixels).
+int StepsOffTheClassicGrid(const QImage& image, const QRect& area, int scale)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    int steps = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x < area.right(); ++x)
+            if ((x - area.left() + 1) % scale != 0 && Step(rgb.pixel(x, y), rgb.pixel(x + 1, y)) >= 160)
+                ++steps;
+    return steps;
+}
+
+TEST_F(ScaledWindow, ACornerIndexIsDrawnAtTheRatioNotEnlarged)
+{
+    const int scale = int(Ratio());
+    if (scale < 2 || scale != Ratio())
+        GTEST_SKIP() << "for whole ratios above 1";
+    Start(0);
+    const TCard* card = dynamic_cast<TVariantGame&>(*Game()).HumanHand->Card(0);
+    ASSERT_TRUE(card->ShowCard());
+    const QRect index(1, 2, 13, 25); // rank and suit in the top-left corner
+    const QImage shot = Game()->Board->grab().toImage();
+    const QRect shown(QPoint(card->X() + index.x(), card->Y() + index.y()) * scale, index.size() * scale);
+
+    // The same card from the classic pictures, enlarged both ways a toolkit would.
+    TCardImages classic(false);
+    QImage one(CardWidth, CardHeight, QImage::Format_RGB32);
+    one.fill(Qt::white);
+    TBoard scratch;
+    classic.DrawCard(one, *scratch.NewCard(nullptr, card->Value(), card->Suit(), true), one.rect());
+    const QRect enlarged(index.topLeft() * scale, index.size() * scale);
+    for (Qt::TransformationMode mode : {Qt::FastTransformation, Qt::SmoothTransformation})
+        EXPECT_LE(StepsOffTheClassicGrid(one.scaled(one.size() * scale, Qt::IgnoreAspectRatio, mode),
+                                         enlarged, scale), 2);
+    EXPECT_GE(StepsOffTheClassicGrid(shot, shown, scale), 12) << "the corner index looks enlarged";
+    SaveArtifact(shot.copy(shown), QStringLiteral("corner-index-%1.png").arg(RatioTag()));
 }
 
 } // namespace
