@@ -195,6 +195,7 @@ void TBoard::paintEvent(QPaintEvent* e)
     const qreal ratio = images->Ratio();
     const QRect device = DeviceRect(area, ratio) & compose.rect();
     QPainter p(this);
-    p.drawImage(QRectF(QPointF(device.topLeft()) / ratio, QSizeF(device.size()) / ratio), compose,
-                QRectF(device));
+    // Device pixels straight onto device pixels: no resampling at a fractional ratio.
+    p.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    p.drawImage(QRectF(device), compose, QRectF(device));
 }

@@ -21,6 +21,7 @@
 
 #include <QCryptographicHash>
 #include <QPainter>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -177,6 +178,13 @@ TEST_F(ScaledWindow, ChooserAndEveryVariantMidGame)
         EXPECT_EQ(PlayMoves(MovesBeforeShot), MovesBeforeShot) << KindNames[kind];
         ASSERT_NE(Game(), nullptr);
         const QImage board = Game()->Board->grab().toImage();
+        // What the screen holds after the moves' repaints is what a fresh paint shows.
+        QCoreApplication::processEvents();
+        const QImage fresh = window->grab().toImage();
+        // The offscreen screen hands out the top-left part of the window, in device pixels.
+        const QImage screen = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(screen, fresh.copy(screen.rect()).convertToFormat(QImage::Format_RGB32)) << KindNames[kind];
+        SaveArtifact(screen, QStringLiteral("%1-screen-%2.png").arg(KindNames[kind], RatioTag()));
         SaveArtifact(window->grab().toImage(), QStringLiteral("%1-%2.png").arg(KindNames[kind], RatioTag()));
         if (Ratio() == 1) {
             EXPECT_EQ(Digest(board), BoardAtOne[kind]) << KindNames[kind];
