@@ -190,7 +190,7 @@ void TFPrefs::Ok()
     for (int type = 0; type < int(rbPacing.size()); ++type)
         if (rbPacing.at(size_t(type))->isChecked())
             record.AnimateType = type;
-    record.Zoom = TableSizes.at(size_t(cmbTableSize->currentIndex()));
+    record.Zoom = TableSizes.at(size_t(std::max(cmbTableSize->currentIndex(), 0)));
     record.Background = background;
     if (background == 0)
         record.BackgroundImage = lastLoaded;

@@ -1,5 +1,6 @@
 // Every status text of every variant, and the shell's own, shown whole in the main
 // window's status bar: shrunk or on two lines, never cut at the window's edge.
+#include "Artifacts.h"
 #include "ProgramGames.h"
 #include "StatusLine.h"
 #include "UMain.h"
@@ -72,6 +73,11 @@ TEST(StatusLine, EveryStatusTextIsShownWholeInTheMainWindow)
         EXPECT_TRUE(std::find(inked.begin() + margin, inked.end(), true) == inked.end())
             << "drawn past the edge: " << text.toStdString();
     }
+    const QString longest = *std::max_element(texts.begin(), texts.end(), [](const QString& a, const QString& b) {
+        return a.size() < b.size();
+    });
+    line->showMessage(longest);
+    SaveArtifact(line->grab().toImage(), QStringLiteral("status-line-%1x.png").arg(ratio));
     // The long defence lines of Mover and Round need it; the short ones keep the font.
     EXPECT_GT(shrunk, 0);
     EXPECT_LT(shrunk, texts.size());
