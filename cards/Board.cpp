@@ -6,6 +6,7 @@
 
 #include <QMouseEvent>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -30,7 +31,7 @@ TBoard::TBoard(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    images = std::make_unique<TCardImages>(drawBackFrame);
+    images = std::make_unique<TCardImages>(drawBackFrame, devicePixelRatioF());
     animateThread = std::make_unique<TBoardAnimateThread>(*this);
     Rebuild();
 }
@@ -181,7 +182,7 @@ void TBoard::SetDrawBackFrame(bool on)
     if (on == drawBackFrame)
         return;
     drawBackFrame = on;
-    images = std::make_unique<TCardImages>(drawBackFrame);
+    images = std::make_unique<TCardImages>(drawBackFrame, images->Ratio());
     update();
 }
 
@@ -201,7 +202,14 @@ void TBoard::ApplyCardBack()
         (*it)->SetBack(static_cast<TCardBack>(autoCardBack));
 }
 
-void TBoard::InvalidateRect(const QRect& rect) { update(rect); }
+void TBoard::InvalidateRect(const QRect& rect)
+{
+    // At a fractional ratio the toolkit rounds a repaint's edges to device pixels its own
+    // way, which may leave out the row or column a card's edge was drawn into; a pixel
+    // more on every side repaints all it touched.
+    const qreal ratio = images->Ratio();
+    update(ratio == std::floor(ratio) ? rect : rect.adjusted(-1, -1, 1, 1));
+}
 
 bool TBoard::event(QEvent* e)
 {

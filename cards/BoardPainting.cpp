@@ -70,18 +70,25 @@ void PaintRectangularGradient(QPainter& p, const QColor& c1, const QColor& c2, i
     PaintNested(p, c1, c2, a, b, a, b, [&p](const QRect& r, const QColor& c) { p.fillRect(r, c); });
 }
 
+// A picture's size in the board's pixels; a high-DPI picture holds more of its own.
+QSize LogicalSize(const QImage& picture)
+{
+    return (QSizeF(picture.size()) / picture.devicePixelRatio()).toSize();
+}
+
 void PaintTiled(QPainter& p, const QImage& picture, int w, int h)
 {
-    for (int x = 0; x < w; x += picture.width())
-        for (int y = 0; y < h; y += picture.height())
+    const QSize tile = LogicalSize(picture);
+    for (int x = 0; x < w; x += tile.width())
+        for (int y = 0; y < h; y += tile.height())
             p.drawImage(x, y, picture);
 }
 
 // Keeps the proportions, covers the whole board and cuts the overflow equally.
 void PaintProportional(QPainter& p, const QImage& picture, int w, int h)
 {
-    const int gw = picture.width();
-    const int gh = picture.height();
+    const int gw = LogicalSize(picture).width();
+    const int gh = LogicalSize(picture).height();
     if (gw * h >= gh * w) {
         const int sw = gw * h / gh;
         p.drawImage(Span((w - sw) / 2, 0, (sw + w) / 2, h), picture);
@@ -98,10 +105,17 @@ void TBoard::Rebuild()
     if (size() != builtSize && OnResize)
         OnResize(*this);
     builtSize = size();
+    // Both images hold the board's device pixels; the cards are prepared to match.
+    const qreal ratio = devicePixelRatioF();
+    if (images->Ratio() != ratio)
+        images = std::make_unique<TCardImages>(drawBackFrame, ratio);
+    const QSize device = DeviceRect(rect(), ratio).size();
     // Fresh images start black; that shows wherever a background leaves pixels unpainted.
-    backdrop = QImage(builtSize, QImage::Format_RGB32);
+    backdrop = QImage(device, QImage::Format_RGB32);
+    backdrop.setDevicePixelRatio(ratio);
     backdrop.fill(Qt::black);
-    compose = QImage(builtSize, QImage::Format_RGB32);
+    compose = QImage(device, QImage::Format_RGB32);
+    compose.setDevicePixelRatio(ratio);
     compose.fill(Qt::black);
     PaintBackground(backdrop);
 }
@@ -111,8 +125,8 @@ void TBoard::RebuildBackground() { Rebuild(); }
 void TBoard::PaintBackground(QImage& target)
 {
     QPainter p(&target);
-    const int w = target.width();
-    const int h = target.height();
+    const int w = LogicalSize(target).width();
+    const int h = LogicalSize(target).height();
     const bool hasPicture = !picture.isNull() && picture.width() > 0 && picture.height() > 0;
     switch (backType) {
     case btSolid: p.fillRect(0, 0, w, h, color1); break;
@@ -149,8 +163,9 @@ void TBoard::PaintControls(QImage& target, const QRect& repaint)
 
 void TBoard::Compose(const QRect& repaint)
 {
-    const QRect area = repaint & compose.rect();
-    RasterBlit(compose, area.topLeft(), backdrop, area, TRasterOp::SrcCopy, area);
+    const QRect area = repaint & rect();
+    const QRect device = DeviceRect(area, images->Ratio()) & compose.rect();
+    RasterBlit(compose, device.topLeft(), backdrop, device, TRasterOp::SrcCopy, device);
     PaintControls(compose, area);
     if (!cardOrder.empty())
         DrawCards(compose, area);
@@ -172,8 +187,15 @@ void TBoard::DrawCards(QImage& target, const QRect& repaint) const
 
 void TBoard::paintEvent(QPaintEvent* e)
 {
-    const QRect area = e->rect() & compose.rect();
+    // The window may have moved to a screen of another pixel ratio.
+    if (devicePixelRatioF() != images->Ratio())
+        Rebuild();
+    const QRect area = e->rect() & rect();
     Compose(area);
+    const qreal ratio = images->Ratio();
+    const QRect device = DeviceRect(area, ratio) & compose.rect();
     QPainter p(this);
-    p.drawImage(area.topLeft(), compose, area);
+    // Device pixels straight onto device pixels: no resampling at a fractional ratio.
+    p.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    p.drawImage(QRectF(device), compose, QRectF(device));
 }

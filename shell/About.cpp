@@ -2,6 +2,7 @@
 
 #include "AboutInfo.h"
 #include "AboutLinkLabel.h"
+#include "Artwork.h"
 #include "GradientButton.h"
 #include "TiledWallpaper.h"
 
@@ -108,11 +109,11 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
 
 void TFAbout::BuildControls()
 {
-    wallpaper = new TTiledWallpaper(QPixmap(QStringLiteral(":/backgrounds/SNOWFLAKES1.png")), this);
+    wallpaper = new TTiledWallpaper(ArtworkPixmap(QStringLiteral(":/backgrounds/SNOWFLAKES1.png")), this);
 
     imgLogo = new QLabel(this);
     imgLogo->setGeometry(16, 16, 128, 128);
-    imgLogo->setPixmap(QPixmap(QStringLiteral(":/about/ABOUT.png")));
+    imgLogo->setPixmap(ArtworkPixmap(QStringLiteral(":/about/ABOUT.png")));
 
     lineVertical = OliveLine(this, QRect(LineX, 0, 1, ClientHeight));
     lineHorizontal = OliveLine(this, QRect(0, LineY, ClientWidth, 1));

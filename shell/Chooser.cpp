@@ -1,6 +1,7 @@
 #include "Chooser.h"
 #include "GameArea.h"
 
+#include "Artwork.h"
 #include "HoverImage.h"
 
 #include <QLabel>
@@ -24,7 +25,7 @@ const std::array<TNameLabelPlace, TChooser::KindCount> places{{
 
 QPixmap ChooserPicture(const QString& name)
 {
-    return QPixmap(QStringLiteral(":/chooser/") + name);
+    return ArtworkPixmap(QStringLiteral(":/chooser/") + name);
 }
 
 QFont TitleFont()

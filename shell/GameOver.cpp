@@ -1,5 +1,6 @@
 #include "GameOver.h"
 
+#include "Artwork.h"
 #include "GradientButton.h"
 #include "TiledWallpaper.h"
 
@@ -53,7 +54,7 @@ TFGameOver::TFGameOver(QWidget* parent) : QDialog(parent)
 
 void TFGameOver::BuildControls()
 {
-    wallpaper = new TTiledWallpaper(QPixmap(QStringLiteral(":/backgrounds/SNOWFLAKES1.png")), this);
+    wallpaper = new TTiledWallpaper(ArtworkPixmap(QStringLiteral(":/backgrounds/SNOWFLAKES1.png")), this);
 
     lblSlogan = new QLabel(this);
     lblSlogan->move(16, 16);
@@ -107,7 +108,7 @@ int TFGameOver::ShowResult(int result)
 {
     const int n = pictures.Next(result);
     pictureName = PicturePrefix(result) + QString::number(n);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/gameover/%1.png").arg(pictureName)));
+    Image1->setPixmap(ArtworkPixmap(QStringLiteral(":/gameover/%1.png").arg(pictureName)));
     lblResult->setText(ResultText(result));
     SetSlogan(Slogan(result, n));
     // The close box and Escape reject, which counts as "Close" like the button.

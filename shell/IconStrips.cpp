@@ -1,14 +1,22 @@
 #include "IconStrips.h"
 
+#include "Artwork.h"
+
 TIconStrips::TIconStrips()
-    : normal(QStringLiteral(":/icons/normal.png")),
-      disabled(QStringLiteral(":/icons/disabled.png")), hot(QStringLiteral(":/icons/hot.png"))
+    : normal(ArtworkPixmap(QStringLiteral(":/icons/normal.png"))),
+      disabled(ArtworkPixmap(QStringLiteral(":/icons/disabled.png"))),
+      hot(ArtworkPixmap(QStringLiteral(":/icons/hot.png")))
 {
 }
 
 QPixmap TIconStrips::Cell(const QPixmap& strip, TIconIndex index) const
 {
-    return strip.copy(int(index) * IconSize, 0, IconSize, IconSize);
+    // The strips may hold more device pixels than logical ones.
+    const qreal ratio = strip.devicePixelRatio();
+    QPixmap cell = strip.copy(QRectF(int(index) * IconSize * ratio, 0, IconSize * ratio,
+                                     IconSize * ratio).toRect());
+    cell.setDevicePixelRatio(ratio);
+    return cell;
 }
 
 QIcon TIconStrips::Icon(TIconIndex index, const QPixmap& active) const

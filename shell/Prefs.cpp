@@ -7,9 +7,11 @@
 #include "FileEdit.h"
 #include "GradientButton.h"
 #include "MainToolBar.h"
+#include "TableSize.h"
 #include "UMain.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -186,6 +188,8 @@ void TFPrefs::SyncControlsFromRecord()
     cbFlatbuttons->setChecked(record.FlatButtons);
     TrackBar->setValue(record.AnimateTime);
     rbPacing.at(size_t(record.AnimateType))->setChecked(true);
+    cmbTableSize->setCurrentIndex(
+        int(std::find(TableSizes.begin(), TableSizes.end(), record.Zoom) - TableSizes.begin()));
 }
 
 void TFPrefs::BackClicked()
@@ -211,6 +215,7 @@ void TFPrefs::Ok()
     for (int type = 0; type < int(rbPacing.size()); ++type)
         if (rbPacing.at(size_t(type))->isChecked())
             record.AnimateType = type;
+    record.Zoom = TableSizes.at(size_t(std::max(cmbTableSize->currentIndex(), 0)));
     record.Background = background;
     if (background == 0)
         record.BackgroundImage = lastLoaded;

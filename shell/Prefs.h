@@ -8,6 +8,7 @@
 #include <functional>
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QListWidget;
@@ -72,6 +73,8 @@ public:
     QFrame* VerticalLine;
     QSlider* TrackBar;
     QLabel* lblTime;
+    QComboBox* cmbTableSize; // by TableSizes
+    QLabel* lblTableSizeNote;
     // Backs.
     QListWidget* lbBacks;
     QCheckBox* cbDrawFrame;
@@ -109,6 +112,7 @@ private:
     QWidget* BuildBackgroundsPage();
     void BuildPanels(QWidget* page);
     QFrame* PreviewPanel(QWidget* page);
+    void BuildTableSize(QWidget* page);
 
     void LoadSettings(const TReport& report);
     QStringList UnchangedUnread() const;

@@ -6,8 +6,10 @@
 #include "FileEdit.h"
 #include "IconStrips.h"
 #include "MainToolBar.h"
+#include "TableSize.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -115,7 +117,20 @@ QWidget* TFPrefs::BuildGeneralPage()
     lblTime->setAlignment(Qt::AlignCenter);
     connect(TrackBar, &QSlider::valueChanged, lblTime,
             [this](int value) { lblTime->setText(QString::number(value) + " msec"); });
+    BuildTableSize(page);
     return page;
+}
+
+void TFPrefs::BuildTableSize(QWidget* page)
+{
+    auto* group = Place(new QGroupBox(QStringLiteral("Table size "), page), 8, 112, 129, 65);
+    cmbTableSize = Place(new QComboBox(group), 8, 24, 113, 22);
+    for (int zoom : TableSizes)
+        cmbTableSize->addItem(QStringLiteral("%1 %").arg(zoom));
+    cmbTableSize->setToolTip(QStringLiteral("Show the whole game larger"));
+    cmbTableSize->setStatusTip(cmbTableSize->toolTip());
+    lblTableSizeNote = Place(new QLabel(QStringLiteral("A new table size takes effect when the "
+                                                       "game is next started."), page), 8, 184);
 }
 
 QWidget* TFPrefs::BuildBacksPage()

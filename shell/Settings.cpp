@@ -1,5 +1,8 @@
 #include "Settings.h"
 
+#include "Artwork.h"
+
+#include <QGuiApplication>
 #include <array>
 
 namespace {
@@ -27,5 +30,6 @@ uint32_t StoredFromColor(const QColor& color)
 QImage BuiltInBackground(int background)
 {
     if (background < 1 || background > int(backgroundNames.size())) return {};
-    return QImage(QStringLiteral(":/backgrounds/%1.png").arg(backgroundNames[background - 1]));
+    return LoadArtwork(QStringLiteral(":/backgrounds/%1.png").arg(backgroundNames[background - 1]),
+                       qApp->devicePixelRatio());
 }

@@ -20,6 +20,8 @@ struct TSettings {
     int AnimateType = 0; // atUniform
     int Background = 4;  // SNOWFLAKES1
     QString BackgroundImage;
+    // The table size in per cent: 100, 150 or 200. It takes effect at the next start.
+    int Zoom = 100;
     // The picture that Background (or BackgroundImage) stands for.
     QImage BackPicture;
 

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 #include <limits>
@@ -47,6 +48,26 @@ int InRange(uint32_t stored, int low, int high, int otherwise)
     return v >= low && v <= high ? v : otherwise;
 }
 
+int ValidZoom(uint32_t stored)
+{
+    return stored == 150 || stored == 200 ? int(stored) : 100;
+}
+
+const QString ZoomName = QStringLiteral("Zoom");
+
+// The reader parses a file once per process and caches it by name: only the first look
+// sees it broken. A copy under a new name is parsed afresh.
+bool Unparsable(const QString& path)
+{
+    const QTemporaryDir scratch;
+    const QString copy = scratch.filePath(QStringLiteral("store.conf"));
+    if (!scratch.isValid() || !QFile::copy(path, copy))
+        return false;
+    QSettings store(copy, QSettings::IniFormat);
+    store.allKeys();
+    return store.status() == QSettings::FormatError;
+}
+
 } // namespace
 
 TSettingsStore::TSettingsStore()
@@ -71,7 +92,7 @@ std::optional<uint32_t> TSettingsStore::ParseDword(const QString& text)
     return uint32_t(negative ? 0 - magnitude : magnitude);
 }
 
-TSettingsStore::TLoadReport TSettingsStore::Load(TSettings& s)
+TSettingsStore::TLoadReport TSettingsStore::Load(TSettings& s) const
 {
     QSettings store(path, QSettings::IniFormat);
     using TApply = std::function<void(uint32_t)>;
@@ -90,6 +111,7 @@ TSettingsStore::TLoadReport TSettingsStore::Load(TSettings& s)
         {"FlatButtons", [&](uint32_t v) { s.FlatButtons = v != 0; }},
         {"AnimateType", [&](uint32_t v) { s.AnimateType = InRange(v, 0, 4, 0); }},
         {"Background", [&](uint32_t v) { s.Background = InRange(v, 0, 6, 4); }},
+        {"Zoom", [&](uint32_t v) { s.Zoom = ValidZoom(v); }},
     };
     TLoadReport report;
     for (const auto& [name, apply] : values) {
@@ -120,8 +142,15 @@ TSettingsStore::TLoadReport TSettingsStore::Load(TSettings& s)
     }
     if (s.Background != 0)
         s.BackPicture = BuiltInBackground(s.Background);
-    unparsable = store.status() == QSettings::FormatError;
     return report;
+}
+
+int TSettingsStore::StoredZoom() const
+{
+    uint32_t stored = 0;
+    return ReadDword(QSettings(path, QSettings::IniFormat), ZoomName, stored) == TRead::Read
+               ? ValidZoom(stored)
+               : 100;
 }
 
 TSettingsStore::TValues TSettingsStore::Values(const TSettings& s)
@@ -136,6 +165,7 @@ TSettingsStore::TValues TSettingsStore::Values(const TSettings& s)
         {QStringLiteral("ShowToolbar"), s.ShowToolbar ? 1 : 0},
         {QStringLiteral("FlatButtons"), s.FlatButtons ? 1 : 0},
         {QStringLiteral("AnimateType"), s.AnimateType},
+        {ZoomName, s.Zoom},
     };
     if (s.BackType >= btTile) {
         values.emplace_back(QStringLiteral("Background"), s.Background);
@@ -161,7 +191,7 @@ bool TSettingsStore::Save(const TSettings& s, const QStringList& keep) const
 // starts clean.
 void TSettingsStore::KeepUnreadableAside() const
 {
-    if (!unparsable)
+    if (!Unparsable(path))
         return;
     QFile::remove(UnreadableCopy());
     if (!QFile::rename(path, UnreadableCopy()))

@@ -28,14 +28,17 @@ public:
     // Reads every stored value in its order into the record, replacing what lies outside
     // its range, and builds the background picture. A value of the wrong type stops the
     // reading there: the values after it keep their defaults.
-    TLoadReport Load(TSettings& settings);
+    TLoadReport Load(TSettings& settings) const;
+    // The stored table size alone, read before the application exists; 100 when there
+    // is none or it is not one of the sizes offered.
+    int StoredZoom() const;
     // What Save writes for the record, by name, in writing order: Background and
     // BackgroundImage only for a picture background.
     using TValues = std::vector<std::pair<QString, QVariant>>;
     static TValues Values(const TSettings& settings);
-    // Writes the record but the values named in keep, which stay as stored. A store that
-    // Load found unparsable is first kept beside it as UnreadableCopy(). False when the
-    // store could not be written; what it held is then untouched.
+    // Writes the record but the values named in keep, which stay as stored. A store the
+    // settings reader cannot parse is first kept beside it as UnreadableCopy(). False
+    // when the store could not be written; what it held is then untouched.
     bool Save(const TSettings& settings, const QStringList& keep = {}) const;
     QString UnreadableCopy() const { return path + QStringLiteral(".unreadable"); }
 
@@ -47,6 +50,4 @@ private:
     void KeepUnreadableAside() const;
 
     QString path;
-    // The reader parses a file once per process: only the first look sees it broken.
-    bool unparsable = false;
 };

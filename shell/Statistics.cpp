@@ -1,5 +1,6 @@
 #include "Statistics.h"
 
+#include "Artwork.h"
 #include "GameKinds.h"
 #include "GradientButton.h"
 #include "TiledWallpaper.h"
@@ -50,7 +51,7 @@ TFStatistics::TFStatistics(QWidget* parent, TStatisticsStore statisticsStore, TC
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
-    new TTiledWallpaper(QPixmap(QStringLiteral(":/backgrounds/SNOWFLAKES1.png")), this);
+    new TTiledWallpaper(ArtworkPixmap(QStringLiteral(":/backgrounds/SNOWFLAKES1.png")), this);
     BuildTable();
     // As wide as the headings need, so none is cut off in any font.
     const int width = table->width() + 2 * Margin;

@@ -9,6 +9,7 @@
 #include "Messages.h"
 #include "Random.h"
 #include "Statistics.h"
+#include "StatusLine.h"
 #include "ZelmoGame.h"
 
 #include <QAction>
@@ -65,6 +66,7 @@ void TFMain::BuildWindow()
         return askConfirmation(owner, question);
     });
 
+    setStatusBar(new TStatusLine(this));
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setFixedHeight(StatusBarHeight);
 

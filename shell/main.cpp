@@ -6,6 +6,8 @@
 #include "MessageBoxes.h"
 #include "Prefs.h"
 #include "ProgramGames.h"
+#include "SettingsStore.h"
+#include "TableSize.h"
 #include "UMain.h"
 
 #include <QApplication>
@@ -28,6 +30,8 @@ QIcon ProgramIcon()
 
 int main(int argc, char** argv)
 {
+    // The stored table size scales everything, so it is read before the application.
+    ApplyTableSize(TSettingsStore().StoredZoom());
     QApplication app(argc, argv);
     // No display name: Qt would append it to every caption.
     QApplication::setApplicationName(AppTitle);

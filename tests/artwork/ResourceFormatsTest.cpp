@@ -40,6 +40,16 @@ std::vector<Expected> allResources()
     for (const char *mood : {"WIN", "LOOSE", "DRAW"})
         for (int n = 1; n <= 4; ++n)
             all.push_back({(QStringLiteral("gameover/%1%2.png").arg(QLatin1String(mood)).arg(n)).toStdString(), 128, 128, Kind::Rgb24});
+    // Every picture also for screens of two and three device pixels per pixel.
+    const size_t classic = all.size();
+    for (int scale : {2, 3})
+        for (size_t i = 0; i < classic; ++i) {
+            const Expected &e = all[i];
+            const size_t dot = e.path.rfind('.');
+            all.push_back({e.path.substr(0, dot) + "@" + std::to_string(scale) + "x" + e.path.substr(dot),
+                           e.width * scale, e.height * scale, e.kind});
+        }
+    // The program icon has sizes of its own.
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         all.push_back({(QStringLiteral("icons/mainicon-%1.png").arg(size)).toStdString(), size, size, Kind::Argb});
     return all;

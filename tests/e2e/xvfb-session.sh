@@ -15,10 +15,11 @@ require_tools() {
 XVFB_PID=
 XVFB_DIR=
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a free display and exports DISPLAY; XVFB_SCREEN may ask for a larger
+# screen than 1024x768x24.
 start_xvfb() {
     XVFB_DIR=$(mktemp -d)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$XVFB_DIR/display" 2>"$XVFB_DIR/log" &
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$XVFB_DIR/display" 2>"$XVFB_DIR/log" &
     XVFB_PID=$!
     local i
     for i in $(seq 100); do

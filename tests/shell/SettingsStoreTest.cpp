@@ -265,10 +265,9 @@ TEST_F(SettingsStoreTest, AFileOfRandomBytesIsKeptAsideAndTheNewOneIsClean)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(noise);
     }
-    TSettingsStore store(StorePath());
-    loaded = TSettings::Defaults();
-    store.Load(loaded); // whatever it makes of the noise, the record stays whole
+    Load(); // whatever it makes of the noise, the record stays whole
     EXPECT_FALSE(loaded.BackPicture.isNull());
+    const TSettingsStore store(StorePath());
     TSettings s = TSettings::Defaults();
     s.CardBack = 9;
     EXPECT_TRUE(store.Save(s)) << "written, and said so";

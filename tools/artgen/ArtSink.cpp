@@ -17,7 +17,10 @@ ArtSink::ArtSink(QString outDir) : m_outDir(std::move(outDir)) {}
 
 void ArtSink::add(const QString &path, const QImage &image)
 {
-    const QString file = QDir(m_outDir).filePath(path);
+    QString scaled = path;
+    if (m_scale > 1)
+        scaled.insert(path.lastIndexOf(u'.'), QStringLiteral("@%1x").arg(m_scale));
+    const QString file = QDir(m_outDir).filePath(scaled);
     QDir().mkpath(QFileInfo(file).absolutePath());
     const bool jpeg = path.endsWith(QLatin1String(".jpg"));
     QImageWriter writer(file, jpeg ? "jpeg" : "png");
@@ -28,7 +31,8 @@ void ArtSink::add(const QString &path, const QImage &image)
                      qPrintable(writer.errorString()));
         m_ok = false;
     }
-    m_all.push_back({path, image});
+    if (m_scale == 1)
+        m_all.push_back({path, image});
 }
 
 } // namespace art

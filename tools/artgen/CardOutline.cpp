@@ -28,39 +28,46 @@ QImage cardStrip(const std::function<void(QPainter &, int)> &drawCell)
     return strip;
 }
 
-// Three pixels in each corner, the ones outside the rounded outline.
-QImage cardMask()
+namespace {
+
+// The card's outline shrunk by `inset` on every side, its corners rounded by `radius`.
+QPainterPath roundedCell(qreal inset, qreal radius)
 {
-    const int r = kCardWidth - 1, b = kCardHeight - 1;
-    return monoWithWhite({kCardWidth, kCardHeight},
-                         {{0, 0}, {1, 0}, {0, 1}, {r - 1, 0}, {r, 0}, {r, 1},
-                          {0, b - 1}, {0, b}, {1, b}, {r, b - 1}, {r - 1, b}, {r, b}});
+    QPainterPath path;
+    path.addRoundedRect(QRectF(inset, inset, kCardWidth - 2 * inset, kCardHeight - 2 * inset),
+                        radius, radius);
+    return path;
 }
 
-// A two-pixel line one pixel in from the edge, with cut corners.
+QPainterPath wholeCell()
+{
+    QPainterPath path;
+    path.addRect(0, 0, kCardWidth, kCardHeight);
+    return path;
+}
+
+} // namespace
+
+// The pixels outside the rounded outline: three in each corner at scale 1, a rounded
+// corner of as many pixels at the larger scales.
+QImage cardMask()
+{
+    return monoInside({kCardWidth, kCardHeight}, scale(),
+                      wholeCell().subtracted(roundedCell(0, 3.5)));
+}
+
+// A two-pixel line one pixel in from the edge, following the rounded outline.
 QImage cardFrame()
 {
-    const int r = kCardWidth - 1, b = kCardHeight - 1;
-    std::vector<QPoint> white;
-    for (int y : {1, b - 1})
-        for (int x = 2; x <= r - 2; ++x)
-            white.push_back({x, y});
-    for (int y : {2, b - 2})
-        for (int x = 1; x <= r - 1; ++x)
-            white.push_back({x, y});
-    for (int y = 3; y <= b - 3; ++y)
-        for (int x : {1, 2, r - 2, r - 1})
-            white.push_back({x, y});
-    return monoWithWhite({kCardWidth, kCardHeight}, white);
+    return monoInside({kCardWidth, kCardHeight}, scale(),
+                      roundedCell(1, 2.5).subtracted(roundedCell(3, 0.5)));
 }
 
 // A small pointer drawn just above a playable card.
 QImage cardMark()
 {
-    return monoWithWhite({5, 4}, {{1, 0}, {2, 0}, {3, 0},
-                                  {0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1},
-                                  {1, 2}, {2, 2}, {3, 2},
-                                  {2, 3}});
+    return monoInside({5, 4}, scale(),
+                      polygon({{1, 0}, {4, 0}, {5, 1.5}, {2.5, 4}, {0, 1.5}}));
 }
 
 } // namespace art

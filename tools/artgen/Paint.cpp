@@ -4,9 +4,18 @@
 
 namespace art {
 
+namespace {
+int currentScale = 1;
+} // namespace
+
+void setScale(int scale) { currentScale = scale; }
+
+int scale() { return currentScale; }
+
 QImage canvas(QSize size, QColor fill)
 {
-    QImage img(size, QImage::Format_ARGB32_Premultiplied);
+    QImage img(size * currentScale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(currentScale);
     img.fill(fill);
     return img;
 }

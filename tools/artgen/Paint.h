@@ -9,7 +9,13 @@
 // Small drawing helpers shared by every picture.
 namespace art {
 
-// A transparent ARGB canvas, or one filled with `fill`.
+// The device pixel ratio pictures are drawn at: 1 for the classic bitmaps, 2 and 3
+// for high-DPI screens. Every canvas is made at it.
+void setScale(int scale);
+int scale();
+
+// A transparent ARGB canvas of `size` logical pixels, or one filled with `fill`; it
+// holds size × scale() pixels, and a painter on it draws in logical pixels.
 QImage canvas(QSize size, QColor fill = Qt::transparent);
 
 // A painter with antialiasing on everything it draws.

@@ -158,13 +158,15 @@ QImage quantise(const QImage &source, int maxColours)
     return out;
 }
 
-QImage monoWithWhite(QSize size, const std::vector<QPoint> &white)
+QImage monoInside(QSize size, int scale, const QPainterPath &shape)
 {
-    QImage img(size, QImage::Format_Mono);
+    QImage img(size * scale, QImage::Format_Mono);
     img.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
     img.fill(0);
-    for (const QPoint &p : white)
-        img.setPixel(p, 1);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (shape.contains(QPointF(x + 0.5, y + 0.5) / scale))
+                img.setPixel(x, y, 1);
     return img;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainterPath>
 #include <QPoint>
 #include <vector>
 
@@ -11,8 +12,9 @@ namespace art {
 // The result is Format_Indexed8 and depends only on the pixels.
 QImage quantise(const QImage &source, int maxColours);
 
-// A 1-bit picture, black except the listed pixels. Index 0 is black and
-// index 1 white, so pixel() reads back as opaque black or white.
-QImage monoWithWhite(QSize size, const std::vector<QPoint> &white);
+// A 1-bit picture of `size` logical pixels at `scale`, white where a pixel's centre
+// lies inside `shape` (logical pixels), black elsewhere. Index 0 is black and index 1
+// white, so pixel() reads back as opaque black or white.
+QImage monoInside(QSize size, int scale, const QPainterPath &shape);
 
 } // namespace art

@@ -10,6 +10,7 @@
 #include "GameOverPictures.h"
 #include "Icons.h"
 #include "MainIcon.h"
+#include "Paint.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -29,11 +30,13 @@ void writeCards(art::ArtSink &sink)
     sink.add(QStringLiteral("cards/CARDMARK.png"), art::cardMark());
 }
 
+// The program icon comes in sizes of its own; everything else also at 2x and 3x.
 void writePictures(art::ArtSink &sink)
 {
     art::writeChooser(sink);
     art::writeIcons(sink);
-    art::writeMainIcon(sink);
+    if (art::scale() == 1)
+        art::writeMainIcon(sink);
     art::writeBackgrounds(sink);
     art::writeGameOverPictures(sink);
     art::writeAbout(sink);
@@ -62,8 +65,13 @@ int main(int argc, char *argv[])
     }
 
     art::ArtSink sink(parser.value(QStringLiteral("out")));
-    writeCards(sink);
-    writePictures(sink);
+    for (int scale : {1, 2, 3}) {
+        art::setScale(scale);
+        sink.setScale(scale);
+        writeCards(sink);
+        writePictures(sink);
+    }
+    art::setScale(1);
     if (parser.isSet(QStringLiteral("sheet")) &&
         !art::contactSheet(sink.all()).save(parser.value(QStringLiteral("sheet")), "png")) {
         std::fprintf(stderr, "artgen: cannot write the contact sheet\n");

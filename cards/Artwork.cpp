@@ -1,0 +1,44 @@
+#include "Artwork.h"
+
+#include <QGuiApplication>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr int LargestScale = 3;
+} // namespace
+
+int ArtworkScale(qreal ratio)
+{
+    return std::clamp(int(std::ceil(ratio - 0.001)), 1, LargestScale);
+}
+
+QString ArtworkPath(const QString& path, int scale)
+{
+    if (scale == 1)
+        return path;
+    QString scaled = path;
+    return scaled.insert(path.lastIndexOf(u'.'), QStringLiteral("@%1x").arg(scale));
+}
+
+QImage LoadArtwork(const QString& path, qreal ratio)
+{
+    const int scale = ArtworkScale(ratio);
+    QImage image(ArtworkPath(path, scale));
+    if (image.isNull() || ratio == scale) {
+        image.setDevicePixelRatio(scale);
+        return image;
+    }
+    const QSize classic = image.size() / scale;
+    image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                          : QImage::Format_RGB32)
+                .scaled((QSizeF(classic) * ratio).toSize(), Qt::IgnoreAspectRatio,
+                        Qt::SmoothTransformation);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+QPixmap ArtworkPixmap(const QString& path)
+{
+    return QPixmap::fromImage(LoadArtwork(path, qApp->devicePixelRatio()));
+}

@@ -1,0 +1,20 @@
+#pragma once
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+// The program's compiled-in pictures come at scales 1, 2 and 3 ("CLUBS.png",
+// "CLUBS@2x.png", "CLUBS@3x.png"). A screen's device pixel ratio is served by the
+// scale at or next above it, so nothing is ever enlarged.
+int ArtworkScale(qreal ratio);
+
+// The resource name of a picture at a scale.
+QString ArtworkPath(const QString& path, int scale);
+
+// A picture for a device pixel ratio, carrying that ratio so that painters show it at
+// its classic size. Between the drawn scales (1.25, 1.5, 2.5) the next scale up is
+// scaled down smoothly. Null when the picture is missing.
+QImage LoadArtwork(const QString& path, qreal ratio);
+
+// The same for widgets, at the ratio of the application's screens.
+QPixmap ArtworkPixmap(const QString& path);
