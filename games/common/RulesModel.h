@@ -83,6 +83,9 @@ class TRulesModel {
 public:
     virtual ~TRulesModel() = default;
     virtual std::unique_ptr<TRulesModel> Clone() const = 0;
+    // Deals from Deck, the shuffled deck: on to the first choice, or to msRedeal when
+    // nobody was dealt a trump.
+    virtual void Deal() = 0;
 
     // The legal moves of the side to act; none once the game is over.
     virtual void LegalMoves(std::vector<TModelMove>& moves) const = 0;
@@ -136,5 +139,19 @@ private:
     std::vector<TCardId> Unseen() const;
     void PlaceUnseen(const std::vector<TCardId>& cards);
 };
+
+// A new game of a variant from the shuffled deck (index 0 at the bottom) and trumps;
+// log, when given, receives the deal's moves.
+template <class TModel>
+TModel Dealt(std::vector<TCardId> deck, int trumps, std::vector<TModelStep>* log = nullptr)
+{
+    TModel model;
+    model.Deck = std::move(deck);
+    model.Trumps = trumps;
+    model.Log = log;
+    model.Deal();
+    model.Log = nullptr;
+    return model;
+}
 
 } // namespace Model

@@ -2,16 +2,10 @@
 
 namespace Model {
 
-THeapModel THeapModel::Dealt(std::vector<TCardId> deck, int trumps, std::vector<TModelStep>* log)
+void THeapModel::Deal()
 {
-    THeapModel model;
-    model.Log = log;
-    model.Deck = std::move(deck);
-    model.Trumps = trumps;
-    if (model.DealHands(HandSize))
-        model.EnterAttack(model.CpuStarts() ? sdCpu : sdHuman);
-    model.Log = nullptr;
-    return model;
+    if (DealHands(HandSize))
+        EnterAttack(CpuStarts() ? sdCpu : sdHuman);
 }
 
 std::unique_ptr<TRulesModel> THeapModel::Clone() const

@@ -7,8 +7,7 @@ namespace Model {
 // takes the top three (five under a trump); hands are refilled to five before an attack.
 class THeapModel : public TRulesModel {
 public:
-    static THeapModel Dealt(std::vector<TCardId> deck, int trumps,
-                              std::vector<TModelStep>* log = nullptr);
+    void Deal() override;
     std::unique_ptr<TRulesModel> Clone() const override;
     void LegalMoves(std::vector<TModelMove>& moves) const override;
     void Play(const TModelMove& move) override;

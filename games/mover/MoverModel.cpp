@@ -2,16 +2,10 @@
 
 namespace Model {
 
-TMoverModel TMoverModel::Dealt(std::vector<TCardId> deck, int trumps, std::vector<TModelStep>* log)
+void TMoverModel::Deal()
 {
-    TMoverModel model;
-    model.Log = log;
-    model.Deck = std::move(deck);
-    model.Trumps = trumps;
-    if (model.DealHands(HandSize))
-        model.State = AttackState(model.CpuStarts() ? sdCpu : sdHuman);
-    model.Log = nullptr;
-    return model;
+    if (DealHands(HandSize))
+        State = AttackState(CpuStarts() ? sdCpu : sdHuman);
 }
 
 std::unique_ptr<TRulesModel> TMoverModel::Clone() const

@@ -8,10 +8,7 @@ namespace Model {
 class TMoverModel : public TBoutModel {
 public:
     TMoverModel() : TBoutModel({.HandSize = HandSize, .MovesTable = true}) {}
-    // A new game from the shuffled deck (index 0 at the bottom): deals and decides who
-    // starts, or ends in msRedeal when nobody was dealt a trump.
-    static TMoverModel Dealt(std::vector<TCardId> deck, int trumps,
-                              std::vector<TModelStep>* log = nullptr);
+    void Deal() override;
     std::unique_ptr<TRulesModel> Clone() const override;
 
     static constexpr int HandSize = 6;

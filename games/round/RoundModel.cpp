@@ -4,16 +4,10 @@
 
 namespace Model {
 
-TRoundModel TRoundModel::Dealt(std::vector<TCardId> deck, int trumps, std::vector<TModelStep>* log)
+void TRoundModel::Deal()
 {
-    TRoundModel model;
-    model.Log = log;
-    model.Deck = std::move(deck);
-    model.Trumps = trumps;
-    model.DealCircle();
-    model.State = msDeal;
-    model.Log = nullptr;
-    return model;
+    DealCircle();
+    State = msDeal;
 }
 
 std::unique_ptr<TRulesModel> TRoundModel::Clone() const

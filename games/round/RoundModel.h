@@ -8,10 +8,8 @@ namespace Model {
 class TRoundModel : public TBoutModel {
 public:
     TRoundModel() : TBoutModel({}) {}
-    // A new game from the shuffled deck: the first circle lies, and who opens is still
-    // to be drawn (an mkOpen move).
-    static TRoundModel Dealt(std::vector<TCardId> deck, int trumps,
-                              std::vector<TModelStep>* log = nullptr);
+    // The first circle; who opens is still to be drawn (an mkOpen move).
+    void Deal() override;
     std::unique_ptr<TRulesModel> Clone() const override;
 
     TCardSet Circle = 0;
