@@ -8,6 +8,7 @@
 #include "GradientButton.h"
 #include "MainToolBar.h"
 #include "UMain.h"
+#include "ZelmoGame.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -40,6 +41,7 @@ TFPrefs::TFPrefs(TFMain& mainWindow, TSettingsStore settingsStore, TReport repor
     Pages->addTab(BuildGeneralPage(), QStringLiteral("&General"));
     Pages->addTab(BuildBacksPage(), QStringLiteral("&Backs"));
     Pages->addTab(BuildBackgroundsPage(), QStringLiteral("B&ackgrounds"));
+    Pages->addTab(BuildComputerPage(), QStringLiteral("Co&mputer"));
     BuildButtons();
     LoadSettings(report);
 }
@@ -160,6 +162,7 @@ void TFPrefs::SyncControlsFromRecord()
     cbFlatbuttons->setChecked(record.FlatButtons);
     TrackBar->setValue(record.AnimateTime);
     rbPacing.at(size_t(record.AnimateType))->setChecked(true);
+    (record.CpuPlayer == cpStrong ? rbStrong : rbClassic)->setChecked(true);
 }
 
 void TFPrefs::BackClicked()
@@ -185,6 +188,7 @@ void TFPrefs::Ok()
     for (int type = 0; type < int(rbPacing.size()); ++type)
         if (rbPacing.at(size_t(type))->isChecked())
             record.AnimateType = type;
+    record.CpuPlayer = rbStrong->isChecked() ? cpStrong : cpClassic;
     record.Background = background;
     if (background == 0)
         record.BackgroundImage = lastLoaded;

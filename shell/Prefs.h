@@ -72,6 +72,9 @@ public:
     QFrame* VerticalLine;
     QSlider* TrackBar;
     QLabel* lblTime;
+    // Computer.
+    QRadioButton* rbClassic;
+    QRadioButton* rbStrong;
     // Backs.
     QListWidget* lbBacks;
     QCheckBox* cbDrawFrame;
@@ -107,6 +110,7 @@ private:
     QWidget* BuildGeneralPage();
     QWidget* BuildBacksPage();
     QWidget* BuildBackgroundsPage();
+    QWidget* BuildComputerPage();
     void BuildPanels(QWidget* page);
     QFrame* PreviewPanel(QWidget* page);
 

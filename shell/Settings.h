@@ -20,6 +20,7 @@ struct TSettings {
     int AnimateType = 0; // atUniform
     int Background = 4;  // SNOWFLAKES1
     QString BackgroundImage;
+    int CpuPlayer = 0; // cpClassic or cpStrong, from the next game on
     // The picture that Background (or BackgroundImage) stands for.
     QImage BackPicture;
 

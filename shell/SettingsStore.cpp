@@ -88,6 +88,7 @@ TSettingsStore::TLoadReport TSettingsStore::Load(TSettings& s) const
         {"FlatButtons", [&](uint32_t v) { s.FlatButtons = v != 0; }},
         {"AnimateType", [&](uint32_t v) { s.AnimateType = InRange(v, 0, 4, 0); }},
         {"Background", [&](uint32_t v) { s.Background = InRange(v, 0, 6, 4); }},
+        {"CpuPlayer", [&](uint32_t v) { s.CpuPlayer = InRange(v, 0, 1, 0); }},
     };
     TLoadReport report;
     for (const auto& [name, apply] : values) {
@@ -128,6 +129,7 @@ bool TSettingsStore::Save(const TSettings& s) const
     store.setValue(QStringLiteral("ShowToolbar"), s.ShowToolbar ? 1 : 0);
     store.setValue(QStringLiteral("FlatButtons"), s.FlatButtons ? 1 : 0);
     store.setValue(QStringLiteral("AnimateType"), s.AnimateType);
+    store.setValue(QStringLiteral("CpuPlayer"), s.CpuPlayer);
     if (s.BackType >= btTile) {
         store.setValue(QStringLiteral("Background"), s.Background);
         if (s.Background == 0)
