@@ -18,6 +18,10 @@ constexpr int mbLeft = 0;
 constexpr int mbRight = 1;
 constexpr int mbMiddle = 2; // also "no click yet"
 
+// Who plays the CPU's side, as stored.
+constexpr int cpClassic = 0; // the fixed rules, which also give the hint and autoplay
+constexpr int cpStrong = 1;  // the search
+
 // The base of every game variant: a panel owning the board that runs one game as a
 // state machine over its own message queue. Each step ends by posting the next state
 // number; a click (or the computer's pick under autoplay) arrives as state 94.
@@ -60,6 +64,8 @@ public:
 
     bool Stopped = false;
     bool Autoplay = false;
+    // Who plays the CPU's side from the next new game on: cpClassic or cpStrong.
+    int CpuPlayer = 0;
     TBoard* Board = nullptr;
     int State = 0;
     bool Waiting = false;

@@ -92,6 +92,7 @@ void TFMain::ApplySettings()
     ApplyToolbarLook();
     SetAnimationTime(settings.AnimateTime);
     board.SetAnimateType(TBoardAnimateType(settings.AnimateType));
+    FGame->CpuPlayer = settings.CpuPlayer; // the game takes it up with its next deal
     board.ApplyCardBack();
     board.RebuildBackground();
     board.update();

@@ -17,6 +17,7 @@ TGameTally::TGameTally(TStatisticsStore store, TCounted counted)
 void TGameTally::Watch(TZelmoGame& game, const QString& name)
 {
     variant = name;
+    cpuPlayer = game.CpuPlayer;
     watching = true;
     playerMoved = finished = pickByPlayer = wasWaiting = false;
     game.OnBeforeState = [this](TZelmoGame& g, int state) { BeforeState(g, state); };
@@ -25,9 +26,12 @@ void TGameTally::Watch(TZelmoGame& game, const QString& name)
 
 void TGameTally::BeforeState(const TZelmoGame& game, int state)
 {
-    if (state == stNewGame && finished) {
+    if (state == stNewGame) {
         // "Play again!": a new game of the same variant starts from nothing.
-        playerMoved = finished = false;
+        if (finished)
+            playerMoved = finished = false;
+        // Each deal takes up the computer player, as the game itself does.
+        cpuPlayer = game.CpuPlayer;
     } else if (state == stInput) {
         // Autoplay picks the moment the game waits, so a pick made while it is off is
         // the player's click.
@@ -60,11 +64,13 @@ void TGameTally::GameEnded()
 
 void TGameTally::Count(const std::function<void(TPlayerRecord&)>& change)
 {
-    TPlayerRecord record = store.Load(variant);
+    const QString name = TStatisticsStore::RecordName(variant, cpuPlayer);
+    TPlayerRecord record = store.Load(name);
     change(record);
-    if (!store.Save(variant, record))
+    if (!store.Save(name, record))
         TStatisticsStore::StandardError(
-            QStringLiteral("Christmas Zelmo: could not write the statistics to %1").arg(variant));
+            QStringLiteral("Christmas Zelmo: could not write the statistics to %1").arg(name));
     if (counted)
-        counted(variant, record);
+        counted(cpuPlayer == cpStrong ? variant + QStringLiteral(" (strong CPU)") : variant,
+                record);
 }

@@ -13,7 +13,8 @@ class TZelmoGame;
 // the first move) counts as nothing.
 class TGameTally {
 public:
-    // Told of each counted result: the variant and its record after it.
+    // Told of each counted result: the variant (with the strong player named) and its
+    // record after it.
     using TCounted = std::function<void(const QString& variant, const TPlayerRecord& record)>;
 
     TGameTally(TStatisticsStore store, TCounted counted);
@@ -34,6 +35,7 @@ private:
     TStatisticsStore store;
     TCounted counted;
     QString variant;
+    int cpuPlayer = 0; // of the game being counted
     bool watching = false;
     bool playerMoved = false; // the player has made a move in this game
     bool finished = false;    // this game's result has been counted or left out

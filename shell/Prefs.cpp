@@ -9,6 +9,7 @@
 #include "MainToolBar.h"
 #include "TableSize.h"
 #include "UMain.h"
+#include "ZelmoGame.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,6 +45,7 @@ TFPrefs::TFPrefs(TFMain& mainWindow, TSettingsStore settingsStore, TReport repor
     Pages->addTab(BuildGeneralPage(), QStringLiteral("&General"));
     Pages->addTab(BuildBacksPage(), QStringLiteral("&Backs"));
     Pages->addTab(BuildBackgroundsPage(), QStringLiteral("B&ackgrounds"));
+    Pages->addTab(BuildComputerPage(), QStringLiteral("Co&mputer"));
     BuildButtons();
     LoadSettings(report);
 }
@@ -190,6 +192,7 @@ void TFPrefs::SyncControlsFromRecord()
     rbPacing.at(size_t(record.AnimateType))->setChecked(true);
     cmbTableSize->setCurrentIndex(
         int(std::find(TableSizes.begin(), TableSizes.end(), record.Zoom) - TableSizes.begin()));
+    (record.CpuPlayer == cpStrong ? rbStrong : rbClassic)->setChecked(true);
 }
 
 void TFPrefs::BackClicked()
@@ -216,6 +219,7 @@ void TFPrefs::Ok()
         if (rbPacing.at(size_t(type))->isChecked())
             record.AnimateType = type;
     record.Zoom = TableSizes.at(size_t(std::max(cmbTableSize->currentIndex(), 0)));
+    record.CpuPlayer = rbStrong->isChecked() ? cpStrong : cpClassic;
     record.Background = background;
     if (background == 0)
         record.BackgroundImage = lastLoaded;

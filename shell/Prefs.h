@@ -75,6 +75,9 @@ public:
     QLabel* lblTime;
     QComboBox* cmbTableSize; // by TableSizes
     QLabel* lblTableSizeNote;
+    // Computer.
+    QRadioButton* rbClassic;
+    QRadioButton* rbStrong;
     // Backs.
     QListWidget* lbBacks;
     QCheckBox* cbDrawFrame;
@@ -110,6 +113,7 @@ private:
     QWidget* BuildGeneralPage();
     QWidget* BuildBacksPage();
     QWidget* BuildBackgroundsPage();
+    QWidget* BuildComputerPage();
     void BuildPanels(QWidget* page);
     QFrame* PreviewPanel(QWidget* page);
     void BuildTableSize(QWidget* page);

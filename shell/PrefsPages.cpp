@@ -222,3 +222,21 @@ void TFPrefs::BuildPanels(QWidget* page)
     pnlGradient->hide();
     pnlPicture->hide();
 }
+
+QWidget* TFPrefs::BuildComputerPage()
+{
+    auto* page = new QWidget;
+    auto* player = Place(new QGroupBox(QStringLiteral(" Computer player "), page), 8, 8, 401, 121);
+    rbClassic = Place(new QRadioButton(QStringLiteral("Classic"), player), 8, 20);
+    rbClassic->setToolTip(QStringLiteral("Plays by fixed rules, as the hint does"));
+    rbStrong = Place(new QRadioButton(QStringLiteral("Strong"), player), 8, 64);
+    rbStrong->setToolTip(
+        QStringLiteral("Thinks ahead from what it has seen, never from your cards"));
+    for (QRadioButton* choice : {rbClassic, rbStrong}) {
+        choice->setStatusTip(choice->toolTip());
+        auto* note = Place(new QLabel(choice->toolTip(), player), 26, choice->y() + 20);
+        note->setEnabled(false);
+    }
+    Place(new QLabel(QStringLiteral("A change counts from the next game on."), page), 8, 140);
+    return page;
+}

@@ -22,6 +22,7 @@ struct TSettings {
     QString BackgroundImage;
     // The table size in per cent: 100, 150 or 200. It takes effect at the next start.
     int Zoom = 100;
+    int CpuPlayer = 0; // cpClassic or cpStrong, from the next game on
     // The picture that Background (or BackgroundImage) stands for.
     QImage BackPicture;
 

@@ -112,6 +112,7 @@ TSettingsStore::TLoadReport TSettingsStore::Load(TSettings& s) const
         {"AnimateType", [&](uint32_t v) { s.AnimateType = InRange(v, 0, 4, 0); }},
         {"Background", [&](uint32_t v) { s.Background = InRange(v, 0, 6, 4); }},
         {"Zoom", [&](uint32_t v) { s.Zoom = ValidZoom(v); }},
+        {"CpuPlayer", [&](uint32_t v) { s.CpuPlayer = InRange(v, 0, 1, 0); }},
     };
     TLoadReport report;
     for (const auto& [name, apply] : values) {
@@ -166,6 +167,7 @@ TSettingsStore::TValues TSettingsStore::Values(const TSettings& s)
         {QStringLiteral("FlatButtons"), s.FlatButtons ? 1 : 0},
         {QStringLiteral("AnimateType"), s.AnimateType},
         {ZoomName, s.Zoom},
+        {QStringLiteral("CpuPlayer"), s.CpuPlayer},
     };
     if (s.BackType >= btTile) {
         values.emplace_back(QStringLiteral("Background"), s.Background);

@@ -5,6 +5,9 @@
 #include "GradientButton.h"
 #include "TiledWallpaper.h"
 
+#include "ZelmoGame.h"
+
+#include <QComboBox>
 #include <QHeaderView>
 #include <algorithm>
 #include <QTableWidget>
@@ -62,6 +65,11 @@ TFStatistics::TFStatistics(QWidget* parent, TStatisticsStore statisticsStore, TC
     btnClose = new TGradientButton(QStringLiteral("&Close"), this);
     btnClose->setGeometry(width - (ButtonWidth + Margin), ClientHeight - 33, ButtonWidth, 25);
     btnClose->setDefault(true);
+    cbOpponent = new QComboBox(this);
+    cbOpponent->addItem(QStringLiteral("Against the classic CPU"), cpClassic);
+    cbOpponent->addItem(QStringLiteral("Against the strong CPU"), cpStrong);
+    cbOpponent->setGeometry(Margin, ClientHeight - 33, 160, 25);
+    connect(cbOpponent, &QComboBox::currentIndexChanged, this, &TFStatistics::Refresh);
     connect(btnReset, &QPushButton::clicked, this, &TFStatistics::Reset);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -112,7 +120,8 @@ void TFStatistics::Refresh()
 {
     TPlayerRecord total;
     for (int kind = 0; kind < TGameKinds::Count; ++kind) {
-        const TPlayerRecord record = store.Load(TGameKinds::Name(kind));
+        const TPlayerRecord record = store.Load(
+            TStatisticsStore::RecordName(TGameKinds::Name(kind), cbOpponent->currentData().toInt()));
         ShowRow(kind, record);
         total.Add(record);
     }

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <functional>
 
+class QComboBox;
 class QTableWidget;
 class TGradientButton;
 
@@ -24,6 +25,8 @@ public:
     void Reset();
 
     QTableWidget* Table() const { return table; }
+    // Whose games the table shows: against the classic or the strong computer player.
+    QComboBox* Opponent() const { return cbOpponent; }
     TGradientButton* ResetButton() const { return btnReset; }
     TGradientButton* CloseButton() const { return btnClose; }
 
@@ -37,6 +40,7 @@ private:
     TStatisticsStore store;
     TConfirm confirm;
     QTableWidget* table = nullptr;
+    QComboBox* cbOpponent = nullptr;
     TGradientButton* btnReset = nullptr;
     TGradientButton* btnClose = nullptr;
 };

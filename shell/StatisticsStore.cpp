@@ -1,5 +1,7 @@
 #include "StatisticsStore.h"
 
+#include "ZelmoGame.h"
+
 #include "SettingsStore.h"
 
 #include <QSettings>
@@ -58,6 +60,11 @@ TStatisticsStore::TStatisticsStore(QString filePath, TWarn warn)
 void TStatisticsStore::StandardError(const QString& line)
 {
     std::fprintf(stderr, "%s\n", qUtf8Printable(line));
+}
+
+QString TStatisticsStore::RecordName(const QString& variant, int cpuPlayer)
+{
+    return cpuPlayer == cpStrong ? QStringLiteral("Strong/") + variant : variant;
 }
 
 TPlayerRecord TStatisticsStore::Load(const QString& variant) const

@@ -24,6 +24,9 @@ public:
     bool Reset() const;
 
     static void StandardError(const QString& line);
+    // Where a variant's record against the given computer player is kept: the classic
+    // player's under the variant's name, the strong player's in a group of its own.
+    static QString RecordName(const QString& variant, int cpuPlayer);
 
 private:
     QString path;

@@ -91,6 +91,20 @@ TCard* TBoutGame::HintCard()
     return card;
 }
 
+void TBoutGame::FillModel(Model::TRulesModel& model) const
+{
+    TVariantGame::FillModel(model);
+    auto& bout = static_cast<Model::TBoutModel&>(model);
+    bout.Table.Pairs.clear();
+    for (int i = 0; i + 1 < Table->Count(); i += 2) {
+        const TCard& cover = *Table->Card(i + 1);
+        bout.Table.Pairs.push_back(
+            {CardId(*Table->Card(i)), cover.Empty() ? Model::NoCard : CardId(cover)});
+    }
+    bout.ThrowLimit = ThrowLimit;
+    bout.Discard = CardSet(*Discard);
+}
+
 bool TBoutGame::TryMoveTable(TCard*, const TCard&, const TSide&) { return false; }
 
 bool TBoutGame::MarksAsMove(const TCard&, const TCard&) const { return false; }

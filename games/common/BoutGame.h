@@ -1,4 +1,5 @@
 #pragma once
+#include "BoutModel.h"
 #include "PairTable.h"
 #include "VariantGame.h"
 
@@ -45,7 +46,6 @@ public:
     const TPile* PairPile() const override { return Table; }
 
     TPile* Discard = nullptr;
-    TPile* Table = nullptr;
     bool TableAtCpu = false;
     int ThrowLimit = 0;
 
@@ -104,6 +104,8 @@ protected:
     bool GiveToTaker(TCard* card);
     void HandTableTo(TPile* taker, int nextBout);
     TPairTable& Pairs() const { return *pairs; }
+    // The pairs, the limit and the discard pile; the model must be a bout's.
+    void FillModel(Model::TRulesModel& model) const override;
 
 private:
     TSide HumanSide() const;

@@ -42,7 +42,10 @@ void TBoutGame::Defend(const TSide& side)
             return;
         card = PickedCard;
     } else {
-        card = ChooseCard();
+        const std::optional<TCard*> choice = CpuChoice();
+        if (!choice)
+            return;
+        card = *choice;
     }
     if (card && card->Pile() == Table) {
         Take(side);
@@ -120,12 +123,14 @@ void TBoutGame::CpuThrows()
         PostState(stHumanAttacks);
         return;
     }
-    TCard* card = ChooseCard();
-    if (!card) {
+    const std::optional<TCard*> card = CpuChoice();
+    if (!card)
+        return;
+    if (!*card) {
         PostState(stHumanAttacks);
         return;
     }
-    if (LayOnTable(card))
+    if (LayOnTable(*card))
         PostState(stHumanDefends);
 }
 

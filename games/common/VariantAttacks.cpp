@@ -23,7 +23,7 @@ void TVariantGame::CpuAttacks()
     if (!OpenAttack(false))
         return;
     FaceAttack(false, true);
-    if (TCard* card = ChooseCard(); card && LayAttack(card))
+    if (const std::optional<TCard*> card = CpuChoice(); card && *card && LayAttack(*card))
         PostState(stHumanDefends);
 }
 

@@ -2,6 +2,7 @@
 
 #include "AnimationTime.h"
 #include "GameOverStep.h"
+#include "Random.h"
 #include "VariantDeck.h"
 
 #include <algorithm>
@@ -22,6 +23,7 @@ void TVariantGame::Init(QWidget* parent)
     moves = std::make_unique<TCardMoves>(*this);
     CreatePiles();
     ArrangePiles();
+    Board->OnCardMoved = [this](const TCard& card, const TPile* from) { NoteArrival(card, from); };
 }
 
 void TVariantGame::RunState(int state)
@@ -37,6 +39,10 @@ void TVariantGame::RunState(int state)
         Board->SetHint(QString::fromUtf8(text));
     switch (state) {
     case stNewGame:
+        // The choice of computer player counts from the next game on; its generator is
+        // seeded from the program's without drawing from it.
+        strongThisGame = CpuPlayer == cpStrong;
+        strong.NewGame(RandSeed());
         NewGame();
         break;
     case stDeal:
@@ -130,6 +136,7 @@ void TVariantGame::ArrangePiles()
 bool TVariantGame::GatherAndShuffle(std::initializer_list<TPile*> piles)
 {
     ListenToBoard(false);
+    knownHuman = 0;
     if (!moves->Gather(Deck, piles))
         return false;
     VariantDeck::ShuffleForTrumps(*Board, *Deck);

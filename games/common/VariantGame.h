@@ -1,5 +1,7 @@
 #pragma once
 #include "CardMoves.h"
+#include "RulesModel.h"
+#include "StrongPlayer.h"
 #include "ZelmoGame.h"
 
 #include <functional>
@@ -61,9 +63,17 @@ public:
     // The pile of attack/cover pairs with their placeholders; none by default.
     virtual const TPile* PairPile() const { return nullptr; }
 
+    // The position as the CPU knows it: the cards it has not seen are dealt in a fixed
+    // order, whatever they really are.
+    std::unique_ptr<Model::TRulesModel> Position() const;
+    // The human's cards the CPU has seen arrive face up this game.
+    Model::TCardSet KnownHuman() const { return knownHuman; }
+    TStrongPlayer& StrongPlayer() { return strong; }
+
     TPile* CpuHand = nullptr;
     TPile* HumanHand = nullptr;
     TPile* Deck = nullptr;
+    TPile* Table = nullptr; // the bout's pairs, or Heap's heap
 
 protected:
     // Creates the variant's piles (and the deck with its cards) in board order.
@@ -127,11 +137,27 @@ protected:
 
     TCardMoves& Moves() const { return *moves; }
 
+    // The CPU's own move: the classic rules, or the strong player's when this game is
+    // played against it; nothing when the game stopped while it thought. The hint and
+    // autoplay stay with ChooseCard.
+    std::optional<TCard*> CpuChoice();
+    // An empty rules model of the variant, and what the variant adds to its position.
+    virtual std::unique_ptr<Model::TRulesModel> NewModel() const = 0;
+    virtual void FillModel(Model::TRulesModel& model) const;
+    static Model::TCardId CardId(const TCard& card);
+    static Model::TCardSet CardSet(const TPile& pile);
+
 private:
     void HumanAttacks();
     void CpuAttacks();
+    // Notes a card the CPU sees arrive in the human's hand.
+    void NoteArrival(const TCard& card, const TPile* from);
+    TCard* CardOf(const Model::TModelMove& move) const;
 
     std::unique_ptr<TCardMoves> moves;
     TPileNames pileNames;
     TStatusTexts statusTexts;
+    Model::TCardSet knownHuman = 0;
+    TStrongPlayer strong;
+    bool strongThisGame = false;
 };

@@ -85,9 +85,10 @@ void THeap::CpuDefends()
 {
     if (GameOverBeforeDefence())
         return;
-    TCard* card = ChooseCard();
-    if (!card)
+    const std::optional<TCard*> choice = CpuChoice();
+    if (!choice || !*choice)
         return;
+    TCard* card = *choice;
     if (card->Pile() == Table) {
         Take(false);
         return;

@@ -1,5 +1,7 @@
 #include "HeapZelmo.h"
 
+#include "HeapModel.h"
+
 THeap::THeap(QObject* owner)
     : TVariantGame(owner, {{stHumanAttacks, "Click on your card to make move"},
                            {stCpuAttacks, "Wait until CPU moves"},
@@ -51,4 +53,18 @@ TCard* THeap::ChoosePlay()
 std::vector<int> THeap::PlayStates() const
 {
     return {stHumanAttacks, stCpuAttacks, stHumanDefends, stCpuDefends};
+}
+
+std::unique_ptr<Model::TRulesModel> THeap::NewModel() const
+{
+    return std::make_unique<Model::THeapModel>();
+}
+
+void THeap::FillModel(Model::TRulesModel& model) const
+{
+    TVariantGame::FillModel(model);
+    auto& heap = static_cast<Model::THeapModel&>(model);
+    heap.Heap.clear();
+    for (const TCard* card : Table->Cards())
+        heap.Heap.push_back(CardId(*card));
 }

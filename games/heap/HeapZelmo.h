@@ -16,8 +16,6 @@ public:
     // How many cards a taker gets from the heap as it is now.
     int TakeCount() const;
 
-    TPile* Table = nullptr; // the heap
-
 protected:
     void CreatePiles() override;
     void PlacePiles(int w, int h) override;
@@ -28,6 +26,8 @@ protected:
     void CpuDefends() override;
     // The defender beats the top card whenever it can, else takes.
     TCard* ChoosePlay() override;
+    std::unique_ptr<Model::TRulesModel> NewModel() const override;
+    void FillModel(Model::TRulesModel& model) const override;
 
 private:
     static constexpr int HandSize = 5;

@@ -50,8 +50,11 @@ void TMover::SlideTable()
 void TMover::CpuAddsToTaker()
 {
     if (ThrowLimit > 0) {
-        if (TCard* card = ChooseCard()) {
-            if (GiveToTaker(card))
+        const std::optional<TCard*> card = CpuChoice();
+        if (!card)
+            return;
+        if (*card) {
+            if (GiveToTaker(*card))
                 PostState(stMoverCpuAddsToTaker);
             return;
         }

@@ -1,5 +1,7 @@
 #include "MoverZelmo.h"
 
+#include "MoverModel.h"
+
 TMover::TMover(QObject* owner)
     : TBoutGame(owner, TBoutRules{},
                 {{stMoverHumanAttacks, "Click your card to move"},
@@ -65,4 +67,9 @@ void TMover::RunOwnState(int state)
     default:
         break;
     }
+}
+
+std::unique_ptr<Model::TRulesModel> TMover::NewModel() const
+{
+    return std::make_unique<Model::TMoverModel>();
 }

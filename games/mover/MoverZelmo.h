@@ -30,6 +30,7 @@ protected:
     std::vector<int> OwnStates() const override;
     bool PrepareBout(bool humanAttacks) override;
     void CpuAddsToTaker() override;
+    std::unique_ptr<Model::TRulesModel> NewModel() const override;
 
     // Moving the table.
     bool TryMoveTable(TCard* card, const TCard& attack, const TSide& side) override;

@@ -48,7 +48,7 @@ void TRound::CircleTurn(bool human)
 void TRound::PlayAtCircle(bool human)
 {
     // The computer is offered only cards the top card beats.
-    const std::optional<TCard*> pick = human ? HumanPick() : std::optional(ChooseCard());
+    const std::optional<TCard*> pick = human ? HumanPick() : CpuChoice();
     if (!pick)
         return;
     const int self = human ? stRoundHumanCircle : stRoundCpuCircle;

@@ -1,6 +1,7 @@
 #include "RoundZelmo.h"
 
 #include "Random.h"
+#include "RoundModel.h"
 #include "RingGeometry.h"
 
 #include <algorithm>
@@ -113,7 +114,10 @@ bool TRound::PrepareBout(bool)
 void TRound::CpuAddsToTaker()
 {
     while (ThrowLimit > 0) {
-        TCard* card = ChooseCard();
+        const std::optional<TCard*> choice = CpuChoice();
+        if (!choice)
+            return;
+        TCard* card = *choice;
         if (!card)
             break;
         // No choice and no hint while the card is on its way.
@@ -142,4 +146,15 @@ std::vector<int> TRound::OwnStates() const
 {
     // 0: no state while the CPU gives more cards and hands the table over.
     return {0, stRoundIdle, stRoundHumanCircle, stRoundCpuCircle};
+}
+
+std::unique_ptr<Model::TRulesModel> TRound::NewModel() const
+{
+    return std::make_unique<Model::TRoundModel>();
+}
+
+void TRound::FillModel(Model::TRulesModel& model) const
+{
+    TBoutGame::FillModel(model);
+    static_cast<Model::TRoundModel&>(model).Circle = CardSet(*Circle);
 }

@@ -34,6 +34,8 @@ protected:
     bool PrepareBout(bool humanAttacks) override;
     void CpuAddsToTaker() override;
     void PlaceTable() override;
+    std::unique_ptr<Model::TRulesModel> NewModel() const override;
+    void FillModel(Model::TRulesModel& model) const override;
 
 private:
     static constexpr int CircleSize = 9;

@@ -229,10 +229,13 @@ TEST_F(PrefsDialog, OkStoresThePreviewsAndTheRunningGameShowsThem)
         prefs->TrackBar->setValue(500);
         prefs->rbPacing[1]->setChecked(true);
         prefs->cbFlatbuttons->setChecked(false);
+        prefs->rbStrong->setChecked(true);
         prefs->btnOK->click();
     });
     window->ShowPreferences();
     const TSettings& record = window->Settings();
+    EXPECT_EQ(record.CpuPlayer, cpStrong);
+    EXPECT_EQ(window->Game()->CpuPlayer, cpStrong) << "taken up with the game's next deal";
     EXPECT_EQ(record.CardBack, 2);
     EXPECT_FALSE(record.DrawFrame);
     EXPECT_EQ(record.BackType, btEGradient);
@@ -316,6 +319,8 @@ TEST_F(PrefsDialog, PicturesOfEachPage)
     Shot("prefs-general.png");
     prefs->Pages->setCurrentIndex(1);
     Shot("prefs-backs.png");
+    prefs->Pages->setCurrentIndex(3);
+    Shot("prefs-computer.png");
     prefs->Pages->setCurrentIndex(2);
     prefs->pSolid->SetColor(QColor(0, 100, 60));
     Select("Solid color");

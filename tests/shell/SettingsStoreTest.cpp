@@ -19,7 +19,7 @@ auto Fields(const TSettings& s)
 {
     return std::tuple(s.StartColor, s.EndColor, s.DrawFrame, s.BackType, s.CardBack, s.AnimateTime,
                       s.ShowToolbar, s.FlatButtons, s.AnimateType, s.Background,
-                      s.BackgroundImage.toStdString());
+                      s.BackgroundImage.toStdString(), s.CpuPlayer);
 }
 
 class SettingsStoreTest : public ::testing::Test {
@@ -98,7 +98,7 @@ TEST_F(SettingsStoreTest, AnEmptyStoreGivesTheDefaults)
     EXPECT_FALSE(report.WrongType);
     EXPECT_TRUE(report.Read.isEmpty());
     EXPECT_EQ(Fields(loaded), std::tuple(0u, 0x0000FF00u, true, int(btTile), 6, 250, true, true, 0,
-                                         4, std::string()));
+                                         4, std::string(), 0));
     EXPECT_EQ(loaded.BackPicture, BuiltInBackground(4)) << "Snowflakes 1";
 }
 
@@ -123,6 +123,9 @@ TEST_F(SettingsStoreTest, ValuesOutsideTheirRangeAreReplaced)
         {"CardBack", "13", &TSettings::CardBack, 13},
         {"AnimateType", "5", &TSettings::AnimateType, 0},
         {"AnimateType", "4", &TSettings::AnimateType, 4},
+        {"CpuPlayer", "1", &TSettings::CpuPlayer, 1},
+        {"CpuPlayer", "2", &TSettings::CpuPlayer, 0},
+        {"CpuPlayer", "4294967295", &TSettings::CpuPlayer, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.name << "=" << c.value);
@@ -197,6 +200,7 @@ TEST_F(SettingsStoreTest, EveryValueMakesTheRoundTrip)
     s.ShowToolbar = false;
     s.FlatButtons = false;
     s.AnimateType = 3;
+    s.CpuPlayer = 1;
     s.Background = 0;
     s.BackgroundImage = Picture("round trip, with a comma.bmp");
     ASSERT_TRUE(TSettingsStore(StorePath()).Save(s));

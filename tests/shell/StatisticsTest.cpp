@@ -11,6 +11,7 @@
 #include "Statistics.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QMenu>
 #include <QSettings>
@@ -203,6 +204,35 @@ TEST_F(StatisticsTest, SavingThePreferencesAtExitKeepsTheRecords)
 
 // Each result of each variant counts once, is shown for a moment in the status bar, and
 // is listed in the dialog with the total.
+// A change of computer player counts from the next game on, and each player's games are
+// kept and shown apart.
+TEST_F(StatisticsTest, GamesAgainstTheStrongComputerAreKeptApart)
+{
+    PlayTo(0, stHumanWins);
+    window->Settings().CpuPlayer = cpStrong;
+    PlayTo(0, stCpuWins);
+    EXPECT_EQ(StatusText(), "Mover (strong CPU): 0 won, 1 lost, 0 drawn");
+    EXPECT_EQ(Stored(0).Played(), 1);
+    EXPECT_EQ(Stored(0).Won, 1);
+    const TPlayerRecord strong = TStatisticsStore(StorePath()).Load(QStringLiteral("Strong/Mover"));
+    EXPECT_EQ(strong.Played(), 1);
+    EXPECT_EQ(strong.Lost, 1);
+
+    TFStatistics& dialog = window->StatisticsDialog();
+    dialog.show();
+    const auto firstRow = [&] {
+        QStringList cells;
+        for (int c = 0; c < dialog.Table()->columnCount(); ++c)
+            cells << dialog.Table()->item(0, c)->text();
+        return cells.join(u' ');
+    };
+    EXPECT_EQ(firstRow(), "1 1 0 0 0 100% 1 won 1 0");
+    dialog.Opponent()->setCurrentIndex(1);
+    EXPECT_EQ(firstRow(), "1 0 1 0 0 0% 1 lost 0 1");
+    dialog.Opponent()->setCurrentIndex(0);
+    dialog.hide();
+}
+
 TEST_F(StatisticsTest, TheDialogShowsEveryVariantAndTheTotalAndResetsOnYesOnly)
 {
     EXPECT_TRUE(window->Menu().mnuStatistics->isEnabled()) << "always enabled";

@@ -113,11 +113,26 @@ TEST(SimTrace, TheSameSeedPlaysTheSameGames)
     EXPECT_EQ(a.Trace, RunSim(Mover(2, 42) + QStringList{"--animate-time", "10"}).Trace);
 }
 
+// The strong player thinks a fixed number of simulations: a seed replays its games too,
+// and the classic player, named or not, plays as it always has.
+TEST(SimTrace, AStrongCpuReplaysFromItsSeed)
+{
+    const QStringList strong = Mover(2, 42) + QStringList{"--cpu", "strong", "--simulations", "40"};
+    const TSimRun a = RunSim(strong);
+    ASSERT_EQ(a.ExitCode, 0);
+    EXPECT_EQ(a.Trace, RunSim(strong).Trace);
+    EXPECT_NE(a.Trace, RunSim(Mover(2, 42)).Trace);
+    EXPECT_TRUE(a.Out.last().startsWith("strong CPU: ")) << a.Out.last().toStdString();
+    EXPECT_EQ(RunSim(Mover(2, 42) + QStringList{"--cpu", "classic"}).Trace, RunSim(Mover(2, 42)).Trace);
+}
+
 TEST(SimTrace, BadCommandLinesAreRefused)
 {
     EXPECT_EQ(RunSim({"--variant", "mover", "--games", "2"}).ExitCode, 2);
     EXPECT_EQ(RunSim({"--variant", "poker", "--games", "2", "--seed", "1"}).ExitCode, 2);
     EXPECT_EQ(RunSim({"--variant", "mover", "--games", "x", "--seed", "1"}).ExitCode, 2);
+    EXPECT_EQ(RunSim(Mover(1, 1) + QStringList{"--cpu", "clever"}).ExitCode, 2);
+    EXPECT_EQ(RunSim(Mover(1, 1) + QStringList{"--simulations", "0"}).ExitCode, 2);
 }
 
 } // namespace

@@ -16,7 +16,8 @@ template <typename T> bool ParseNumber(const std::string& text, T& value)
 const char* SimUsage()
 {
     return "usage: zelmo-sim --variant mover|heap|round --games N --seed S [--trace FILE] "
-           "[--animate-time MS] [--check]\n       zelmo-sim --list-variants";
+           "[--animate-time MS] [--check]\n                 [--cpu classic|strong] [--simulations N | --budget-ms MS]\n"
+           "       zelmo-sim --list-variants";
 }
 
 std::optional<TSimOptions> ParseSimOptions(const std::vector<std::string>& args, std::string& error)
@@ -52,6 +53,13 @@ std::optional<TSimOptions> ParseSimOptions(const std::vector<std::string>& args,
         } else if (name == "--trace") {
             options.TracePath = value;
             ok = !value.empty();
+        } else if (name == "--cpu") {
+            ok = value == "classic" || value == "strong";
+            options.CpuPlayer = value == "strong" ? 1 : 0;
+        } else if (name == "--simulations") {
+            ok = ParseNumber(value, options.Simulations) && options.Simulations > 0;
+        } else if (name == "--budget-ms") {
+            ok = ParseNumber(value, options.BudgetMs) && options.BudgetMs > 0;
         } else if (name == "--animate-time") {
             ok = ParseNumber(value, options.AnimateTime) && options.AnimateTime >= 0;
         } else {

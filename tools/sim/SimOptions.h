@@ -5,7 +5,7 @@
 #include <vector>
 
 // zelmo-sim --variant mover|heap|round --games N --seed S [--trace FILE] [--animate-time MS]
-//           [--check]
+//           [--check] [--cpu classic|strong] [--simulations N | --budget-ms MS]
 // zelmo-sim --list-variants
 struct TSimOptions {
     std::string Variant;
@@ -15,6 +15,11 @@ struct TSimOptions {
     int AnimateTime = 250;
     bool Check = false; // every invariant after every state step, not only the cards
     bool ListVariants = false; // name the variants built in and play nothing
+    int CpuPlayer = 0;         // cpClassic or cpStrong, for the CPU's side
+    // The strong player's thinking per move: a fixed number of simulations, which a
+    // seed reproduces, or else a time.
+    int Simulations = 0;
+    int BudgetMs = 200;
 };
 
 // The options, or nothing with the reason in error.

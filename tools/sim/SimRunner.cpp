@@ -41,8 +41,14 @@ int TSimRunner::Run()
     invariants = std::make_unique<TGameInvariants>(*sim.Game, options.Variant);
     sim.Game->OnBeforeState = [this](TZelmoGame& game, int state) { BeforeState(game, state); };
     sim.Game->OnAfterState = [this](TZelmoGame& game, int state) { AfterState(game, state); };
+    sim.Game->CpuPlayer = options.CpuPlayer;
+    sim.Game->StrongPlayer().Budget = {options.Simulations, options.BudgetMs};
     TBoard& board = *sim.Game->Board;
-    board.OnCardMoved = [this](const TCard& card, const TPile* from) { CardMoved(card, from); };
+    // The game watches its moves too: what its CPU may know of the human's hand.
+    board.OnCardMoved = [this, game = board.OnCardMoved](const TCard& card, const TPile* from) {
+        game(card, from);
+        CardMoved(card, from);
+    };
     board.OnPileMoved = [this](const TPile& pile, int x, int y) { PileMoved(pile, x, y); };
 
     QElapsedTimer timer;
@@ -77,6 +83,10 @@ void TSimRunner::PrintSummary(double seconds) const
     std::printf("%d games: %d won, %d lost, %d drawn in %.2f s (%.1f games/s)\n", finished,
                 results[grHumanWins], results[grCpuWins], results[grDraw], seconds,
                 seconds > 0 ? finished / seconds : 0.0);
+    const TStrongPlayer::TThinking& thinking = sim.Game->StrongPlayer().Thinking;
+    if (thinking.Moves > 0)
+        std::printf("strong CPU: %ld moves thought over, %.1f ms each on average, %.1f ms at most\n",
+                    thinking.Moves, thinking.TotalMs / thinking.Moves, thinking.LongestMs);
 }
 
 bool TSimRunner::event(QEvent* e)

@@ -1,0 +1,179 @@
+// The rules models against the real games: zelmo-sim plays 1,000 games of each variant,
+// and every game of its trace must be a game the model allows, move by move, ending with
+// the same result.
+#include "HeapModel.h"
+#include "MoverModel.h"
+#include "RoundModel.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace Model;
+
+namespace {
+
+TCardId ParseCard(const QString& name)
+{
+    const int rank = QString("6789TJQKA").indexOf(name[0]) + 6;
+    return CardOf(QString("CDHS").indexOf(name[1]), rank);
+}
+
+TModelPile ParsePile(const QString& name)
+{
+    for (TModelPile pile : {mpCpuHand, mpHumanHand, mpDeck, mpTable, mpDiscard, mpCircle})
+        if (name == PileName(pile))
+            return pile;
+    ADD_FAILURE() << "unknown pile " << name.toStdString();
+    return mpDeck;
+}
+
+using TDealt = std::function<std::unique_ptr<TRulesModel>(std::vector<TCardId>, int,
+                                                          std::vector<TModelStep>*)>;
+
+// One deal of the trace: the cards' moves from the deal on (gathering left out, since
+// the model only ever starts from a shuffled deck) and how it ended.
+struct TDeal {
+    std::vector<TCardId> Deck;
+    int Trumps = 0;
+    std::vector<TModelStep> Steps;
+    int Result = -1; // -1: dealt again
+};
+
+struct TCandidate {
+    std::unique_ptr<TRulesModel> Model;
+    size_t Next = 0; // the first step not yet explained
+};
+
+bool SameSteps(std::vector<TModelStep> made, const std::vector<TModelStep>& all, size_t from)
+{
+    if (from + made.size() > all.size())
+        return false;
+    std::vector<TModelStep> shown(all.begin() + from, all.begin() + from + made.size());
+    // Within one move the order of the cards' flights is the game's to choose.
+    auto order = [](const TModelStep& a, const TModelStep& b) {
+        return std::tie(a.Card, a.From, a.To) < std::tie(b.Card, b.From, b.To);
+    };
+    std::sort(made.begin(), made.end(), order);
+    std::sort(shown.begin(), shown.end(), order);
+    return made == shown;
+}
+
+// Explains the deal's steps by legal moves of the model, trying every legal move at each
+// point; empty when the model allows the deal as played, else what went wrong.
+std::string Replay(const TDeal& deal, const TDealt& dealt)
+{
+    std::vector<TModelStep> log;
+    std::vector<TCandidate> open;
+    open.push_back({dealt(deal.Deck, deal.Trumps, &log), log.size()});
+    if (!SameSteps(log, deal.Steps, 0))
+        return "the deal differs";
+    std::vector<TModelMove> moves;
+    size_t furthest = 0;
+    for (int expanded = 0; !open.empty(); ++expanded) {
+        if (expanded > 100000 || open.size() > 256)
+            return "too many ways to explain the game";
+        TCandidate c = std::move(open.back());
+        open.pop_back();
+        furthest = std::max(furthest, c.Next);
+        if (c.Model->Over()) {
+            const int result = c.Model->State == msRedeal ? -1 : c.Model->Result;
+            if (c.Next == deal.Steps.size() && result == deal.Result)
+                return "";
+            continue;
+        }
+        c.Model->LegalMoves(moves);
+        for (const TModelMove& move : moves) {
+            std::unique_ptr<TRulesModel> next = c.Model->Clone();
+            log.clear();
+            next->Log = &log;
+            next->Play(move);
+            next->Log = nullptr;
+            if (SameSteps(log, deal.Steps, c.Next))
+                open.push_back({std::move(next), c.Next + log.size()});
+        }
+    }
+    return "no legal move explains step " + std::to_string(furthest) + " of " +
+           std::to_string(deal.Steps.size());
+}
+
+// The deals of a trace, each with the steps of its deal included.
+std::vector<TDeal> ReadDeals(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    std::vector<TDeal> deals;
+    while (!file.atEnd()) {
+        const QJsonObject ev = QJsonDocument::fromJson(file.readLine()).object();
+        const QString kind = ev["ev"].toString();
+        if (kind == "deck") {
+            TDeal deal;
+            deal.Trumps = QString("CDHS").indexOf(ev["trumps"].toString());
+            for (const auto& card : ev["cards"].toArray())
+                deal.Deck.push_back(ParseCard(card.toString()));
+            deals.push_back(deal);
+        } else if (kind == "move" && ev["to"] != "Deck") {
+            deals.back().Steps.push_back({ParseCard(ev["card"].toString()),
+                                          ParsePile(ev["from"].toString()),
+                                          ParsePile(ev["to"].toString())});
+        } else if (kind == "result") {
+            deals.back().Result = ev["result"].toInt();
+        }
+    }
+    return deals;
+}
+
+void ExpectTraceReplays(const QString& variant, const TDealt& dealt)
+{
+    constexpr int Games = 1000;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("trace.jsonl");
+    QProcess sim;
+    sim.start(ZELMO_SIM, {"--variant", variant, "--games", QString::number(Games), "--seed",
+                          "20261207", "--animate-time", "10", "--trace", path});
+    ASSERT_TRUE(sim.waitForFinished(600000));
+    ASSERT_EQ(sim.exitCode(), 0) << sim.readAllStandardError().toStdString();
+    const std::vector<TDeal> deals = ReadDeals(path);
+    const auto games = std::count_if(deals.begin(), deals.end(),
+                                     [](const TDeal& d) { return d.Result >= 0; });
+    ASSERT_EQ(games, Games);
+    int failures = 0;
+    for (size_t i = 0; i < deals.size() && failures < 5; ++i) {
+        const std::string fault = Replay(deals[i], dealt);
+        if (!fault.empty()) {
+            ++failures;
+            ADD_FAILURE() << variant.toStdString() << " deal " << i + 1 << ": " << fault;
+        }
+    }
+}
+
+template <typename TModel> TDealt DealtBy()
+{
+    return [](std::vector<TCardId> deck, int trumps,
+              std::vector<TModelStep>* log) -> std::unique_ptr<TRulesModel> {
+        return Dealt<TModel>(std::move(deck), trumps, log).Clone();
+    };
+}
+
+TEST(ModelReplay, MoverGamesAreMoverModelGames)
+{
+    ExpectTraceReplays("mover", DealtBy<TMoverModel>());
+}
+
+TEST(ModelReplay, HeapGamesAreHeapModelGames)
+{
+    ExpectTraceReplays("heap", DealtBy<THeapModel>());
+}
+
+TEST(ModelReplay, RoundGamesAreRoundModelGames)
+{
+    ExpectTraceReplays("round", DealtBy<TRoundModel>());
+}
+
+} // namespace
