@@ -43,6 +43,8 @@ public:
     // The bout's states and the variant's own.
     std::vector<int> PlayStates() const final;
     const TPile* PairPile() const override { return Table; }
+    // Escape ends throwing more as the right button does.
+    bool EndsOnRightPress() const override;
 
     TPile* Discard = nullptr;
     TPile* Table = nullptr;
@@ -104,6 +106,7 @@ protected:
     bool GiveToTaker(TCard* card);
     void HandTableTo(TPile* taker, int nextBout);
     TPairTable& Pairs() const { return *pairs; }
+    TCard* TakeCard() const override;
 
 private:
     TSide HumanSide() const;
