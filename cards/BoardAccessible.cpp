@@ -133,28 +133,46 @@ QAccessibleInterface* BoardFactory(const QString& className, QObject* object)
     return nullptr;
 }
 
-// Says a text through the board: its description is what it said last.
+TAccessibleListener& Listener()
+{
+    static TAccessibleListener listener;
+    return listener;
+}
+
+// Whether anybody hears the board: otherwise no interface need be made.
+bool Heard() { return QAccessible::isActive() || Listener(); }
+
+void Tell(QAccessibleEvent& event)
+{
+    if (Listener())
+        Listener()(event);
+    QAccessible::updateAccessibility(&event);
+}
+
+TBoardAccessible* BoardInterface(TBoard& board)
+{
+    return dynamic_cast<TBoardAccessible*>(QAccessible::queryAccessibleInterface(&board));
+}
+
 void Say(TBoard& board, const QString& text)
 {
-    if (text.isEmpty())
+    if (text.isEmpty() || !Heard())
         return;
-    if (board.accessibleDescription() != text) {
-        board.setAccessibleDescription(text);
-        return;
+    if (TBoardAccessible* iface = BoardInterface(board)) {
+        iface->Say(text);
+        QAccessibleEvent said(&board, QAccessible::DescriptionChanged);
+        Tell(said);
     }
-    QAccessibleEvent said(&board, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&said);
 }
 
 void FocusCard(TBoard& board, TCard* card)
 {
-    if (!card || !board.hasFocus() || !QAccessible::isActive())
+    if (!card || !board.hasFocus() || !Heard())
         return;
-    auto* iface = dynamic_cast<TBoardAccessible*>(QAccessible::queryAccessibleInterface(&board));
-    if (!iface)
-        return;
-    QAccessibleEvent focus(iface->CardInterface(card), QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
+    if (TBoardAccessible* iface = BoardInterface(board)) {
+        QAccessibleEvent focus(iface->CardInterface(card), QAccessible::Focus);
+        Tell(focus);
+    }
 }
 
 } // namespace
@@ -175,6 +193,8 @@ void SpeakForGame(TZelmoGame& game)
                      [&board](TCard* card) { FocusCard(board, card); });
 }
 
+void SetAccessibleListener(TAccessibleListener listener) { Listener() = std::move(listener); }
+
 QString SpokenCardName(const TCard& card, const QString& pileTitle)
 {
     QString name = card.ShowCard() ? CardName(card) : QStringLiteral("face-down card");
@@ -192,6 +212,13 @@ TBoardAccessible::~TBoardAccessible()
     for (const auto& [item, id] : kept)
         QAccessible::deleteAccessibleInterface(id);
 }
+
+QString TBoardAccessible::text(QAccessible::Text t) const
+{
+    return t == QAccessible::Description ? said : QAccessibleWidget::text(t);
+}
+
+void TBoardAccessible::Say(const QString& text) { said = text; }
 
 TBoard* TBoardAccessible::Board() const { return static_cast<TBoard*>(widget()); }
 

@@ -1,6 +1,6 @@
 #pragma once
 #include <QAccessibleWidget>
-#include <QPointer>
+#include <functional>
 #include <unordered_map>
 
 class TBoard;
@@ -17,6 +17,11 @@ void InstallBoardAccessibility();
 void SpeakForGame(TZelmoGame& game);
 // What a screen reader calls a card lying in a pile of this title.
 QString SpokenCardName(const TCard& card, const QString& pileTitle);
+// Also hears every accessibility event of the boards. Qt hands events to its update
+// handler only while an assistive technology is active, which nothing can switch on
+// where no screen reader runs, as in the tests.
+using TAccessibleListener = std::function<void(QAccessibleEvent& event)>;
+void SetAccessibleListener(TAccessibleListener listener);
 
 class TBoardAccessible : public QAccessibleWidget {
 public:
@@ -28,6 +33,9 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
+    // The description is what the board said last.
+    QString text(QAccessible::Text t) const override;
+    void Say(const QString& text);
 
     // The interfaces of a pile and of a card of this board, made once and kept.
     QAccessibleInterface* PileInterface(TPile* pile) const;
@@ -40,4 +48,5 @@ private:
     template <typename T> QAccessibleInterface* Kept(T* item) const;
 
     mutable std::unordered_map<const void*, QAccessible::Id> kept;
+    QString said;
 };
