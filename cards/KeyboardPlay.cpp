@@ -15,7 +15,8 @@ TKeyboardPlay::TKeyboardPlay(TZelmoGame& game) : QObject(&game), game(game)
     board->installEventFilter(this);
     board->setFocus(Qt::OtherFocusReason);
     connect(&game, &TZelmoGame::InputChanged, this, &TKeyboardPlay::InputChanged);
-    connect(board, &TBoard::HintChanged, this, &TKeyboardPlay::Show);
+    // After whoever else shows the plain state text, so that the card's name stays.
+    connect(board, &TBoard::HintChanged, this, &TKeyboardPlay::Show, Qt::QueuedConnection);
 }
 
 std::vector<TCard*> TKeyboardPlay::Pressable() const
