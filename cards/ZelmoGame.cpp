@@ -1,6 +1,8 @@
 #include "ZelmoGame.h"
 
+#include "BoardAccessible.h"
 #include "Clock.h"
+#include "KeyboardPlay.h"
 #include "Messages.h"
 
 #include <QCoreApplication>
@@ -35,6 +37,7 @@ bool TZelmoGame::AwaitInput()
     if (Waiting) {
         Waiting = false;
         pickPosted = false;
+        emit InputChanged();
         return true;
     }
     PickedButton = mbMiddle;
@@ -45,6 +48,7 @@ bool TZelmoGame::AwaitInput()
         PickedCard = ChooseCard();
         PostPick();
     }
+    emit InputChanged();
     return false;
 }
 
@@ -90,6 +94,9 @@ TBoard* TZelmoGame::CreateBoard()
     layout->addWidget(Board);
     // Lay the board out now, so ArrangePiles sees its real size before the first show.
     Board->setGeometry(contentsRect());
+    InstallBoardAccessibility();
+    keys = new TKeyboardPlay(*this);
+    SpeakForGame(*this);
     return Board;
 }
 
@@ -115,6 +122,7 @@ void TZelmoGame::StopGame()
     Stopped = true;
     if (Board)
         Board->DestroyAnimateThread();
+    emit InputChanged();
 }
 
 void TZelmoGame::StartGame() { PostState(stNewGame); }
@@ -136,9 +144,14 @@ void TZelmoGame::SetAutoplay(bool on)
 
 void TZelmoGame::BoardMouseDown(TBoard&, int button, Qt::KeyboardModifiers, int x, int y)
 {
-    if (!Waiting || pickPosted || !Board)
+    if (Waiting && !pickPosted && Board)
+        PressCard(Board->CardAt(x, y), button);
+}
+
+void TZelmoGame::PressCard(TCard* card, int button)
+{
+    if (!Waiting || pickPosted)
         return;
-    TCard* card = Board->CardAt(x, y);
     PickedButton = button;
     if (card && !card->Moving)
         PickedCard = card;
@@ -149,6 +162,7 @@ void TZelmoGame::PostPick()
 {
     pickPosted = true;
     PostState(stInput);
+    emit InputChanged();
 }
 
 bool TZelmoGame::event(QEvent* e)

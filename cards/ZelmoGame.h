@@ -4,6 +4,9 @@
 #include <QFrame>
 #include <QPointer>
 #include <functional>
+#include <vector>
+
+class TKeyboardPlay;
 
 // Shared state numbers of every variant.
 constexpr int stInput = 94;   // input has arrived: run the current state again
@@ -54,6 +57,22 @@ public:
     void PostState(int state);
     void SetAutoplay(bool on);
     void BoardMouseDown(TBoard& sender, int button, Qt::KeyboardModifiers shift, int x, int y);
+    // A press on a card (or on nothing) with a button, as a click on it would be: the
+    // one way a pick arrives, by mouse or by key. Ignored unless input is armed.
+    void PressCard(TCard* card, int button);
+    // A pick has been posted and not read yet.
+    bool PickPending() const { return pickPosted; }
+
+    // What a key may press while input is armed, in focus order; none by default.
+    virtual std::vector<TCard*> PressableCards() const { return {}; }
+    // Whether a right press on nothing ends something now (throwing more).
+    virtual bool EndsOnRightPress() const { return false; }
+    // What the player calls a pile ("your hand"); empty when it has no name.
+    virtual QString PileTitle(const TPile&) const { return {}; }
+    // Tells the player what just happened (the CPU's moves), for screen readers.
+    void Announce(const QString& text) { emit Announced(text); }
+    // The keyboard's focus over the board; none before the board exists.
+    TKeyboardPlay* Keys() const { return keys; }
 
     QObject* Owner() const { return owner; }
 
@@ -73,6 +92,11 @@ public:
     int PickedButton = mbMiddle;
     int DispatchDepth = 0;
 
+signals:
+    // Input was armed, picked, read or dropped, or the game stopped.
+    void InputChanged();
+    void Announced(const QString& text);
+
 protected:
     // Creates the board filling the panel; variants call it from Init.
     TBoard* CreateBoard();
@@ -87,6 +111,7 @@ private:
 
     QObject* owner;
     QPointer<QWidget> filled; // the widget the game covers
+    TKeyboardPlay* keys = nullptr;
     // One pick per arming: a second click (or autoplay) before the pick has been read
     // would run the state twice.
     bool pickPosted = false;

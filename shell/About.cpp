@@ -114,6 +114,7 @@ void TFAbout::BuildControls()
     imgLogo = new QLabel(this);
     imgLogo->setGeometry(16, 16, 128, 128);
     imgLogo->setPixmap(ArtworkPixmap(QStringLiteral(":/about/ABOUT.png")));
+    imgLogo->setAccessibleName(QStringLiteral("Christmas Zelmo"));
 
     lineVertical = OliveLine(this, QRect(LineX, 0, 1, ClientHeight));
     lineHorizontal = OliveLine(this, QRect(0, LineY, ClientWidth, 1));

@@ -58,6 +58,7 @@ TChooser::TChooser(QWidget* parent) : QFrame(parent)
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(ChooserPicture(QStringLiteral("CHOOSER.jpg")));
     Image1->setStatusTip(QStringLiteral("Select a gift! (click on game's name)"));
+    Image1->setAccessibleName(QStringLiteral("Christmas tree with gifts"));
 
     Label1 = new QLabel(QStringLiteral("Select a gift from under the tree to play game"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -71,10 +72,13 @@ TChooser::TChooser(QWidget* parent) : QFrame(parent)
         auto* label =
             new THoverImage(ChooserPicture(QStringLiteral("LABEL_%1.png").arg(word)),
                             ChooserPicture(QStringLiteral("HOVER_%1.png").arg(word)), this);
-        label->setObjectName(QStringLiteral("img") + word.at(0) + word.mid(1).toLower());
+        const QString name = word.at(0) + word.mid(1).toLower();
+        label->setObjectName(QStringLiteral("img") + name);
+        label->setAccessibleName(name); // the picture shows the word
         label->setGeometry(place.label.translated(origin));
-        label->AddHotArea(place.figure.translated(origin))
-            ->setObjectName(label->objectName() + QStringLiteral("Assistant"));
+        THotArea* figure = label->AddHotArea(place.figure.translated(origin));
+        figure->setObjectName(label->objectName() + QStringLiteral("Assistant"));
+        figure->setAccessibleName(name);
         label->SetHint(QString::fromLatin1(place.hint));
         connect(label, &THoverImage::Clicked, this, [this, kind] { emit KindChosen(kind); });
         nameLabels[size_t(kind)] = label;

@@ -4,6 +4,7 @@
 #include "UMain.h"
 
 #include "Commons.h"
+#include "KeyboardPlay.h"
 #include "Messages.h"
 #include "Random.h"
 #include "ZelmoGame.h"
@@ -71,6 +72,10 @@ void TFMain::StartGameMessage(int kind)
     FGameKind = kind;
     tally.Watch(*FGame, TGameKinds::Name(kind));
     connect(FGame->Board, &TBoard::HintChanged, this, &TFMain::ShowBoardHint);
+    // Playing by keys, the line follows the focus wherever the pointer is.
+    if (FGame->Keys())
+        connect(FGame->Keys(), &TKeyboardPlay::StatusLineChanged, statusBar(),
+                [this](const QString& line) { statusBar()->showMessage(line); });
     ApplySettings();
     FGame->StartGame();
     EnableGameCommands(true);

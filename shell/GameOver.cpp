@@ -67,6 +67,7 @@ void TFGameOver::BuildControls()
     Image1 = new QLabel(Panel1);
     Image1->setGeometry(1, 1, 127, 127);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setAccessibleName(QStringLiteral("Picture of the result"));
 
     lblResult = new QLabel(this);
     lblResult->setGeometry(150, 32, 116, 57);

@@ -25,6 +25,7 @@ TMainToolBar::TMainToolBar(const TIconStrips& icons, QWidget* parent) : QToolBar
     btnRules = AddButton(icons, iiRules, "Rules", "Read game rules");
     // The exit button has no hint, so no tooltip either.
     ToolButton1 = AddButton(icons, iiExit, QString(), QString());
+    widgetForAction(ToolButton1)->setAccessibleName(QStringLiteral("Exit"));
 }
 
 QAction* TMainToolBar::AddButton(const TIconStrips& icons, TIconIndex icon, const QString& caption,

@@ -105,6 +105,17 @@ void TBoutGame::FillModel(Model::TRulesModel& model) const
     bout.Discard = CardSet(*Discard);
 }
 
+TCard* TBoutGame::TakeCard() const
+{
+    const std::vector<TCard*> real = pairs->RealCards();
+    return real.empty() ? nullptr : real.back();
+}
+
+bool TBoutGame::EndsOnRightPress() const
+{
+    return State == stHumanThrows || State == stHumanAddsToTaker;
+}
+
 bool TBoutGame::TryMoveTable(TCard*, const TCard&, const TSide&) { return false; }
 
 bool TBoutGame::MarksAsMove(const TCard&, const TCard&) const { return false; }

@@ -44,6 +44,8 @@ public:
     // The bout's states and the variant's own.
     std::vector<int> PlayStates() const final;
     const TPile* PairPile() const override { return Table; }
+    // Escape ends throwing more as the right button does.
+    bool EndsOnRightPress() const override;
 
     TPile* Discard = nullptr;
     bool TableAtCpu = false;
@@ -106,6 +108,7 @@ protected:
     TPairTable& Pairs() const { return *pairs; }
     // The pairs, the limit and the discard pile; the model must be a bout's.
     void FillModel(Model::TRulesModel& model) const override;
+    TCard* TakeCard() const override;
 
 private:
     TSide HumanSide() const;

@@ -9,7 +9,12 @@ bool TBoutGame::OpenAttack(bool humanAttacks)
     return pairs->ClearTo(Discard, AnimationTime() / 2) && PrepareBout(humanAttacks);
 }
 
-bool TBoutGame::LayOnTable(TCard* card) { return pairs->Lay(card, AnimationTime()); }
+bool TBoutGame::LayOnTable(TCard* card)
+{
+    if (card->Pile() == CpuHand)
+        AnnounceCpu("CPU plays %1", *card);
+    return pairs->Lay(card, AnimationTime());
+}
 
 bool TBoutGame::GiveToTaker(TCard* card)
 {
@@ -67,6 +72,8 @@ bool TBoutGame::Cover(TCard* card, const TSide& side)
         if (Board->Beats(*card, attackCard)) {
             // The human clicks only the card; the game decides which attack it covers.
             const int target = side.Human ? pairs->HumanTarget(*card) : attack;
+            if (!side.Human)
+                AnnounceCpu("CPU beats %1 with %2", attackCard, *card);
             if (pairs->Cover(target, card, AnimationTime()))
                 AfterCover(side);
             return true;
@@ -87,6 +94,8 @@ void TBoutGame::AfterCover(const TSide& side)
 
 void TBoutGame::Take(const TSide& side)
 {
+    if (!side.Human)
+        Announce(QStringLiteral("CPU takes the table"));
     ThrowLimit = side.Hand->Count() - 1;
     const bool mayGive = !rules.GiveOnlyWithinLimit || ThrowLimit > 0;
     if (mayGive && pairs->CanAdd(*side.AttackerHand))

@@ -1,6 +1,7 @@
 #include "VariantGame.h"
 
 #include "AnimationTime.h"
+#include "CardNames.h"
 #include "GameOverStep.h"
 #include "Random.h"
 #include "VariantDeck.h"
@@ -204,4 +205,34 @@ void TVariantGame::MarkHand(const std::function<bool(const TCard&)>& playable)
 {
     for (TCard* card : HumanHand->Cards())
         card->SetMarked(playable(*card));
+}
+
+std::vector<TCard*> TVariantGame::PressableCards() const
+{
+    std::vector<TCard*> cards = HumanHand->Cards();
+    if (State == stHumanDefends)
+        if (TCard* take = TakeCard())
+            cards.push_back(take);
+    return cards;
+}
+
+QString TVariantGame::PileTitle(const TPile& pile) const
+{
+    static const std::map<std::string, const char*> titles{
+        {"CpuHand", "CPU's hand"}, {"HumanHand", "your hand"}, {"Deck", "deck"},
+        {"Table", "table"},        {"Discard", "discard pile"}, {"Circle", "circle"}};
+    for (const auto& [named, name] : pileNames)
+        if (named == &pile)
+            return QString::fromLatin1(titles.at(name));
+    return {};
+}
+
+void TVariantGame::AnnounceCpu(const char* what, const TCard& card)
+{
+    Announce(QString::fromLatin1(what).arg(CardName(card)));
+}
+
+void TVariantGame::AnnounceCpu(const char* what, const TCard& card, const TCard& other)
+{
+    Announce(QString::fromLatin1(what).arg(CardName(card), CardName(other)));
 }

@@ -62,6 +62,9 @@ public:
     bool IsState(int state) const;
     // The pile of attack/cover pairs with their placeholders; none by default.
     virtual const TPile* PairPile() const { return nullptr; }
+    // The human's hand, left to right, and in defence the table card that means taking.
+    std::vector<TCard*> PressableCards() const override;
+    QString PileTitle(const TPile& pile) const override;
 
     // The position as the CPU knows it: the cards it has not seen are dealt in a fixed
     // order, whatever they really are.
@@ -134,6 +137,11 @@ protected:
     bool OwnedByHuman(const TCard* card) const { return card && card->Pile() == HumanHand; }
     // Marks exactly the human's cards that may be played.
     void MarkHand(const std::function<bool(const TCard&)>& playable);
+    // The card of the table a press on which takes: its top real card.
+    virtual TCard* TakeCard() const = 0;
+    // "CPU plays Nine of Spades": tells the player what the computer did with a card.
+    void AnnounceCpu(const char* what, const TCard& card);
+    void AnnounceCpu(const char* what, const TCard& card, const TCard& other);
 
     TCardMoves& Moves() const { return *moves; }
 

@@ -4,6 +4,8 @@
 
 #include "AnimationTime.h"
 
+#include <algorithm>
+
 bool THeap::OpenAttack(bool humanAttacks)
 {
     return RefillHands(HandSize, humanAttacks) && !GameOverBeforeAttack();
@@ -44,6 +46,10 @@ bool THeap::GameOverBeforeDefence()
 
 bool THeap::PlayOnHeap(TCard* card)
 {
+    if (card->Pile() == CpuHand && State == stCpuDefends)
+        AnnounceCpu("CPU beats %1 with %2", *Table->TopCard(), *card);
+    else if (card->Pile() == CpuHand)
+        AnnounceCpu("CPU plays %1", *card);
     return Moves().Move(card, Table, AnimationTime(), TWait::Arrived);
 }
 
@@ -55,6 +61,8 @@ int THeap::TakeCount() const
 
 void THeap::Take(bool humanTakes)
 {
+    if (!humanTakes)
+        Announce(QStringLiteral("CPU takes %1 cards").arg(std::min(TakeCount(), Table->Count())));
     if (!Moves().MoveTop(Table, humanTakes ? HumanHand : CpuHand, TakeCount(), AnimationTime()))
         return;
     if (Table->Count() == 0)

@@ -15,6 +15,7 @@ public:
     void MarkPlayable() override;
     // How many cards a taker gets from the heap as it is now.
     int TakeCount() const;
+    TCard* TakeCard() const override { return Table->TopCard(); }
 
 protected:
     void CreatePiles() override;

@@ -36,6 +36,8 @@ void TRound::CircleTurn(bool human)
     if (Circle->Count() > 0 && Deck->Count() > 0)
         PlayAtCircle(human);
     else if (Circle->Count() > 0) {
+        if (!human)
+            Announce(QStringLiteral("CPU gets the rest of the circle"));
         if (GiveCircleTo(human ? HumanHand : CpuHand))
             PostState(again);
     } else if (Deck->Count() > 0) {
@@ -51,6 +53,10 @@ void TRound::PlayAtCircle(bool human)
     const std::optional<TCard*> pick = human ? HumanPick() : CpuChoice();
     if (!pick)
         return;
+    if (!human && *pick)
+        AnnounceCpu("CPU captures %1 with %2", **pick, *Deck->TopCard());
+    else if (!human)
+        AnnounceCpu("CPU puts %1 into the circle", *Deck->TopCard());
     const int self = human ? stRoundHumanCircle : stRoundCpuCircle;
     const int other = human ? stRoundCpuCircle : stRoundHumanCircle;
     if (*pick ? Capture(*pick, human ? HumanHand : CpuHand) : Pass())

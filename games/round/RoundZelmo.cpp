@@ -142,6 +142,11 @@ void TRound::MarkPlayable()
         card->SetMarked(top && Board->Beats(*top, *card));
 }
 
+std::vector<TCard*> TRound::PressableCards() const
+{
+    return State == stRoundHumanCircle ? Circle->Cards() : TBoutGame::PressableCards();
+}
+
 std::vector<int> TRound::OwnStates() const
 {
     // 0: no state while the CPU gives more cards and hands the table over.

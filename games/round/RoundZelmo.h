@@ -20,6 +20,8 @@ public:
     void NewGame() override;
     void Deal() override;
     void MarkPlayable() override;
+    // At the circle: its cards, in the order they lie in it.
+    std::vector<TCard*> PressableCards() const override;
 
     TPile* Circle = nullptr;
     bool AttackPhase = false;
