@@ -34,12 +34,12 @@ zelmo_sanitized_tests() {
   zelmo_build_sanitized
   zelmo_require_runtime build-sanitize/christmas-zelmo libasan
   zelmo_require_runtime build-sanitize/christmas-zelmo libubsan
-  ctest --test-dir build-sanitize --output-on-failure --timeout 1200
+  ctest --test-dir build-sanitize --output-on-failure --timeout 1200 -j "$(nproc)"
 
   # The pacing thread against the user-interface thread: only the tests that run both.
   zelmo_configure build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELMO_SANITIZE=thread \
     -DZELMO_BUILD_BENCH=OFF "-DZELMO_TEST_FOLDERS=cards;frame;games"
   cmake --build build-tsan --target zelmo_test_programs
   zelmo_require_runtime build-tsan/tests/frame/ZelmoGameTest libtsan
-  ctest --test-dir build-tsan --output-on-failure --timeout 1200
+  ctest --test-dir build-tsan --output-on-failure --timeout 1200 -j "$(nproc)"
 }
