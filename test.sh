@@ -27,6 +27,6 @@ if [ "$sanitize" = 1 ]; then
   zelmo_sanitized_tests
 else
   zelmo_build
-  # Tests that share the display or a clock run alone; the rest use every core.
+  # The end-to-end tests run one at a time on their own X server; the rest use every core.
   ctest --test-dir build --output-on-failure --timeout 600 -j "$(nproc)"
 fi
