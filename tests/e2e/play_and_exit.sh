@@ -5,28 +5,10 @@
 # Screenshots go to the artifacts folder.
 # Usage: play_and_exit.sh PROGRAM ARTIFACTS_DIR
 set -u
-PROGRAM=$1
-ARTIFACTS=$2
 HERE=$(dirname "$0")
 source "$HERE/xvfb-session.sh"
-require_tools Xvfb xdotool import compare convert
-mkdir -p "$ARTIFACTS"
-
-APP_PID=
-WORK=$(mktemp -d)
-cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
-    stop_xvfb
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; cat "$WORK/program.log"; exit 1; }
-
-start_xvfb
-export XDG_CONFIG_HOME="$WORK/config"
-unset QT_QPA_PLATFORMTHEME
-"$PROGRAM" >"$WORK/program.log" 2>&1 &
-APP_PID=$!
+begin_e2e "$1" "$2" Xvfb xdotool import compare convert
+launch_program
 
 WID=$(wait_for_window "Christmas Zelmo" 40) || fail "no main window"
 eval "$(xdotool getwindowgeometry --shell "$WID")"
@@ -177,5 +159,5 @@ for _ in $(seq 100); do
 done
 kill -0 "$APP_PID" 2>/dev/null && fail "Alt+X did not end the program"
 wait "$APP_PID"; status=$?; APP_PID=
-[ $status -eq 0 ] || { cat "$WORK/program.log"; fail "the program exited with $status"; }
+[ $status -eq 0 ] || fail "the program exited with $status"
 echo "PASS"

@@ -5,28 +5,10 @@
 # exit with Alt+X. Screenshots go to the artifacts folder.
 # Usage: play_by_keys.sh PROGRAM ARTIFACTS_DIR
 set -u
-PROGRAM=$1
-ARTIFACTS=$2
 HERE=$(dirname "$0")
 source "$HERE/xvfb-session.sh"
-require_tools Xvfb xdotool import convert compare
-mkdir -p "$ARTIFACTS"
-
-APP_PID=
-WORK=$(mktemp -d)
-cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
-    stop_xvfb
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; cat "$WORK/program.log"; exit 1; }
-
-start_xvfb
-export XDG_CONFIG_HOME="$WORK/config"
-unset QT_QPA_PLATFORMTHEME
-"$PROGRAM" >"$WORK/program.log" 2>&1 &
-APP_PID=$!
+begin_e2e "$1" "$2" Xvfb xdotool import convert compare
+launch_program
 
 WID=$(wait_for_window "Christmas Zelmo" 40) || fail "no main window"
 eval "$(xdotool getwindowgeometry --shell "$WID")"

@@ -4,32 +4,14 @@
 # exits; the second run starts with them.
 # Usage: prefs_across_runs.sh PROGRAM ARTIFACTS_DIR
 set -u
-PROGRAM=$1
-ARTIFACTS=$2
 HERE=$(dirname "$0")
 source "$HERE/xvfb-session.sh"
-require_tools Xvfb xdotool import compare convert
-mkdir -p "$ARTIFACTS"
-
-APP_PID=
-WORK=$(mktemp -d)
-cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
-    stop_xvfb
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-start_xvfb
-export XDG_CONFIG_HOME="$WORK/config"
-unset QT_QPA_PLATFORMTHEME
+begin_e2e "$1" "$2" Xvfb xdotool import compare convert
 STORE="$XDG_CONFIG_HOME/Christmas Zelmo.conf"
 
 start_program() {
-    "$PROGRAM" >"$WORK/program.log" 2>&1 &
-    APP_PID=$!
-    WID=$(wait_for_window "Christmas Zelmo" 40) || { cat "$WORK/program.log"; fail "no main window"; }
+    launch_program
+    WID=$(wait_for_window "Christmas Zelmo" 40) || fail "no main window"
     eval "$(xdotool getwindowgeometry --shell "$WID")"
     sleep 0.5
 }
@@ -45,7 +27,7 @@ exit_program() {
     done
     kill -0 "$APP_PID" 2>/dev/null && fail "Alt+X did not end the program"
     wait "$APP_PID"; local status=$?; APP_PID=
-    [ $status -eq 0 ] || { cat "$WORK/program.log"; fail "the program exited with $status"; }
+    [ $status -eq 0 ] || fail "the program exited with $status"
 }
 # The toolbar band under the menu bar, in window pixels.
 TOOLBAR_REGION="200x30+0+24"

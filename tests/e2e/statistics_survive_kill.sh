@@ -4,35 +4,16 @@
 # result must already be in the store; the next run shows it in the Statistics dialog.
 # Usage: statistics_survive_kill.sh PROGRAM ARTIFACTS_DIR
 set -u
-PROGRAM=$1
-ARTIFACTS=$2
 HERE=$(dirname "$0")
 source "$HERE/xvfb-session.sh"
-require_tools Xvfb xdotool import compare convert
-mkdir -p "$ARTIFACTS"
-
-APP_PID=
-WORK=$(mktemp -d)
-cleanup() {
-    [ -n "$APP_PID" ] && kill -9 "$APP_PID" 2>/dev/null
-    stop_xvfb
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-start_xvfb
-export XDG_CONFIG_HOME="$WORK/config"
-unset QT_QPA_PLATFORMTHEME
+begin_e2e "$1" "$2" Xvfb xdotool import compare convert
 STORE="$XDG_CONFIG_HOME/Christmas Zelmo.conf"
 # Quick cards, so autoplay finishes the game in seconds.
-mkdir -p "$XDG_CONFIG_HOME"
 printf '[General]\nAnimateTime=10\n' >"$STORE"
 
 start_program() {
-    "$PROGRAM" >"$WORK/program.log" 2>&1 &
-    APP_PID=$!
-    WID=$(wait_for_window "Christmas Zelmo" 40) || { cat "$WORK/program.log"; fail "no main window"; }
+    launch_program
+    WID=$(wait_for_window "Christmas Zelmo" 40) || fail "no main window"
     eval "$(xdotool getwindowgeometry --shell "$WID")"
     sleep 0.5
 }
@@ -93,7 +74,7 @@ for _ in $(seq 100); do
 done
 kill -0 "$APP_PID" 2>/dev/null && fail "Alt+X did not end the program"
 wait "$APP_PID"; status=$?; APP_PID=
-[ $status -eq 0 ] || { cat "$WORK/program.log"; fail "the program exited with $status"; }
+[ $status -eq 0 ] || fail "the program exited with $status"
 counted=$(heap_results)
 [ "${counted:-0}" = 1 ] || { cat "$STORE"; fail "the second run lost the result"; }
 echo "PASS"

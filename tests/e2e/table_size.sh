@@ -4,34 +4,15 @@
 # and a game starts and is pictured at that size.
 # Usage: table_size.sh PROGRAM ARTIFACTS_DIR
 set -u
-PROGRAM=$1
-ARTIFACTS=$2
 HERE=$(dirname "$0")
 XVFB_SCREEN=1600x1200x24
 source "$HERE/xvfb-session.sh"
-require_tools Xvfb xdotool import
-mkdir -p "$ARTIFACTS"
-
-APP_PID=
-WORK=$(mktemp -d)
-cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
-    stop_xvfb
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-start_xvfb
-export XDG_CONFIG_HOME="$WORK/config"
-unset QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR
-mkdir -p "$XDG_CONFIG_HOME"
+begin_e2e "$1" "$2" Xvfb xdotool import
 
 for ZOOM in 150 200; do
     printf '[General]\nZoom=%s\n' "$ZOOM" >"$XDG_CONFIG_HOME/Christmas Zelmo.conf"
-    "$PROGRAM" >"$WORK/program.log" 2>&1 &
-    APP_PID=$!
-    WID=$(wait_for_window "Christmas Zelmo" 40) || { cat "$WORK/program.log"; fail "no main window"; }
+    launch_program
+    WID=$(wait_for_window "Christmas Zelmo" 40) || fail "no main window"
     eval "$(xdotool getwindowgeometry --shell "$WID")"
     # 607 wide, scaled; a half pixel may round up.
     [ $((WIDTH - 607 * ZOOM / 100)) -ge 0 ] && [ $((WIDTH - 607 * ZOOM / 100)) -le 1 ] \
@@ -53,7 +34,7 @@ for ZOOM in 150 200; do
         sleep 0.1
     done
     kill -0 "$APP_PID" 2>/dev/null && fail "Alt+X did not end the program"
-    wait "$APP_PID" || { cat "$WORK/program.log"; fail "the program failed"; }
+    wait "$APP_PID" || fail "the program failed"
     APP_PID=
     grep -q "^Zoom=$ZOOM\$" "$XDG_CONFIG_HOME/Christmas Zelmo.conf" || fail "the table size was not kept"
 done

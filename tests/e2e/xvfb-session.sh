@@ -1,5 +1,6 @@
 # Shared by the end-to-end tests and the start-up benchmark: a private X server on a
-# display it picks itself, torn down with the caller. Source it, then call start_xvfb.
+# display it picks itself, torn down with the caller. Source it, then call start_xvfb,
+# or begin_e2e at the top of an end-to-end script.
 
 # Exits with 77 (ctest's "skipped") when a tool is missing.
 require_tools() {
@@ -51,4 +52,42 @@ wait_for_window() {
         sleep 0.1
     done
     return 1
+}
+
+# The common start of an end-to-end script: the tools it needs, a work folder holding the
+# program's settings, a private X server, and a cleanup that ends both.
+#   begin_e2e PROGRAM ARTIFACTS_DIR TOOL...
+begin_e2e() {
+    PROGRAM=$1
+    ARTIFACTS=$2
+    shift 2
+    require_tools "$@"
+    mkdir -p "$ARTIFACTS"
+    APP_PID=
+    WORK=$(mktemp -d)
+    trap end_e2e EXIT
+    start_xvfb
+    export XDG_CONFIG_HOME="$WORK/config"
+    mkdir -p "$XDG_CONFIG_HOME"
+    unset QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR
+}
+
+# A program left running by a failed test must not write anything more.
+end_e2e() {
+    [ -n "$APP_PID" ] && kill -9 "$APP_PID" 2>/dev/null
+    stop_xvfb
+    rm -rf "$WORK"
+}
+
+# Ends the test as failed, with the program's own output when it gave any.
+fail() {
+    echo "FAIL: $*"
+    [ -s "$WORK/program.log" ] && cat "$WORK/program.log"
+    exit 1
+}
+
+# Starts the program in the background, its output kept in the work folder.
+launch_program() {
+    "$PROGRAM" >"$WORK/program.log" 2>&1 &
+    APP_PID=$!
 }
