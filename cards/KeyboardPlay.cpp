@@ -2,6 +2,7 @@
 
 #include "CardNames.h"
 #include "FocusRing.h"
+#include "Messages.h"
 #include "ZelmoGame.h"
 
 #include <QKeyEvent>
@@ -56,6 +57,7 @@ bool TKeyboardPlay::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched != game.Board)
         return QObject::eventFilter(watched, e);
+    MarkReceived(e); // the board's ticks come from the pacing thread, and this sees them first
     switch (e->type()) {
     case QEvent::KeyPress:
         return KeyPressed(static_cast<const QKeyEvent&>(*e));
