@@ -8,12 +8,8 @@ set -eu
 DEB=$(realpath "$1")
 WORK=${2:-$(mktemp -d)}
 ROOT="$WORK/bookworm"
-MIRROR=${MIRROR:-http://deb.debian.org/debian}
-[ "$(id -u)" -eq 0 ] || { echo "run as root (debootstrap and chroot need it)"; exit 1; }
-command -v debootstrap >/dev/null || apt-get install -y debootstrap
+source "$(dirname "$0")/../tools/debian-root.sh"
 
-in_root() { chroot "$ROOT" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
-    DEBIAN_FRONTEND=noninteractive LANG=C.UTF-8 "$@"; }
 # Every file of the system except the changing state of apt, dpkg and the logs.
 list_files() {
     (cd "$ROOT" && find . -xdev \( -path ./proc -o -path ./sys -o -path ./dev -o -path ./tmp \
@@ -21,12 +17,7 @@ list_files() {
         -o -path ./var/log -o -path ./root \) -prune -o -print | sort) >"$1"
 }
 
-if [ ! -x "$ROOT/usr/bin/apt-get" ]; then
-    echo "== debootstrap --variant=minbase bookworm"
-    debootstrap --variant=minbase bookworm "$ROOT" "$MIRROR" >"$WORK/debootstrap.log"
-fi
-mount -t proc proc "$ROOT/proc"
-trap 'umount "$ROOT/proc" 2>/dev/null || true' EXIT
+zelmo_debian_root "$ROOT"
 # A rerun starts from a system without the package.
 in_root apt-get purge -y -q christmas-zelmo >/dev/null 2>&1 || true
 in_root apt-get autoremove --purge -y -q >/dev/null 2>&1 || true
