@@ -3,6 +3,7 @@
 #include "AboutInfo.h"
 #include "AboutLinkLabel.h"
 #include "Artwork.h"
+#include "DialogLook.h"
 #include "GradientButton.h"
 #include "TiledWallpaper.h"
 
@@ -23,10 +24,7 @@ const QString FeedbackSubject = QStringLiteral("Christmas Zelmo -- Feedback");
 QWidget* OliveLine(QWidget* parent, const QRect& geometry)
 {
     auto* line = new QWidget(parent);
-    QPalette pal = line->palette();
-    pal.setColor(QPalette::Window, Olive);
-    line->setPalette(pal);
-    line->setAutoFillBackground(true);
+    FillBackground(line, Olive);
     line->setGeometry(geometry);
     return line;
 }
@@ -91,19 +89,8 @@ QUrl FeedbackUrl()
 
 TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FAbout"));
-    setWindowTitle(QStringLiteral("About"));
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    setFixedSize(ClientWidth, ClientHeight);
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    SetUpSmallDialog(this, QStringLiteral("FAbout"), QStringLiteral("About"),
+                     QSize(ClientWidth, ClientHeight));
     BuildControls();
 }
 

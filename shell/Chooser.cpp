@@ -2,6 +2,7 @@
 #include "GameArea.h"
 
 #include "Artwork.h"
+#include "DialogLook.h"
 #include "HoverImage.h"
 
 #include <QLabel>
@@ -45,10 +46,7 @@ TChooser::TChooser(QWidget* parent) : QFrame(parent)
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setFixedSize(GameAreaWidth, GameAreaHeight);
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    FillBackground(this, Qt::white);
 
     const QPoint origin = contentsRect().topLeft();
 

@@ -1,6 +1,7 @@
 #include "GameOver.h"
 
 #include "Artwork.h"
+#include "DialogLook.h"
 #include "GradientButton.h"
 #include "TiledWallpaper.h"
 
@@ -26,29 +27,12 @@ const char* const Slogans[3][4] = {
 const char* const ResultTexts[3] = {"Draw", "You win", "Computer wins"};
 const char* const Prefixes[3] = {"DRAW", "WIN", "LOOSE"};
 
-void SetWhite(QWidget* widget)
-{
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(pal);
-    widget->setAutoFillBackground(true);
-}
-
 } // namespace
 
 TFGameOver::TFGameOver(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FGameOver"));
-    setWindowTitle(QStringLiteral("Game over"));
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    setFixedSize(ClientWidth, ClientHeight);
-    // A small dialog face: the longest slogan needs it to fit.
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
-    SetWhite(this);
+    SetUpSmallDialog(this, QStringLiteral("FGameOver"), QStringLiteral("Game over"),
+                     QSize(ClientWidth, ClientHeight));
     BuildControls();
 }
 
@@ -63,7 +47,7 @@ void TFGameOver::BuildControls()
     Panel1->setGeometry(16, 32, 129, 129);
     Panel1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Panel1->setLineWidth(1);
-    SetWhite(Panel1);
+    FillBackground(Panel1, Qt::white);
     Image1 = new QLabel(Panel1);
     Image1->setGeometry(1, 1, 127, 127);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
