@@ -23,11 +23,7 @@ TEST_F(RoundCircle, TheCardsTheTopCardBeatsAreMarked)
         Lay({{"6C"}, {"QC", "AD"}, row.circle, {"8D", row.top}});
         C("QC")->SetMarked(true);
         Arm(stRoundHumanCircle);
-        TNames marked;
-        for (const TCard* card : game.Circle->Cards())
-            if (card->Marked())
-                marked.push_back(Name(card));
-        EXPECT_EQ(marked, row.marked);
+        EXPECT_EQ(Marked(*game.Circle), row.marked);
         EXPECT_FALSE(C("QC")->Marked()) << "the hand has nothing to play here";
         EXPECT_EQ(game.Board->Hint(), "Select a card in the circle and beat it with top card "
                                       "in the deck to get them");
