@@ -29,7 +29,8 @@ TEST_F(HeapBout, HumanPresses)
     } rows[] = {
         // Any own card attacks; the CPU's cards are no move.
         {{{"6H", "7H"}, {"KC", "9S"}, {}, 0}, stHumanAttacks, "cpu", {"KC", "9S"}, {}, {}, 2},
-        {{{"6H", "7H"}, {"KC", "9S"}, {}, 0}, stHumanAttacks, "9S", {"KC", "9S"}, {stCpuDefends}, {"9S"}, 1},
+        {{{"6H", "7H"}, {"KC", "9S"}, {}, 0}, stHumanAttacks, "9S", {"KC", "9S"}, {stCpuDefends},
+         {"9S"}, 1},
         // Only a card that beats the top one defends, and then the human attacks.
         {{{"6H"}, {"8D", "TD", "TC"}, {"9D"}}, stHumanDefends, "8D", {"TD"}, {}, {"9D"}, 3},
         {{{"6H"}, {"8D", "TD", "TC"}, {"9D"}}, stHumanDefends, "TC", {"TD"}, {}, {"9D"}, 3},
