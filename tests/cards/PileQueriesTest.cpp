@@ -133,16 +133,27 @@ template <typename E, typename F> std::string MessageOf(F&& f)
     return "<nothing thrown>";
 }
 
-TEST_F(ErrorsTest, AllocByBelowOneIsRefusedWithItsValueAndChangesNothing)
+TEST_F(ErrorsTest, BadValuesAndIndexesAreRefusedAndChangeNothing)
 {
     TPile* pile = Fill(board.NewPile(poLine, 0, 0, 30, 0, 2, 5, 0), 3);
+    TPile* to = NewLine(0, 200);
     board.Invalidated.clear();
     EXPECT_EQ(MessageOf<EPile>([&] { pile->SetAllocBy(-12); }),
               "TPile.SetAllocBy: Cannot allocate by -12");
     EXPECT_EQ(pile->AllocBy(), 2);
-    EXPECT_EQ(Positions(*pile), (std::vector<QPoint>{{0, 0}, {5, 0}, {30, 0}}));
     EXPECT_TRUE(board.Invalidated.empty());
     EXPECT_THROW(board.NewPile(poLine, 10, 20, 30, 40, 0, 5, 6), EPile);
+
+    EXPECT_THROW(pile->Card(-1), std::out_of_range);
+    EXPECT_THROW(to->BottomCard(), std::out_of_range);
+    // The card stays in its pile when the target index is missing.
+    TCard* card = pile->TopCard();
+    EXPECT_THROW(to->InsertCard(1, card), std::out_of_range);
+    EXPECT_THROW(board.MoveCard(card, to, 5, true, 100, 0), std::out_of_range);
+    EXPECT_EQ(card->Pile(), pile);
+    EXPECT_FALSE(card->Moving);
+    EXPECT_EQ(Positions(*pile), (std::vector<QPoint>{{0, 0}, {5, 0}, {30, 0}}));
+    EXPECT_EQ(board.CardCount(), 3);
 }
 
 TEST_F(ErrorsTest, CardsAndPilesOfAnotherBoardAreRefused)
@@ -159,23 +170,6 @@ TEST_F(ErrorsTest, CardsAndPilesOfAnotherBoardAreRefused)
               "Cannot move pile of another board");
     EXPECT_EQ(board.MovingCount(), 0);
     EXPECT_TRUE(board.MovingPiles().empty());
-}
-
-TEST_F(ErrorsTest, IndexesOutsideTheListsThrowOutOfRangeAndChangeNothing)
-{
-    TPile* from = NewLine(0, 0, 20);
-    TPile* to = NewLine(0, 200);
-    NewCard(Six, Clubs, from);
-    TCard* card = NewCard(Seven, Clubs, from);
-    EXPECT_THROW(from->Card(-1), std::out_of_range);
-    EXPECT_THROW(to->BottomCard(), std::out_of_range);
-    // The card stays in its pile when the target index is missing.
-    EXPECT_THROW(to->InsertCard(1, card), std::out_of_range);
-    EXPECT_THROW(board.MoveCard(card, to, 5, true, 100, 0), std::out_of_range);
-    EXPECT_EQ(card->Pile(), from);
-    EXPECT_EQ(card->X(), 20);
-    EXPECT_FALSE(card->Moving);
-    EXPECT_EQ(board.CardCount(), 2);
 }
 
 } // namespace
