@@ -27,8 +27,7 @@ TEST_F(HeapBout, HumanPresses)
         TNames heap;
         int hand;
     } rows[] = {
-        // Any own card attacks; the CPU's cards are no move.
-        {{{"6H", "7H"}, {"KC", "9S"}, {}, 0}, stHumanAttacks, "cpu", {"KC", "9S"}, {}, {}, 2},
+        // Any own card attacks; other presses are MoverBout's, the attack being shared.
         {{{"6H", "7H"}, {"KC", "9S"}, {}, 0}, stHumanAttacks, "9S", {"KC", "9S"}, {stCpuDefends},
          {"9S"}, 1},
         // Only a card that beats the top one defends, and then the human attacks.
@@ -37,8 +36,8 @@ TEST_F(HeapBout, HumanPresses)
         {{{"6H"}, {"8D", "TD", "TC"}, {"9D"}}, stHumanDefends, "cpu", {"TD"}, {}, {"9D"}, 3},
         {{{"6H"}, {"8D", "TD", "TC"}, {"9D"}}, stHumanDefends, "TD", {"TD"}, {stHumanAttacks},
          {"9D", "TD"}, 2},
-        // A press on any heap card, even the bottom one, takes the top three; cards left:
-        // the human defends again.
+        // A press on any heap card, even the bottom one, takes the top three; the CPU must
+        // then beat the new top card.
         {{{"6H"}, {"6C"}, {"7D", "8D", "9D", "TD"}}, stHumanDefends, "7D", {}, {stCpuDefends},
          {"7D"}, 4},
         // Two cards: both taken, and the CPU attacks; a trump on top: five taken.
