@@ -33,21 +33,6 @@ TEST_F(PileQueriesTest, BeatsBySuitRankAndTrumps)
     EXPECT_FALSE(beats(Ace, Clubs, Six, Hearts)) << "only trumps cross suits";
     EXPECT_TRUE(beats(Six, Diamonds, Ace, Spades));
     EXPECT_TRUE(beats(Seven, Diamonds, Six, Diamonds));
-    // Strength reads the rank table, not the value.
-    board.SetRanks({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13});
-    EXPECT_EQ(NewCard(Ace, Clubs)->Rank(), 1);
-    EXPECT_TRUE(beats(King, Clubs, Ace, Clubs));
-}
-
-TEST_F(PileQueriesTest, ValueAndSuitChangesReSortTheHand)
-{
-    hand->SetSort(psTrumpsLast);
-    TCard* six = Add(Six, Hearts);
-    TCard* king = Add(King, Hearts);
-    six->SetValue(Ace);
-    EXPECT_EQ(six->X(), 20) << "re-sorted and laid out again";
-    king->SetSuit(Spades); // trumps go last
-    EXPECT_EQ(hand->Card(1), king);
 }
 
 TEST_F(PileQueriesTest, LowestOfSuitPrefersTheUpperCardSkipsPlaceholdersCountsMovingCards)
