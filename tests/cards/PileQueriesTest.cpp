@@ -35,23 +35,6 @@ TEST_F(PileQueriesTest, BeatsBySuitRankAndTrumps)
     EXPECT_TRUE(beats(Seven, Diamonds, Six, Diamonds));
 }
 
-TEST_F(PileQueriesTest, LowestOfSuitPrefersTheUpperCardSkipsPlaceholdersCountsMovingCards)
-{
-    TCard* lowerSix = Add(Six, Clubs);
-    Add(Nine, Clubs);
-    TCard* upperSix = Add(Six, Clubs);
-    TCard* king = Add(King, Clubs);
-    Add(Ace, Clubs); // the Ace ranks highest
-    upperSix->Moving = true;
-    EXPECT_EQ(hand->LowestOfSuit(Clubs), upperSix);
-    upperSix->SetEmpty(true);
-    EXPECT_EQ(hand->LowestOfSuit(Clubs), lowerSix);
-    lowerSix->SetEmpty(true);
-    hand->RemoveCard(1);
-    EXPECT_EQ(hand->LowestOfSuit(Clubs), king);
-    EXPECT_EQ(hand->LowestOfSuit(Hearts), nullptr);
-}
-
 TEST_F(PileQueriesTest, LowestTrumpAndLowestNonTrump)
 {
     Add(Nine, Spades);
