@@ -33,38 +33,6 @@ TEST_F(PileQueriesTest, BeatsBySuitRankAndTrumps)
     EXPECT_FALSE(beats(Ace, Clubs, Six, Hearts)) << "only trumps cross suits";
     EXPECT_TRUE(beats(Six, Diamonds, Ace, Spades));
     EXPECT_TRUE(beats(Seven, Diamonds, Six, Diamonds));
-    // Strength reads the rank table, not the value.
-    board.SetRanks({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13});
-    EXPECT_EQ(NewCard(Ace, Clubs)->Rank(), 1);
-    EXPECT_TRUE(beats(King, Clubs, Ace, Clubs));
-}
-
-TEST_F(PileQueriesTest, ValueAndSuitChangesReSortTheHand)
-{
-    hand->SetSort(psTrumpsLast);
-    TCard* six = Add(Six, Hearts);
-    TCard* king = Add(King, Hearts);
-    six->SetValue(Ace);
-    EXPECT_EQ(six->X(), 20) << "re-sorted and laid out again";
-    king->SetSuit(Spades); // trumps go last
-    EXPECT_EQ(hand->Card(1), king);
-}
-
-TEST_F(PileQueriesTest, LowestOfSuitPrefersTheUpperCardSkipsPlaceholdersCountsMovingCards)
-{
-    TCard* lowerSix = Add(Six, Clubs);
-    Add(Nine, Clubs);
-    TCard* upperSix = Add(Six, Clubs);
-    TCard* king = Add(King, Clubs);
-    Add(Ace, Clubs); // the Ace ranks highest
-    upperSix->Moving = true;
-    EXPECT_EQ(hand->LowestOfSuit(Clubs), upperSix);
-    upperSix->SetEmpty(true);
-    EXPECT_EQ(hand->LowestOfSuit(Clubs), lowerSix);
-    lowerSix->SetEmpty(true);
-    hand->RemoveCard(1);
-    EXPECT_EQ(hand->LowestOfSuit(Clubs), king);
-    EXPECT_EQ(hand->LowestOfSuit(Hearts), nullptr);
 }
 
 TEST_F(PileQueriesTest, LowestTrumpAndLowestNonTrump)
@@ -133,16 +101,27 @@ template <typename E, typename F> std::string MessageOf(F&& f)
     return "<nothing thrown>";
 }
 
-TEST_F(ErrorsTest, AllocByBelowOneIsRefusedWithItsValueAndChangesNothing)
+TEST_F(ErrorsTest, BadValuesAndIndexesAreRefusedAndChangeNothing)
 {
     TPile* pile = Fill(board.NewPile(poLine, 0, 0, 30, 0, 2, 5, 0), 3);
+    TPile* to = NewLine(0, 200);
     board.Invalidated.clear();
     EXPECT_EQ(MessageOf<EPile>([&] { pile->SetAllocBy(-12); }),
               "TPile.SetAllocBy: Cannot allocate by -12");
     EXPECT_EQ(pile->AllocBy(), 2);
-    EXPECT_EQ(Positions(*pile), (std::vector<QPoint>{{0, 0}, {5, 0}, {30, 0}}));
     EXPECT_TRUE(board.Invalidated.empty());
     EXPECT_THROW(board.NewPile(poLine, 10, 20, 30, 40, 0, 5, 6), EPile);
+
+    EXPECT_THROW(pile->Card(-1), std::out_of_range);
+    EXPECT_THROW(to->BottomCard(), std::out_of_range);
+    // The card stays in its pile when the target index is missing.
+    TCard* card = pile->TopCard();
+    EXPECT_THROW(to->InsertCard(1, card), std::out_of_range);
+    EXPECT_THROW(board.MoveCard(card, to, 5, true, 100, 0), std::out_of_range);
+    EXPECT_EQ(card->Pile(), pile);
+    EXPECT_FALSE(card->Moving);
+    EXPECT_EQ(Positions(*pile), (std::vector<QPoint>{{0, 0}, {5, 0}, {30, 0}}));
+    EXPECT_EQ(board.CardCount(), 3);
 }
 
 TEST_F(ErrorsTest, CardsAndPilesOfAnotherBoardAreRefused)
@@ -159,23 +138,6 @@ TEST_F(ErrorsTest, CardsAndPilesOfAnotherBoardAreRefused)
               "Cannot move pile of another board");
     EXPECT_EQ(board.MovingCount(), 0);
     EXPECT_TRUE(board.MovingPiles().empty());
-}
-
-TEST_F(ErrorsTest, IndexesOutsideTheListsThrowOutOfRangeAndChangeNothing)
-{
-    TPile* from = NewLine(0, 0, 20);
-    TPile* to = NewLine(0, 200);
-    NewCard(Six, Clubs, from);
-    TCard* card = NewCard(Seven, Clubs, from);
-    EXPECT_THROW(from->Card(-1), std::out_of_range);
-    EXPECT_THROW(to->BottomCard(), std::out_of_range);
-    // The card stays in its pile when the target index is missing.
-    EXPECT_THROW(to->InsertCard(1, card), std::out_of_range);
-    EXPECT_THROW(board.MoveCard(card, to, 5, true, 100, 0), std::out_of_range);
-    EXPECT_EQ(card->Pile(), from);
-    EXPECT_EQ(card->X(), 20);
-    EXPECT_FALSE(card->Moving);
-    EXPECT_EQ(board.CardCount(), 2);
 }
 
 } // namespace

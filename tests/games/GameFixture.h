@@ -76,6 +76,14 @@ protected:
             names.push_back(Name(card));
         return names;
     }
+    static TNames Marked(const TPile& pile)
+    {
+        TNames names;
+        for (const TCard* card : pile.Cards())
+            if (card->Marked())
+                names.push_back(Name(card));
+        return names;
+    }
     void Trumps(TCardSuit suit) { game.Board->SetTrumps(suit); }
 
     // A new position: nothing armed, every real card back in the deck, no placeholder.
@@ -97,6 +105,13 @@ protected:
     {
         for (const char* name : names)
             pile->AddCard(C(name));
+    }
+    // Every card back into the deck, stacked so that they are dealt in the order given.
+    void StackDeck(const std::vector<const char*>& dealOrder)
+    {
+        GatherAll();
+        for (auto it = dealOrder.rbegin(); it != dealOrder.rend(); ++it)
+            game.Deck->AddCard(C(*it)); // a deck card added again goes to the top
     }
     // Attack/cover pairs onto the table; an empty cover leaves a placeholder.
     void PutPairs(TPile* table, const std::vector<std::pair<const char*, const char*>>& pairs)

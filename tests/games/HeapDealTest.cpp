@@ -2,26 +2,20 @@
 // each attack with its order and its waits.
 #include "HeapFixture.h"
 
-#include "Random.h"
-
 namespace {
 
 using HeapDeal = THeapFixture;
 
-TEST_F(HeapDeal, NewGameGathersTheHeapTooAndTakesTrumpsFromANonAceBottom)
+// The shuffle and the trumps it leaves are shared, and MoverBout checks them for many seeds.
+TEST_F(HeapDeal, NewGameGathersTheHeapToo)
 {
-    for (uint32_t seed = 1; seed <= 40; ++seed) {
-        Lay({{"6H", "7H"}, {"8C", "KS"}, {"9D", "TD", "9C"}, 10});
-        game.Board->OnMouseDown = [](TBoard&, int, Qt::KeyboardModifiers, int, int) {};
-        SetRandSeed(seed);
-        ASSERT_EQ(Run(stNewGame), TPosted{stDeal});
-        // Every card of the game's own piles is back; the fixture's aside pile is not one.
-        EXPECT_EQ(game.Deck->Count() + aside->Count(), 36);
-        EXPECT_EQ(game.Table->Count() + game.CpuHand->Count() + game.HumanHand->Count(), 0);
-        EXPECT_NE(game.Deck->BottomCard()->Value(), Ace) << "seed " << seed;
-        EXPECT_EQ(game.Board->Trumps(), game.Deck->BottomCard()->Suit());
-        EXPECT_FALSE(game.Board->OnMouseDown);
-    }
+    Lay({{"6H", "7H"}, {"8C", "KS"}, {"9D", "TD", "9C"}, 10});
+    game.Board->OnMouseDown = [](TBoard&, int, Qt::KeyboardModifiers, int, int) {};
+    ASSERT_EQ(Run(stNewGame), TPosted{stDeal});
+    // Every card of the game's own piles is back; the fixture's aside pile is not one.
+    EXPECT_EQ(game.Deck->Count() + aside->Count(), 36);
+    EXPECT_EQ(game.Table->Count() + game.CpuHand->Count() + game.HumanHand->Count(), 0);
+    EXPECT_FALSE(game.Board->OnMouseDown);
 }
 
 // Ten cards dealt from a stacked deck, the CPU's first; only the first two may be Spades.
@@ -50,64 +44,45 @@ TEST_F(HeapDeal, FiveEachAlternatelyAndTheLowerTrumpStarts)
     }
 }
 
-// Who draws, in which order, and how far each card has flown when the next one starts.
-class HeapRefill : public THeapFixture {
-protected:
-    struct TDraw {
-        std::string to;
-        double previousProgress; // of the card drawn before, when this one set off
+// Before an attack the defender draws first, up to five each; before the human's attack
+// each card sets off when the one before is half-way, before the CPU's when it has
+// arrived. Nobody draws while defending.
+TEST_F(HeapDeal, RefillingBeforeEachAttack)
+{
+    const struct {
+        THeapLayout layout;
+        int state;
+        std::vector<TPile*> drawers;
+        double previousDone; // how far the card drawn before had come
+    } rows[] = {
+        {{{"6H", "7H", "8H"}, {"6C", "7C", "8C", "9C"}, {}, 4}, stHumanAttacks,
+         {game.CpuHand, game.CpuHand, game.HumanHand}, 0.5},
+        {{{"6H", "7H", "8H", "9H"}, {"6C", "7C", "8C"}, {}, 3}, stCpuAttacks,
+         {game.HumanHand, game.HumanHand, game.CpuHand}, 1.0},
+        {{{"6H"}, {"6C", "7C"}, {"8D"}, 10}, stCpuDefends, {}, 0},
+        {{{"6H"}, {"6C", "7C"}, {"8D"}, 10}, stHumanDefends, {}, 0},
     };
-    std::vector<TDraw> Draws(int state)
-    {
-        std::vector<TDraw> draws;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.state);
+        Lay(row.layout);
+        std::vector<TPile*> drawers;
+        std::vector<double> previousDone;
         const TCard* previous = nullptr;
         game.Board->OnCardMoved = [&](const TCard& card, const TPile* from) {
             if (from != game.Deck)
                 return;
-            draws.push_back({card.Pile() == game.CpuHand ? "cpu" : "human",
-                             previous ? previous->Progress() : 0.0});
+            drawers.push_back(card.Pile());
+            if (previous)
+                previousDone.push_back(previous->Progress());
             previous = &card;
         };
-        Run(state);
-        game.Board->OnCardMoved = nullptr;
-        return draws;
+        Run(row.state);
+        EXPECT_EQ(drawers, row.drawers);
+        for (double done : previousDone) {
+            EXPECT_GE(done, row.previousDone);
+            EXPECT_TRUE(row.previousDone == 1.0 || done < 1.0) << "half-way, not arrived";
+        }
     }
-};
-
-TEST_F(HeapRefill, BeforeTheHumansAttackTheCpuDrawsFirstAndCardsOverlap)
-{
-    Lay({{"6H", "7H", "8H"}, {"6C", "7C", "8C", "9C"}, {}, 4});
-    const auto draws = Draws(stHumanAttacks);
-    ASSERT_EQ(draws.size(), 3u);
-    EXPECT_EQ(draws[0].to, "cpu");
-    EXPECT_EQ(draws[1].to, "cpu");
-    EXPECT_EQ(draws[2].to, "human");
-    for (size_t i = 1; i < draws.size(); ++i) {
-        EXPECT_GE(draws[i].previousProgress, 0.5);
-        EXPECT_LT(draws[i].previousProgress, 1.0) << "half-way, not arrived";
-    }
-    EXPECT_EQ(game.Deck->Count(), 1);
-    EXPECT_TRUE(game.Waiting);
-}
-
-TEST_F(HeapRefill, BeforeTheCpusAttackTheHumanDrawsFirstAndEachCardArrives)
-{
-    Lay({{"6H", "7H", "8H", "9H"}, {"6C", "7C", "8C"}, {}, 3});
-    const auto draws = Draws(stCpuAttacks);
-    ASSERT_EQ(draws.size(), 3u);
-    EXPECT_EQ(draws[0].to, "human");
-    EXPECT_EQ(draws[1].to, "human");
-    EXPECT_EQ(draws[2].to, "cpu");
-    for (size_t i = 1; i < draws.size(); ++i)
-        EXPECT_EQ(draws[i].previousProgress, 1.0);
-}
-
-TEST_F(HeapRefill, NobodyDrawsWhileDefending)
-{
-    Lay({{"6H"}, {"6C", "7C"}, {"8D"}, 10});
-    EXPECT_TRUE(Draws(stCpuDefends).empty());
-    Lay({{"6H"}, {"6C", "7C"}, {"8D"}, 10});
-    EXPECT_TRUE(Draws(stHumanDefends).empty());
 }
 
 } // namespace

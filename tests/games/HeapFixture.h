@@ -21,13 +21,6 @@ protected:
         Put(game.Table, layout.Heap);
         KeepInDeck(layout.DeckLeft, aside);
     }
-    // Stacks the deck so that the cards are dealt in the order given.
-    void StackDeck(const std::vector<const char*>& dealOrder)
-    {
-        GatherAll();
-        for (auto it = dealOrder.rbegin(); it != dealOrder.rend(); ++it)
-            game.Deck->AddCard(C(*it)); // AddCard of a deck card moves it to the top
-    }
 
     TPile* aside = nullptr;
 };

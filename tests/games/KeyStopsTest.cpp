@@ -118,6 +118,8 @@ TEST_F(MoverKeys, ShiftEnterAndTheMenuKeyPressAsTheRightButton)
     EXPECT_EQ(Key(Qt::Key_Return), TPosted{stMoverHumanMovesTable});
 }
 
+// Escape is the right press on nothing where that ends throwing more (states 5 and 13),
+// and no press elsewhere.
 TEST_F(MoverKeys, EscapeEndsThrowingMoreAndNothingElse)
 {
     Lay({.Cpu = {"6C", "7C"}, .Human = {"9D", "KH"}, .Table = {{"9H", "TH"}}});
@@ -125,7 +127,13 @@ TEST_F(MoverKeys, EscapeEndsThrowingMoreAndNothingElse)
     EXPECT_EQ(Focus(), "9D");
     Key(Qt::Key_Right);
     EXPECT_EQ(Round(), (TNames{"9D", "KH"})) << "throwing more, the table is no stop";
-    EXPECT_EQ(Key(Qt::Key_Escape), TPosted{stCpuAttacks}) << "no key had to show the ring first";
+    EXPECT_EQ(Key(Qt::Key_Escape), TPosted{stCpuAttacks});
+
+    Lay({.Cpu = {"6C", "7C"}, .Human = {"9D", "KH"}, .Table = {{"9H", ""}}});
+    game.ThrowLimit = 1;
+    Arm(stHumanAddsToTaker);
+    EXPECT_EQ(Key(Qt::Key_Escape), TPosted{stHumanAttacks});
+    EXPECT_EQ(Names(*game.CpuHand), (TNames{"6C", "7C", "9H"})) << "given nothing more";
 
     Lay({.Cpu = {"6C", "7C"}, .Human = {"9D", "KH"}});
     Arm(stHumanAttacks);

@@ -64,11 +64,7 @@ TEST_F(MoverDefence, MarksShowWhatBeatsOrMovesTheTable)
 {
     Lay({{"6C", "7C"}, {"8H", "TH", "9D", "6S", "7D"}, {{"9H", ""}}});
     Arm(stMoverHumanDefends);
-    TNames marked;
-    for (TCard* card : game.HumanHand->Cards())
-        if (card->Marked())
-            marked.push_back(Name(card));
-    EXPECT_EQ(marked, (TNames{"TH", "9D", "6S"}));
+    EXPECT_EQ(Marked(*game.HumanHand), (TNames{"TH", "9D", "6S"}));
 }
 
 // The table goes over to the CPU and, when it answers in kind, back.

@@ -1,28 +1,18 @@
-// Pictures of a Mover game for a person to look at: the table mid-bout and after it has
-// slid over to the CPU.
-#include "Artifacts.h"
+// Pictures of a Mover game: the table mid-bout, and after it has slid over to the CPU.
 #include "MoverFixture.h"
+#include "ShotFixture.h"
 
 namespace {
 
-const QColor Felt(0, 96, 48);
-
-class MoverScreenshot : public TMoverFixture {
+class MoverScreenshot : public TShotFixture<TMoverFixture> {
 protected:
-    MoverScreenshot()
-    {
-        game.Board->SetColor(Felt);
-        game.Board->RebuildBackground();
-        Trumps(Hearts);
-    }
-    // Saves the picture; true when the card is drawn where its pile put it.
+    MoverScreenshot() { Trumps(Hearts); }
+    // True when the card is drawn where its pile put it, over a felt that shows.
     bool ShotShows(const QString& name, const char* card)
     {
-        const QImage image = game.grab().toImage();
-        EXPECT_FALSE(SaveArtifact(image, name).isEmpty() &&
-                     !qEnvironmentVariableIsEmpty("ZELMO_ARTIFACTS_DIR"));
+        const QImage image = Shot(name);
         EXPECT_EQ(image.pixelColor(300, 140), Felt) << "the empty middle shows the felt";
-        return image.pixelColor(C(card)->X() + 36, C(card)->Y() + 50) != Felt;
+        return Shows(image, C(card));
     }
 };
 

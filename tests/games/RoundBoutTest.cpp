@@ -1,5 +1,5 @@
-// The attack phase: placing the table, the steps that take no input, giving more to a
-// taker within ThrowLimit, the right button, and the end of the game.
+// Round's bout where its rules differ from Mover's: placing the table, the steps that take
+// no input, giving more to a taker, and the end of the game.
 #include "RoundFixture.h"
 
 namespace {
@@ -58,6 +58,9 @@ TEST_F(RoundBout, StepsWithoutInput)
          2},
         // At limit 0 the CPU gets the table without a press.
         {{{"6C"}, {"9D"}, {}, {}, {{"9S", ""}}}, stHumanAddsToTaker, 0, {stHumanAttacks}, {}, 2},
+        // A beaten table is cleared before the end check of an attack (the check's other
+        // outcomes are HeapBout's and MoverBout's: it is shared).
+        {{{"6C"}, {}, {}, {}, {{"9H", "TH"}}}, stHumanAttacks, 0, {stHumanWins}, {}, 1},
     };
     int n = 0;
     for (const auto& row : rows) {
@@ -87,14 +90,10 @@ TEST_F(RoundBout, WhileTheCpuGivesTheStateIsZeroSoNothingIsChosen)
     EXPECT_EQ(choices, std::vector<std::string>(5, "none"));
 }
 
-TEST_F(RoundBout, TheRightButtonEndsThrowingAndGivingWithinTheLimit)
+// Giving more to the CPU within the limit; at 0 the table goes over without a press. The
+// right button that ends throwing or giving is MoverDefence's: the routines are shared.
+TEST_F(RoundBout, TheHumanGivesWithinTheLimit)
 {
-    LayBout({{"6C", "7C"}, {"9D", "TH"}, {}, {}, {{"9H", "TS"}}});
-    Arm(stHumanThrows);
-    EXPECT_TRUE(C("9D")->Marked());
-    EXPECT_EQ(Click(C("9D"), mbRight), TPosted{stCpuAttacks}) << "even on a card it could throw";
-    EXPECT_EQ(Names(*game.Table), (TNames{"9H", "TS"}));
-
     LayBout({{"6C"}, {"9D", "9C", "7D"}, {}, {}, {{"9S", ""}}});
     game.ThrowLimit = 1;
     Arm(stHumanAddsToTaker);
@@ -104,23 +103,6 @@ TEST_F(RoundBout, TheRightButtonEndsThrowingAndGivingWithinTheLimit)
     EXPECT_EQ(game.ThrowLimit, 0);
     EXPECT_EQ(Run(stHumanAddsToTaker), TPosted{stHumanAttacks}) << "no press awaited";
     EXPECT_EQ(Names(*game.CpuHand), (TNames{"6C", "9C", "9S"}));
-}
-
-TEST_F(RoundBout, AnEmptyHandAtTheStartOfAnAttackEndsTheGame)
-{
-    const struct {
-        std::vector<const char*> cpu, human;
-        int state, next;
-    } rows[] = {
-        {{"6C"}, {}, stHumanAttacks, stHumanWins},
-        {{}, {}, stCpuAttacks, stDraw},
-        {{}, {"6C"}, stHumanAttacks, stCpuWins},
-    };
-    for (const auto& row : rows) {
-        LayBout({row.cpu, row.human, {}, {}, {{"9H", "TH"}}});
-        EXPECT_EQ(Run(row.state), TPosted{row.next});
-        EXPECT_EQ(Name(game.Discard->TopCard()), "TH") << "the beaten table is cleared first";
-    }
 }
 
 } // namespace

@@ -27,14 +27,20 @@ TCardSet Set(std::initializer_list<const char*> names)
     return set;
 }
 
-// A deck of count cards that none of the given sets holds, its bottom a trump.
-std::vector<TCardId> DeckWithout(TCardSet taken, int count)
+// A position with Spades trumps: the hands, and a deck of deckCount cards that neither
+// hand nor the table holds, its bottom a trump.
+template <class TModel>
+TModel Position(int state, TCardSet cpu, TCardSet human, TCardSet table, int deckCount)
 {
-    std::vector<TCardId> deck;
-    for (TCardId card = CardCount - 1; card >= 0 && int(deck.size()) < count; --card)
-        if (!(taken & Bit(card)))
-            deck.insert(deck.begin(), card);
-    return deck;
+    TModel model;
+    model.Trumps = Spades;
+    model.State = state;
+    model.Hand[sdCpu] = cpu;
+    model.Hand[sdHuman] = human;
+    for (TCardId card = CardCount - 1; card >= 0 && int(model.Deck.size()) < deckCount; --card)
+        if (!((cpu | human | table) & Bit(card)))
+            model.Deck.insert(model.Deck.begin(), card);
+    return model;
 }
 
 TModelMove Strong(const TRulesModel& position, uint32_t seed = 1)
@@ -44,36 +50,15 @@ TModelMove Strong(const TRulesModel& position, uint32_t seed = 1)
 
 TEST(StrongPlayer, CoversWithAPlainCardRatherThanATrump)
 {
-    TMoverModel mover;
-    mover.Trumps = Spades;
-    mover.State = msCpuDefends;
-    mover.Hand[sdCpu] = Set({"8H", "AS", "9C", "TD", "QC", "KD"});
-    mover.Hand[sdHuman] = Set({"6C", "7C", "8D", "JC", "QD"});
+    auto mover = Position<TMoverModel>(msCpuDefends, Set({"8H", "AS", "9C", "TD", "QC", "KD"}),
+                                       Set({"6C", "7C", "8D", "JC", "QD"}), Set({"7H"}), 18);
     mover.Table.Pairs = {{Id("7H"), NoCard}};
-    mover.Deck = DeckWithout(mover.Hand[sdCpu] | mover.Hand[sdHuman] | Set({"7H"}), 18);
     EXPECT_EQ(Strong(mover), (TModelMove{mkPlay, Id("8H")}));
 
-    THeapModel heap;
-    heap.Trumps = Spades;
-    heap.State = msCpuDefends;
-    heap.Hand[sdCpu] = Set({"8H", "AS", "9C", "TD", "QC"});
-    heap.Hand[sdHuman] = Set({"6C", "7C", "8D", "JC"});
+    auto heap = Position<THeapModel>(msCpuDefends, Set({"8H", "AS", "9C", "TD", "QC"}),
+                                     Set({"6C", "7C", "8D", "JC"}), Set({"7H"}), 18);
     heap.Heap = {Id("7H")};
-    heap.Deck = DeckWithout(heap.Hand[sdCpu] | heap.Hand[sdHuman] | Set({"7H"}), 18);
     EXPECT_EQ(Strong(heap), (TModelMove{mkPlay, Id("8H")}));
-}
-
-TEST(StrongPlayer, KeepsItsLastTrumpWhileTheDeckLasts)
-{
-    TMoverModel mover;
-    mover.Trumps = Spades;
-    mover.State = msCpuAttacks;
-    mover.Hand[sdCpu] = Set({"6C", "8D", "TH", "AS", "JC", "7D"});
-    mover.Hand[sdHuman] = Set({"9C", "QD", "KH", "7H", "8C", "9D"});
-    mover.Deck = DeckWithout(mover.Hand[sdCpu] | mover.Hand[sdHuman], 20);
-    const TModelMove lead = Strong(mover);
-    EXPECT_EQ(lead.Kind, mkPlay);
-    EXPECT_NE(lead.Card, Id("AS"));
 }
 
 // Every card is known in Round's attack phase. Leading the Six of Hearts lets the human
@@ -81,11 +66,7 @@ TEST(StrongPlayer, KeepsItsLastTrumpWhileTheDeckLasts)
 // leading the Ace of trumps wins whatever the human does.
 TEST(StrongPlayer, FindsAForcedWinInRoundsAttackPhase)
 {
-    TRoundModel round;
-    round.Trumps = Spades;
-    round.State = msCpuAttacks;
-    round.Hand[sdCpu] = Set({"6H", "AS"});
-    round.Hand[sdHuman] = Set({"7H", "6D"});
+    auto round = Position<TRoundModel>(msCpuAttacks, Set({"6H", "AS"}), Set({"7H", "6D"}), 0, 0);
     round.KnownHuman = round.Hand[sdHuman];
     round.Discard = ~(round.Hand[sdCpu] | round.Hand[sdHuman]) & ((TCardSet(1) << CardCount) - 1);
     for (uint32_t seed : {1u, 2u, 3u})
@@ -94,12 +75,8 @@ TEST(StrongPlayer, FindsAForcedWinInRoundsAttackPhase)
 
 TEST(StrongPlayer, AStopEndsTheSearchWithALegalMove)
 {
-    TMoverModel mover;
-    mover.Trumps = Spades;
-    mover.State = msCpuAttacks;
-    mover.Hand[sdCpu] = Set({"6C", "8D", "TH", "AS"});
-    mover.Hand[sdHuman] = Set({"9C", "QD", "KH", "7H"});
-    mover.Deck = DeckWithout(mover.Hand[sdCpu] | mover.Hand[sdHuman], 10);
+    const auto mover = Position<TMoverModel>(msCpuAttacks, Set({"6C", "8D", "TH", "AS"}),
+                                             Set({"9C", "QD", "KH", "7H"}), 0, 10);
     std::stop_source stop;
     stop.request_stop();
     QElapsedTimer timer;
