@@ -1,5 +1,4 @@
 // The built help file, read by an independent reader, and the card pictures in it.
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -45,9 +44,6 @@ TEST(HelpFileTest, AnIndependentReaderExtractsEveryPageAndPictureUnchanged)
 {
     const QStringList files = ProjectFiles();
     ASSERT_GE(files.size(), 8);
-    for (const char* page : {"index.html", "mover.html", "heap.html", "round.html"})
-        EXPECT_TRUE(files.contains(QLatin1String(page))) << page;
-
     QTemporaryDir out;
     QProcess extract;
     extract.start(QStringLiteral(EXTRACT_CHMLIB),
