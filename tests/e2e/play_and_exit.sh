@@ -42,7 +42,6 @@ play_cards() {
         fi
     done
     [ $moves -ge 1 ] || fail "no card left the hand in 40 clicks"
-    echo "cards played from the hand: $moves"
 }
 # Play > End game, "Yes" (the question pictured as $2 when given), and the caption
 # names no game any more.

@@ -46,7 +46,6 @@ for _ in $(seq 60); do
     settle
     if changes "$HAND_REGION" 0 play_by_enter; then
         moves=$((moves + 1)); idle=0
-        echo "move $moves"
     else
         # Refused: the focus is on a card that may not go; after a round, stop throwing.
         idle=$((idle + 1))
