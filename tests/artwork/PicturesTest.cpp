@@ -1,8 +1,8 @@
 // The shell's pictures: icons, chooser scene, game-over pictures.
 #include "ArtworkTestSupport.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 using namespace artwork_test;
 
@@ -64,7 +64,7 @@ TEST(GameOverPictures, TwelveDifferentPictures)
     std::vector<QImage> all;
     for (const char *mood : {"WIN", "LOOSE", "DRAW"})
         for (int n = 1; n <= 4; ++n)
-            all.push_back(loadResource(QStringLiteral("gameover/%1%2.png").arg(QLatin1String(mood)).arg(n)));
+            all.push_back(loadResource(QStringLiteral("gameover/%1%2.png").arg(mood).arg(n)));
     expectAllDistinct(all, 20);
 }
 

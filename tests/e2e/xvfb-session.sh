@@ -91,3 +91,99 @@ launch_program() {
     "$PROGRAM" >"$WORK/program.log" 2>&1 &
     APP_PID=$!
 }
+
+# Reads a window's geometry into ${PREFIX}X, Y, WIDTH and HEIGHT.   geometry ID [PREFIX]
+geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$1" | sed "s/^/${2-}/")"
+}
+
+# The main window's geometry, and CLIENT_TOP: the top of the area below menu bar and
+# toolbar, found from the bottom (status bar 19, chooser 375) at the table size ZOOM %.
+main_geometry() {
+    geometry "$WID"
+    CLIENT_TOP=$((Y + HEIGHT - (19 + 375) * ${ZOOM:-100} / 100))
+}
+
+# Starts the program and waits for its main window (WID).
+start_program() {
+    launch_program
+    WID=$(wait_for_window "Christmas Zelmo" 40) || fail "no main window"
+    main_geometry
+    sleep 0.5
+}
+
+# A point inside a variant's label on the chooser, on the screen: the client area's
+# border, the label's corner and its middle.
+label_point() {
+    local x y
+    case $1 in
+        Mover) x=$((1 + 163 + 35)) y=$((1 + 281 + 14)) ;;
+        Heap) x=$((1 + 298 + 35)) y=$((1 + 336 + 16)) ;;
+        Round) x=$((1 + 397 + 35)) y=$((1 + 259 + 16)) ;;
+    esac
+    echo $((X + x * ${ZOOM:-100} / 100)) $((CLIENT_TOP + y * ${ZOOM:-100} / 100))
+}
+
+# Clicks a variant's label and waits for its game to start; the client area may have
+# moved up by $2 pixels since the window was sized.   start_game NAME [SHIFT]
+start_game() {
+    main_geometry
+    CLIENT_TOP=$((CLIENT_TOP - ${2-0}))
+    xdotool mousemove $(label_point "$1"); sleep 0.3
+    xdotool click 1
+    wait_for_window "Christmas Zelmo - $1" 5 >/dev/null || fail "clicking the $1 label did not start it"
+}
+
+# A picture of one window; a bare name lands in the artifacts folder.
+shot_window() {
+    local to=$2 WINDOW X Y WIDTH HEIGHT SCREEN
+    geometry "$1"
+    [[ $to == */* ]] || to="$ARTIFACTS/$to"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$to"
+}
+shot() { shot_window "$WID" "$1"; }
+
+# How many pixels differ between two pictures inside a region WxH+X+Y of them.
+region_diff() {
+    convert "$1" -crop "$3" +repage "$WORK/a.png"
+    convert "$2" -crop "$3" +repage "$WORK/b.png"
+    compare -metric AE "$WORK/a.png" "$WORK/b.png" null: 2>&1 | cut -d' ' -f1
+}
+
+# Whether a command changes a region WxH+X+Y of the main window within the pause
+# given.   changes REGION SECONDS COMMAND...
+changes() {
+    local region=$1 pause=$2
+    shift 2
+    shot "$WORK/before.png"
+    "$@"; sleep "$pause"
+    shot "$WORK/after.png"
+    [ "$(region_diff "$WORK/before.png" "$WORK/after.png" "$region")" -gt 0 ]
+}
+
+# Waits up to 3 s for the window named $1 to go; else fails with $2.
+wait_gone() {
+    for _ in $(seq 30); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "$2"
+}
+
+# Alt+X in the main window, "Yes" when the first argument says a running game asks
+# first; the program must then end within 10 s with status 0.
+exit_program() {
+    xdotool windowfocus "$WID" 2>/dev/null
+    xdotool key alt+x
+    if [ "${1-}" = confirm ]; then
+        wait_for_window "Confirm" 5 >/dev/null || fail "Alt+X asked nothing while a game ran"
+        sleep 0.3; xdotool key y
+    fi
+    for _ in $(seq 100); do
+        kill -0 "$APP_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$APP_PID" 2>/dev/null && fail "Alt+X did not end the program"
+    wait "$APP_PID"; local status=$?; APP_PID=
+    [ $status -eq 0 ] || fail "the program exited with $status"
+}

@@ -12,7 +12,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Model;
@@ -33,9 +32,6 @@ TModelPile ParsePile(const QString& name)
     ADD_FAILURE() << "unknown pile " << name.toStdString();
     return mpDeck;
 }
-
-using TDealt = std::function<std::unique_ptr<TRulesModel>(std::vector<TCardId>, int,
-                                                          std::vector<TModelStep>*)>;
 
 // One deal of the trace: the cards' moves from the deal on (gathering left out, since
 // the model only ever starts from a shuffled deck) and how it ended.
@@ -67,11 +63,11 @@ bool SameSteps(std::vector<TModelStep> made, const std::vector<TModelStep>& all,
 
 // Explains the deal's steps by legal moves of the model, trying every legal move at each
 // point; empty when the model allows the deal as played, else what went wrong.
-std::string Replay(const TDeal& deal, const TDealt& dealt)
+template <class TModel> std::string Replay(const TDeal& deal)
 {
     std::vector<TModelStep> log;
     std::vector<TCandidate> open;
-    open.push_back({dealt(deal.Deck, deal.Trumps, &log), log.size()});
+    open.push_back({Dealt<TModel>(deal.Deck, deal.Trumps, &log).Clone(), log.size()});
     if (!SameSteps(log, deal.Steps, 0))
         return "the deal differs";
     std::vector<TModelMove> moves;
@@ -129,7 +125,7 @@ std::vector<TDeal> ReadDeals(const QString& path)
     return deals;
 }
 
-void ExpectTraceReplays(const QString& variant, const TDealt& dealt)
+template <class TModel> void ExpectTraceReplays(const QString& variant)
 {
     constexpr int Games = 1000;
     QTemporaryDir dir;
@@ -145,7 +141,7 @@ void ExpectTraceReplays(const QString& variant, const TDealt& dealt)
     ASSERT_EQ(games, Games);
     int failures = 0;
     for (size_t i = 0; i < deals.size() && failures < 5; ++i) {
-        const std::string fault = Replay(deals[i], dealt);
+        const std::string fault = Replay<TModel>(deals[i]);
         if (!fault.empty()) {
             ++failures;
             ADD_FAILURE() << variant.toStdString() << " deal " << i + 1 << ": " << fault;
@@ -153,27 +149,19 @@ void ExpectTraceReplays(const QString& variant, const TDealt& dealt)
     }
 }
 
-template <typename TModel> TDealt DealtBy()
-{
-    return [](std::vector<TCardId> deck, int trumps,
-              std::vector<TModelStep>* log) -> std::unique_ptr<TRulesModel> {
-        return Dealt<TModel>(std::move(deck), trumps, log).Clone();
-    };
-}
-
 TEST(ModelReplay, MoverGamesAreMoverModelGames)
 {
-    ExpectTraceReplays("mover", DealtBy<TMoverModel>());
+    ExpectTraceReplays<TMoverModel>("mover");
 }
 
 TEST(ModelReplay, HeapGamesAreHeapModelGames)
 {
-    ExpectTraceReplays("heap", DealtBy<THeapModel>());
+    ExpectTraceReplays<THeapModel>("heap");
 }
 
 TEST(ModelReplay, RoundGamesAreRoundModelGames)
 {
-    ExpectTraceReplays("round", DealtBy<TRoundModel>());
+    ExpectTraceReplays<TRoundModel>("round");
 }
 
 } // namespace

@@ -34,58 +34,19 @@ TSimRun RunSim(const QStringList& args)
     return run;
 }
 
-QStringList Mover(int games, uint32_t seed)
+QStringList Games(const char* variant, int games, uint32_t seed)
 {
-    return {"--variant", "mover", "--games", QString::number(games), "--seed",
-            QString::number(seed)};
+    return {"--variant", variant, "--games", QString::number(games), "--seed", QString::number(seed)};
 }
 
-// Every line has its keys in order; every move takes its card from where the trace last
-// put it; stdout has a line per game and the summary.
-TEST(SimTrace, LinesFollowTheFormatAndTheCards)
+// Follows every card through the trace: each deal puts all of them in the deck, and
+// every move must take its card from where the trace last put it. Returns how many
+// events of each kind there were, and the piles moved to under "to:NAME".
+std::map<QString, int> FollowCards(const QStringList& trace)
 {
-    const TSimRun run = RunSim(Mover(3, 305419896));
-    ASSERT_EQ(run.ExitCode, 0);
-    const QString card = R"("[A2-9TJQK][CDHS]")";
-    const QString pile = "(CpuHand|HumanHand|Deck|Discard|Table)";
-    const QRegularExpression shape(
-        R"(^\{"ev":("game","n":\d+,"variant":"mover","rng":\d+)"
-        R"(|"deck","trumps":"[CDHS]","cards":\[()" + card + ",){35}" + card + "\\]" +
-        R"(|"move","s":\d+,"card":)" + card + R"(,"from":")" + pile + R"(?","to":")" + pile +
-        R"(","index":\d+)"
-        R"(|"movepile","s":19,"pile":"Table","x":8,"y":(113|164))"
-        R"(|"result","s":(97|98|99),"result":[012])\}$)");
-    ASSERT_FALSE(run.Trace.isEmpty());
-    EXPECT_EQ(run.Trace.first(), R"({"ev":"game","n":1,"variant":"mover","rng":305419896})");
-    std::map<QString, QString> where; // card -> pile
-    for (const QString& line : run.Trace) {
-        const QJsonObject ev = QJsonDocument::fromJson(line.toUtf8()).object();
-        EXPECT_TRUE(shape.match(line).hasMatch()) << line.toStdString();
-        for (const auto& c : ev["cards"].toArray()) // a new deal
-            where[c.toString()] = "Deck";
-        if (ev["ev"] == "move") {
-            EXPECT_EQ(where[ev["card"].toString()], ev["from"].toString()) << line.toStdString();
-            where[ev["card"].toString()] = ev["to"].toString();
-        }
-    }
-    EXPECT_EQ(where.size(), 36u);
-    EXPECT_TRUE(run.Trace.last().startsWith(R"({"ev":"result")"));
-    ASSERT_EQ(run.Out.size(), 4);
-    const QRegularExpression gameLine(R"(^game 3 mover result [012] moves \d+$)");
-    EXPECT_TRUE(gameLine.match(run.Out[2]).hasMatch()) << run.Out[2].toStdString();
-    EXPECT_TRUE(run.Out[3].startsWith("3 games: ")) << run.Out[3].toStdString();
-}
-
-// Round's Init and NewGame leave state 100: each game still opens with its game and deck
-// lines, and every move, the circle's included, takes its card from where it lay.
-TEST(SimTrace, ARoundTraceHasEachGameWithItsDeckAndResult)
-{
-    const TSimRun run = RunSim({"--variant", "round", "--games", "3", "--seed", "7"});
-    ASSERT_EQ(run.ExitCode, 0);
     std::map<QString, int> events;
-    std::map<QString, QString> where;
-    std::set<QString> targets;
-    for (const QString& line : run.Trace) {
+    std::map<QString, QString> where; // card -> pile
+    for (const QString& line : trace) {
         const QJsonObject ev = QJsonDocument::fromJson(line.toUtf8()).object();
         ++events[ev["ev"].toString()];
         for (const auto& c : ev["cards"].toArray())
@@ -93,46 +54,81 @@ TEST(SimTrace, ARoundTraceHasEachGameWithItsDeckAndResult)
         if (ev["ev"] == "move") {
             EXPECT_EQ(where[ev["card"].toString()], ev["from"].toString()) << line.toStdString();
             where[ev["card"].toString()] = ev["to"].toString();
-            targets.insert(ev["to"].toString());
+            ++events["to:" + ev["to"].toString()];
         }
     }
-    EXPECT_EQ(run.Trace.first(), R"({"ev":"game","n":1,"variant":"round","rng":7})");
-    EXPECT_EQ(events["game"], 3);
-    EXPECT_EQ(events["deck"], 3);
-    EXPECT_EQ(events["result"], 3);
-    EXPECT_EQ(targets, (std::set<QString>{"Circle", "CpuHand", "HumanHand", "Deck", "Table",
-                                           "Discard"}));
+    EXPECT_EQ(where.size(), 36u);
+    return events;
 }
 
+// Every line has its keys in order; stdout has a line per game and the summary. Round's
+// Init and NewGame leave state 100: each of its games still opens with its game and deck
+// lines, and every move, the circle's included, takes its card from where it lay.
+TEST(SimTrace, LinesFollowTheFormatAndTheCards)
+{
+    const struct {
+        const char* variant;
+        uint32_t seed;
+        QStringList piles;
+    } cases[] = {{"mover", 305419896, {"CpuHand", "HumanHand", "Deck", "Discard", "Table"}},
+                 {"round", 7, {"CpuHand", "HumanHand", "Deck", "Discard", "Table", "Circle"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.variant);
+        const TSimRun run = RunSim(Games(c.variant, 3, c.seed));
+        ASSERT_EQ(run.ExitCode, 0);
+        const QString card = R"("[A2-9TJQK][CDHS]")";
+        const QString pile = "(" + c.piles.join('|') + ")";
+        const QRegularExpression shape(
+            R"(^\{"ev":("game","n":\d+,"variant":")" + QString(c.variant) + R"(","rng":\d+)"
+            R"(|"deck","trumps":"[CDHS]","cards":\[()" + card + ",){35}" + card + "\\]" +
+            R"(|"move","s":\d+,"card":)" + card + R"(,"from":")" + pile + R"(?","to":")" + pile +
+            R"(","index":\d+)"
+            R"(|"movepile","s":19,"pile":"Table","x":8,"y":(113|164))"
+            R"(|"result","s":(97|98|99),"result":[012])\}$)");
+        ASSERT_FALSE(run.Trace.isEmpty());
+        EXPECT_EQ(run.Trace.first(),
+                  QStringLiteral(R"({"ev":"game","n":1,"variant":"%1","rng":%2})").arg(c.variant).arg(c.seed));
+        for (const QString& line : run.Trace)
+            EXPECT_TRUE(shape.match(line).hasMatch()) << line.toStdString();
+        std::map<QString, int> events = FollowCards(run.Trace);
+        EXPECT_EQ(events["game"], 3);
+        EXPECT_GE(events["deck"], 3); // more after a re-deal
+        EXPECT_EQ(events["result"], 3);
+        for (const QString& to : c.piles)
+            EXPECT_GT(events["to:" + to], 0) << to.toStdString();
+        EXPECT_TRUE(run.Trace.last().startsWith(R"({"ev":"result")"));
+        ASSERT_EQ(run.Out.size(), 4);
+        const QRegularExpression gameLine(QStringLiteral(R"(^game 3 %1 result [012] moves \d+$)").arg(c.variant));
+        EXPECT_TRUE(gameLine.match(run.Out[2]).hasMatch()) << run.Out[2].toStdString();
+        EXPECT_TRUE(run.Out[3].startsWith("3 games: ")) << run.Out[3].toStdString();
+    }
+}
+
+// The animation time changes how long moves take, not what is played. The strong player
+// thinks a fixed number of simulations, so its seed replays its games too; the classic
+// player, named or not, plays as it always has.
 TEST(SimTrace, TheSameSeedPlaysTheSameGames)
 {
-    const TSimRun a = RunSim(Mover(2, 42));
-    EXPECT_EQ(a.Trace, RunSim(Mover(2, 42)).Trace);
-    EXPECT_NE(a.Trace, RunSim(Mover(2, 43)).Trace);
-    // The animation time changes how long moves take, not what is played.
-    EXPECT_EQ(a.Trace, RunSim(Mover(2, 42) + QStringList{"--animate-time", "10"}).Trace);
-}
-
-// The strong player thinks a fixed number of simulations: a seed replays its games too,
-// and the classic player, named or not, plays as it always has.
-TEST(SimTrace, AStrongCpuReplaysFromItsSeed)
-{
-    const QStringList strong = Mover(2, 42) + QStringList{"--cpu", "strong", "--simulations", "40"};
-    const TSimRun a = RunSim(strong);
-    ASSERT_EQ(a.ExitCode, 0);
-    EXPECT_EQ(a.Trace, RunSim(strong).Trace);
-    EXPECT_NE(a.Trace, RunSim(Mover(2, 42)).Trace);
-    EXPECT_TRUE(a.Out.last().startsWith("strong CPU: ")) << a.Out.last().toStdString();
-    EXPECT_EQ(RunSim(Mover(2, 42) + QStringList{"--cpu", "classic"}).Trace, RunSim(Mover(2, 42)).Trace);
+    const QStringList classic = Games("mover", 2, 42);
+    const QStringList strong = classic + QStringList{"--cpu", "strong", "--simulations", "40"};
+    const QStringList a = RunSim(classic).Trace;
+    EXPECT_EQ(a, RunSim(classic + QStringList{"--animate-time", "10"}).Trace);
+    EXPECT_EQ(a, RunSim(classic + QStringList{"--cpu", "classic"}).Trace);
+    EXPECT_NE(a, RunSim(Games("mover", 2, 43)).Trace);
+    const TSimRun b = RunSim(strong);
+    ASSERT_EQ(b.ExitCode, 0);
+    EXPECT_EQ(b.Trace, RunSim(strong).Trace);
+    EXPECT_NE(b.Trace, a);
+    EXPECT_TRUE(b.Out.last().startsWith("strong CPU: ")) << b.Out.last().toStdString();
 }
 
 TEST(SimTrace, BadCommandLinesAreRefused)
 {
     EXPECT_EQ(RunSim({"--variant", "mover", "--games", "2"}).ExitCode, 2);
-    EXPECT_EQ(RunSim({"--variant", "poker", "--games", "2", "--seed", "1"}).ExitCode, 2);
+    EXPECT_EQ(RunSim(Games("poker", 2, 1)).ExitCode, 2);
     EXPECT_EQ(RunSim({"--variant", "mover", "--games", "x", "--seed", "1"}).ExitCode, 2);
-    EXPECT_EQ(RunSim(Mover(1, 1) + QStringList{"--cpu", "clever"}).ExitCode, 2);
-    EXPECT_EQ(RunSim(Mover(1, 1) + QStringList{"--simulations", "0"}).ExitCode, 2);
+    EXPECT_EQ(RunSim(Games("mover", 1, 1) + QStringList{"--cpu", "clever"}).ExitCode, 2);
+    EXPECT_EQ(RunSim(Games("mover", 1, 1) + QStringList{"--simulations", "0"}).ExitCode, 2);
 }
 
 } // namespace
