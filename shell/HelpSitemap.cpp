@@ -4,11 +4,17 @@
 
 namespace {
 
-QString Attribute(const QString& attributes, const QString& name)
+// One pattern per attribute name, compiled once: a hostile contents file may hold
+// hundreds of thousands of tags.
+QRegularExpression AttributePattern(const char* name)
 {
-    const QRegularExpression pattern(
-        QStringLiteral(R"re(\b%1\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+)))re").arg(name),
-        QRegularExpression::CaseInsensitiveOption);
+    const QString pattern = QStringLiteral(R"re(\b%1\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+)))re")
+                                .arg(QLatin1String(name));
+    return QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption);
+}
+
+QString Attribute(const QString& attributes, const QRegularExpression& pattern)
+{
     const QRegularExpressionMatch match = pattern.match(attributes);
     if (!match.hasMatch()) return {};
     for (int group = 1; group <= 3; ++group)
@@ -36,6 +42,9 @@ std::vector<THelpTopic> ParseSitemap(const QByteArray& bytes)
     THelpTopic entry;
     bool inEntry = false;
 
+    static const QRegularExpression typeAttribute = AttributePattern("type");
+    static const QRegularExpression nameAttribute = AttributePattern("name");
+    static const QRegularExpression valueAttribute = AttributePattern("value");
     static const QRegularExpression tag(QStringLiteral(R"re(<\s*(/?)\s*([A-Za-z]+)([^>]*)>)re"));
     const QString text = QString::fromUtf8(bytes);
     for (auto it = tag.globalMatch(text); it.hasNext();) {
@@ -53,7 +62,7 @@ std::vector<THelpTopic> ParseSitemap(const QByteArray& bytes)
             }
         } else if (name == QLatin1String("object")) {
             if (!closing) {
-                inEntry = Attribute(attributes, QStringLiteral("type")).toLower() ==
+                inEntry = Attribute(attributes, typeAttribute).toLower() ==
                           QLatin1String("text/sitemap");
                 entry = {};
             } else if (inEntry) {
@@ -62,8 +71,8 @@ std::vector<THelpTopic> ParseSitemap(const QByteArray& bytes)
                 entry = {};
             }
         } else if (name == QLatin1String("param") && inEntry) {
-            const QString param = Attribute(attributes, QStringLiteral("name")).toLower();
-            const QString value = DecodeEntities(Attribute(attributes, QStringLiteral("value")));
+            const QString param = Attribute(attributes, nameAttribute).toLower();
+            const QString value = DecodeEntities(Attribute(attributes, valueAttribute));
             // An index entry may name several pages; the first one is the one opened.
             if (param == QLatin1String("name") && entry.Name.isEmpty()) entry.Name = value;
             if (param == QLatin1String("local") && entry.Local.isEmpty()) entry.Local = value;
