@@ -74,8 +74,9 @@ TEST_F(HostileSettings, EachBadValueIsSaidOrReplacedAndTheOthersStayAsStored)
                                          : QStringList());
             const auto stored = files.Stored();
             for (const auto& [other, value] : GoodStore) {
-                if (other != name)
+                if (other != name) {
                     EXPECT_EQ(stored.at(other), value) << other.toStdString() << " lost";
+                }
             }
             if (HasFailure())
                 return;
