@@ -16,7 +16,7 @@ namespace {
 
 // A whole store of valid values, none of them a default.
 const std::vector<std::pair<QString, QString>> GoodStore = {
-    {"StartColor", "255"}, {"EndColor", "65280"}, {"DrawFrame", "0"},   {"BackType", "6"},
+    {"StartColor", "255"}, {"EndColor", "65280"},  {"DrawFrame", "0"},   {"BackType", "6"},
     {"CardBack", "3"},     {"AnimateTime", "400"}, {"ShowToolbar", "0"}, {"FlatButtons", "0"},
     {"AnimateType", "2"},  {"Background", "2"},
 };

@@ -1,9 +1,9 @@
 // The settings store: the number format, the range rules, a wrong-typed value, what a
 // picture or a colour background keeps, a store that cannot be written or read. The
 // same faults through the whole program are in HostileSettingsTest.
+#include "SettingsStore.h"
 #include "AnimationTime.h"
 #include "Board.h"
-#include "SettingsStore.h"
 #include "support/StoreFiles.h"
 
 #include <QDir>
@@ -47,15 +47,17 @@ protected:
 
 TEST(SettingsStoreParse, WholeThirtyTwoBitNumbersOnly)
 {
-    const std::pair<const char*, std::optional<uint32_t>> cases[] = {
-        {"0", 0u}, {"250", 250u}, {"4294967295", 4294967295u}, {"-1", 4294967295u},
-        {"-2147483648", 2147483648u}, {"2147483648", 2147483648u}, {"4294967296", std::nullopt},
-        {"-2147483649", std::nullopt}, {"abc", std::nullopt}, {"12x", std::nullopt},
-        {"", std::nullopt}, {"-", std::nullopt}, {"+5", std::nullopt}, {" 5", std::nullopt},
-        {"0x10", std::nullopt}, {"1.5", std::nullopt},
-    };
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(TSettingsStore::ParseDword(QString::fromUtf8(text)), expected) << text;
+    const std::pair<const char*, uint32_t> accepted[] = {{"0", 0u},
+                                                         {"250", 250u},
+                                                         {"4294967295", 4294967295u},
+                                                         {"-1", 4294967295u},
+                                                         {"-2147483648", 2147483648u},
+                                                         {"2147483648", 2147483648u}};
+    for (const auto& [text, value] : accepted)
+        EXPECT_EQ(TSettingsStore::ParseDword(text), value) << text;
+    for (const char* text :
+         {"4294967296", "-2147483649", "abc", "12x", "", "-", "+5", " 5", "0x10", "1.5"})
+        EXPECT_EQ(TSettingsStore::ParseDword(text), std::nullopt) << text;
 }
 
 TEST_F(SettingsStoreTest, ValuesOutsideTheirRangeAreReplaced)
@@ -64,16 +66,22 @@ TEST_F(SettingsStoreTest, ValuesOutsideTheirRangeAreReplaced)
         const char* line;
         int TSettings::*field;
         int expected;
-    } cases[] = {
-        {"AnimateTime=5", &TSettings::AnimateTime, 250}, {"AnimateTime=1001", &TSettings::AnimateTime, 250},
-        {"AnimateTime=10", &TSettings::AnimateTime, 10}, {"AnimateTime=1000", &TSettings::AnimateTime, 1000},
-        {"Background=7", &TSettings::Background, 4},     {"Background=-1", &TSettings::Background, 4},
-        {"Background=6", &TSettings::Background, 6},     {"BackType=8", &TSettings::BackType, 0},
-        {"BackType=7", &TSettings::BackType, 7},         {"CardBack=14", &TSettings::CardBack, 0},
-        {"CardBack=13", &TSettings::CardBack, 13},       {"AnimateType=5", &TSettings::AnimateType, 0},
-        {"AnimateType=4", &TSettings::AnimateType, 4},   {"CpuPlayer=1", &TSettings::CpuPlayer, 1},
-        {"CpuPlayer=2", &TSettings::CpuPlayer, 0},       {"CpuPlayer=4294967295", &TSettings::CpuPlayer, 0},
-    };
+    } cases[] = {{"AnimateTime=5", &TSettings::AnimateTime, 250},
+                 {"AnimateTime=1001", &TSettings::AnimateTime, 250},
+                 {"AnimateTime=10", &TSettings::AnimateTime, 10},
+                 {"AnimateTime=1000", &TSettings::AnimateTime, 1000},
+                 {"Background=7", &TSettings::Background, 4},
+                 {"Background=-1", &TSettings::Background, 4},
+                 {"Background=6", &TSettings::Background, 6},
+                 {"BackType=8", &TSettings::BackType, 0},
+                 {"BackType=7", &TSettings::BackType, 7},
+                 {"CardBack=14", &TSettings::CardBack, 0},
+                 {"CardBack=13", &TSettings::CardBack, 13},
+                 {"AnimateType=5", &TSettings::AnimateType, 0},
+                 {"AnimateType=4", &TSettings::AnimateType, 4},
+                 {"CpuPlayer=1", &TSettings::CpuPlayer, 1},
+                 {"CpuPlayer=2", &TSettings::CpuPlayer, 0},
+                 {"CpuPlayer=4294967295", &TSettings::CpuPlayer, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
         SetAnimationTime(250);

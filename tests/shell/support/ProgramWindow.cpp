@@ -51,8 +51,7 @@ bool ProgramWindowFixture::UntilFreed(const QPointer<TZelmoGame>& game)
     return game.isNull();
 }
 
-TClosingGameOver::TClosingGameOver(TFMain& window, std::function<QString()> shotName)
-    : box(&window)
+TClosingGameOver::TClosingGameOver(TFMain& window, std::function<QString()> shotName) : box(&window)
 {
     QObject::connect(&timer, &QTimer::timeout, [this, &window, shotName] {
         if (!box.isVisible())
@@ -61,7 +60,8 @@ TClosingGameOver::TClosingGameOver(TFMain& window, std::function<QString()> shot
         Result = box.lblResult->text();
         QImage shot = window.grab().toImage();
         QPainter painter(&shot);
-        painter.drawImage(window.mapFromGlobal(box.mapToGlobal(QPoint(0, 0))), box.grab().toImage());
+        painter.drawImage(window.mapFromGlobal(box.mapToGlobal(QPoint(0, 0))),
+                          box.grab().toImage());
         painter.end();
         SaveArtifact(shot, shotName());
         box.btnMenu->click();
