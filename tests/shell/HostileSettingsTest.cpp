@@ -6,7 +6,7 @@
 #include "Prefs.h"
 #include "Random.h"
 #include "support/ProgramWindow.h"
-#include "support/StoreFiles.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>

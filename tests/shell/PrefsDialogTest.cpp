@@ -8,7 +8,7 @@
 #include "MainToolBar.h"
 #include "Prefs.h"
 #include "support/MainWindowFixture.h"
-#include "support/StoreFiles.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "SettingsStore.h"
 #include "AnimationTime.h"
 #include "Board.h"
-#include "support/StoreFiles.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "Prefs.h"
 #include "SettingsStore.h"
 #include "support/MainWindowFixture.h"
-#include "support/StoreFiles.h"
+#include "support/TestFiles.h"
 
 #include <QComboBox>
 #include <QLabel>

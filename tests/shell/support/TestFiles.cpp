@@ -1,4 +1,4 @@
-#include "StoreFiles.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QSettings>
