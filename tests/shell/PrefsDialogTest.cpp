@@ -67,6 +67,17 @@ protected:
         EXPECT_TRUE(image.save(path));
         return path;
     }
+    // The controls as a first start shows them.
+    void ExpectDefaultControls()
+    {
+        EXPECT_EQ(prefs->Background(), 4) << "Snowflakes 1";
+        EXPECT_TRUE(prefs->rbTile->isChecked());
+        EXPECT_EQ(prefs->lbBacks->currentItem()->text(), "Chocolate Santa");
+        EXPECT_TRUE(prefs->cbDrawFrame->isChecked());
+        EXPECT_EQ(prefs->lblTime->text(), "250 msec");
+        EXPECT_TRUE(prefs->rbPacing[0]->isChecked()) << "Steady";
+        EXPECT_TRUE(prefs->cbShowtoolbar->isChecked() && prefs->cbFlatbuttons->isChecked());
+    }
     void Shot(const char* name) { SaveArtifact(prefs->grab().toImage(), QString::fromUtf8(name)); }
 
     TStoreFiles files;
@@ -74,29 +85,40 @@ protected:
     QStringList reports;
 };
 
-TEST_F(PrefsDialog, AFirstStartShowsSnowflakesChocolateSantaAndASteadyQuarterSecond)
+TEST_F(PrefsDialog, AFirstStartShowsTheDefaultsAndCancelPutsEveryControlBack)
 {
     Show();
-    EXPECT_EQ(prefs->Pages->currentIndex(), 0);
-    EXPECT_EQ(prefs->SelectedCode(), 8) << "Snowflakes 1";
-    TBoard& background = *prefs->BackgroundPreview();
-    EXPECT_EQ(background.BackType(), btTile);
-    EXPECT_EQ(background.Picture(), BuiltInBackground(4));
+    ExpectDefaultControls();
+    EXPECT_EQ(prefs->SelectedCode(), 8);
     TBoard& backs = *prefs->BacksPreview();
     EXPECT_EQ(backs.AutoCardBack(), 6);
-    EXPECT_EQ(prefs->lbBacks->currentItem()->text(), "Chocolate Santa");
     EXPECT_TRUE(backs.DrawBackFrame());
     EXPECT_EQ(backs.BackType(), btTile) << "backs are previewed on the chosen background";
-    EXPECT_EQ(prefs->lblTime->text(), "250 msec");
-    EXPECT_TRUE(prefs->rbPacing[0]->isChecked()) << "Steady";
-    EXPECT_TRUE(prefs->cbShowtoolbar->isChecked() && prefs->cbFlatbuttons->isChecked());
+    EXPECT_EQ(prefs->BackgroundPreview()->Picture(), BuiltInBackground(4));
     EXPECT_TRUE(reports.isEmpty());
     Shot("prefs-general.png");
     prefs->Pages->setCurrentIndex(1);
     Shot("prefs-backs.png");
-    prefs->hide();
+
+    const QColor solid = prefs->pSolid->Color();
+    prefs->lbBacks->setCurrentRow(9);
+    prefs->cbDrawFrame->setChecked(false);
+    prefs->pSolid->SetColor(Red);
+    prefs->rbStretch->click();
+    Select("Gifts");
+    prefs->TrackBar->setValue(900);
+    prefs->rbPacing[2]->setChecked(true);
+    prefs->cbShowtoolbar->setChecked(false);
+    prefs->btnCancel->click();
     EXPECT_EQ(prefs->BacksPreview(), nullptr) << "previews live only while shown";
-    EXPECT_EQ(prefs->BackgroundPreview(), nullptr);
+    ExpectDefaultControls();
+    EXPECT_EQ(prefs->pSolid->Color(), solid);
+    const TSettings& record = window->Settings();
+    EXPECT_EQ(std::tuple(record.CardBack, record.Background, record.BackType),
+              std::tuple(6, 4, int(btTile)));
+    Show();
+    EXPECT_EQ(prefs->SelectedCode(), 8) << "shown again from the record";
+    EXPECT_EQ(prefs->BackgroundPreview()->Picture(), BuiltInBackground(4));
 }
 
 // The values after a wrong one are not used, but the exit must not write defaults over
@@ -238,34 +260,6 @@ TEST_F(PrefsDialog, OkStoresThePreviewsAndTheRunningGameShowsThem)
     EXPECT_EQ(AnimationTime(), 500);
     EXPECT_FALSE(window->ToolBar().Flat());
     EXPECT_EQ(prefs->BackgroundPreview(), nullptr);
-}
-
-TEST_F(PrefsDialog, CancelPutsEveryControlBack)
-{
-    Show();
-    const QColor solid = prefs->pSolid->Color();
-    prefs->lbBacks->setCurrentRow(9);
-    prefs->cbDrawFrame->setChecked(false);
-    prefs->pSolid->SetColor(Red);
-    prefs->rbStretch->click();
-    Select("Gifts");
-    prefs->TrackBar->setValue(900);
-    prefs->cbShowtoolbar->setChecked(false);
-    prefs->btnCancel->click();
-    const TSettings& record = window->Settings();
-    EXPECT_EQ(record.CardBack, 6);
-    EXPECT_EQ(record.Background, 4);
-    EXPECT_EQ(record.BackType, btTile);
-    EXPECT_EQ(prefs->Background(), 4) << "the tree's choice is dropped as well";
-    EXPECT_EQ(prefs->lbBacks->currentRow(), 6);
-    EXPECT_TRUE(prefs->cbDrawFrame->isChecked());
-    EXPECT_EQ(prefs->pSolid->Color(), solid);
-    EXPECT_TRUE(prefs->rbTile->isChecked());
-    EXPECT_EQ(prefs->TrackBar->value(), 250);
-    EXPECT_TRUE(prefs->cbShowtoolbar->isChecked());
-    Show();
-    EXPECT_EQ(prefs->SelectedCode(), 8) << "shown again from the record";
-    EXPECT_EQ(prefs->BackgroundPreview()->Picture(), BuiltInBackground(4));
 }
 
 TEST_F(PrefsDialog, ACustomPictureByNameByDropAndAFileThatWillNotLoad)
