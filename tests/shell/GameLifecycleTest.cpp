@@ -3,7 +3,7 @@
 #include "support/MainWindowFixture.h"
 
 #include "Messages.h"
-#include "ScriptedGameOver.h"
+#include "Random.h"
 
 using LifecycleTest = MainWindowFixture;
 
@@ -90,27 +90,6 @@ TEST_F(LifecycleTest, EndGameAsksToClickAGiftWhateverTheAnswer)
             << yes;
         EXPECT_EQ(window->Game() == nullptr, yes);
     }
-}
-
-TEST_F(LifecycleTest, AfterTheGameOverCloseTheCaptionKeepsTheKindUntilTheNextChoice)
-{
-    TScriptedGameOver gameOver;
-    gameOver.Answer = [](int) { return goClose; };
-    const TGameOverQuestionScope scope(&gameOver);
-
-    Start(2)->PostState(stHumanWins);
-    Pump();
-
-    EXPECT_EQ(gameOver.Results, std::vector<int>{grHumanWins});
-    EXPECT_EQ(window->Game(), nullptr);
-    EXPECT_EQ(questions, 0);
-    EXPECT_EQ(window->windowTitle(), "Christmas Zelmo - Round");
-    EXPECT_FALSE(CommandsEnabled());
-
-    window->ChooseGame(0);
-    EXPECT_EQ(window->windowTitle(), "Christmas Zelmo");
-    Pump();
-    EXPECT_EQ(window->windowTitle(), "Christmas Zelmo - Mover");
 }
 
 TEST_F(LifecycleTest, TheRandomGameDrawsOnceAmongTheBuiltKinds)
