@@ -18,16 +18,9 @@ namespace {
 
 class StatisticsTest : public MainWindowFixture {
 protected:
-    void SetUp() override
+    StatisticsTest()
     {
-        MainWindowFixture::SetUp();
-        gameOver.Answer = [this](int) { return answers.empty() ? goClose : Next(); };
-    }
-    int Next()
-    {
-        const int answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
+        gameOver.Answer = [](int) { return goClose; };
     }
     QString StorePath() const { return storeDir.filePath(QStringLiteral("store.conf")); }
     TPlayerRecord Stored(int kind) const
@@ -60,7 +53,6 @@ protected:
 
     TScriptedGameOver gameOver;
     TGameOverQuestionScope scope{&gameOver};
-    std::vector<int> answers; // after these, "Close"
 };
 
 TEST_F(StatisticsTest, StreaksRunOnThroughAbandonedGamesAndEndOnAnotherResult)
@@ -122,7 +114,8 @@ TEST_F(StatisticsTest, GamesThePlayerDidNotPlayCountAsNothing)
 
 TEST_F(StatisticsTest, PlayAgainCountsTheNextGameAnew)
 {
-    answers = {goPlayAgain, goPlayAgain};
+    int again = 2;
+    gameOver.Answer = [&again](int) { return again-- > 0 ? goPlayAgain : goClose; };
     TFakeGame* game = Start(2);
     Click(game);
     game->PostState(stHumanWins);
