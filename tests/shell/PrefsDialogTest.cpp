@@ -260,12 +260,15 @@ TEST_F(PrefsDialog, OkStoresThePreviewsAndTheRunningGameShowsThem)
     EXPECT_EQ(AnimationTime(), 500);
     EXPECT_FALSE(window->ToolBar().Flat());
     EXPECT_EQ(prefs->BackgroundPreview(), nullptr);
+    prefs.reset(); // saved at program end
+    EXPECT_EQ(files.Stored().at("CpuPlayer"), "1");
+    EXPECT_EQ(files.Stored().at("AnimateType"), "1");
 }
 
 TEST_F(PrefsDialog, ACustomPictureByNameByDropAndAFileThatWillNotLoad)
 {
     Show();
-    const QString good = Picture("mine.jpg", QColor(20, 120, 220));
+    const QString good = Picture("mine, with a comma.jpg", QColor(20, 120, 220));
     prefs->Pages->setCurrentIndex(2);
     Select("Custom...");
     EXPECT_FALSE(prefs->eFile->isHidden());
