@@ -157,18 +157,14 @@ TEST_F(PrefsDialog, TheTreeNodesShowOnBothPreviews)
     prefs->pC2->SetColor(Yellow);
     TBoard& background = *prefs->BackgroundPreview();
     TBoard& backs = *prefs->BacksPreview();
+    // A gradient takes both swatches; the solid colour its own, not the gradient's first.
     const struct {
         const char* node;
         TBoardBackType type;
         QColor color;
         QWidget* panel;
-    } colours[] = {
-        {"Horizontal", btHGradient, Blue, prefs->pnlGradient},
-        {"Vertical", btVGradient, Blue, prefs->pnlGradient},
-        {"Rectangular", btRGradient, Blue, prefs->pnlGradient},
-        {"Elliptic", btEGradient, Blue, prefs->pnlGradient},
-        {"Solid color", btSolid, Red, prefs->pnlColor}, // pSolid's colour, not pC1's
-    };
+    } colours[] = {{"Horizontal", btHGradient, Blue, prefs->pnlGradient},
+                   {"Solid color", btSolid, Red, prefs->pnlColor}};
     for (const auto& c : colours) {
         SCOPED_TRACE(c.node);
         Select(c.node);
