@@ -69,34 +69,6 @@ protected:
     }
 };
 
-// Runs the stop once a number of message passes have gone by, re-posting itself
-// meanwhile, so that it arrives inside whatever loop pumps then.
-class TStopper : public QObject {
-public:
-    std::function<void()> Stop;
-
-    void Arm(int passes)
-    {
-        left = passes;
-        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
-    }
-
-protected:
-    bool event(QEvent* e) override
-    {
-        if (e->type() != QEvent::User)
-            return QObject::event(e);
-        if (left-- > 0)
-            QCoreApplication::postEvent(this, new QEvent(QEvent::User));
-        else
-            Stop();
-        return true;
-    }
-
-private:
-    int left = 0;
-};
-
 class Stops : public ProgramWindowFixture,
               public ::testing::WithParamInterface<std::tuple<int, TWay>> {
 protected:
@@ -128,15 +100,24 @@ protected:
         game->OnBeforeState = [this, watch](TZelmoGame&, int) {
             watch->AfterStop += watch->StopDone;
             if (++watch->Steps == stopStep)
-                stopper.Arm(0);
+                ArmStop(0);
         };
         game->Board->OnCardMoved = [this, watch](const TCard&, const TPile*) {
             watch->AfterStop += watch->StopDone;
             if (++watch->Moves == stopMove)
-                stopper.Arm(stopPasses);
+                ArmStop(stopPasses);
         };
         window->SetAutoplayCommand(true);
         return game;
+    }
+
+    // Runs the stop once some message passes have gone by, re-posting itself meanwhile,
+    // so that it arrives inside whatever loop pumps then.
+    void ArmStop(int passes)
+    {
+        QMetaObject::invokeMethod(
+            &stopper, [this, passes] { passes > 0 ? ArmStop(passes - 1) : Stop(); },
+            Qt::QueuedConnection);
     }
 
     // Plays a game to its end and "Close"; its length sets the range of the next stop.
@@ -204,7 +185,7 @@ protected:
         TWatch& watch = *watched;
         PickMoment();
         stopCame = false;
-        stopper.Stop = [this, game, way] {
+        Stop = [this, game, way] {
             if (game && !game->Stopped)
                 StopThere(game.data(), way);
         };
@@ -231,7 +212,8 @@ protected:
 
     int kind = 0;
     TNoticeCounter notices;
-    TStopper stopper;
+    QObject stopper; // carries the stop's passes
+    std::function<void()> Stop;
     std::deque<TWatch> watches;
     TWatch* watched = nullptr;
     std::mt19937 rng;
