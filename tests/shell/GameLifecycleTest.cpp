@@ -1,23 +1,23 @@
-// Starting, ending and freeing games, including while a game's handler is suspended.
+// Starting, ending and freeing games, with the questions and the caption on the way.
+// Real games stopped at any moment, inside their handlers too, are StopsTest's.
 #include "support/MainWindowFixture.h"
 
 #include "Messages.h"
-#include "ScriptedGameOver.h"
+#include "Random.h"
 
 using LifecycleTest = MainWindowFixture;
 
-TEST_F(LifecycleTest, AnsweringNoLeavesTheRunningGameAsItWas)
+TEST_F(LifecycleTest, AnsweringNoLeavesTheRunningGameAsItWasAndExitAsksOnce)
 {
+    window->show();
     TFakeGame* game = Start(0);
     answer = false;
-
     window->ChooseGame(2);
     Pump();
     window->Exit();
     Pump();
     EXPECT_FALSE(window->EndCurrentGame());
     Pump();
-
     EXPECT_EQ(questions, 3);
     EXPECT_EQ(window->Game(), game);
     EXPECT_FALSE(game->Stopped);
@@ -25,6 +25,13 @@ TEST_F(LifecycleTest, AnsweringNoLeavesTheRunningGameAsItWas)
     EXPECT_EQ(log.made, 1);
     EXPECT_EQ(window->windowTitle(), "Christmas Zelmo - Mover");
     EXPECT_TRUE(CommandsEnabled());
+
+    answer = true;
+    window->Exit();
+    Pump();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(questions, 4) << "the close query finds the game stopped";
+    EXPECT_EQ(log.freed, 1);
 }
 
 TEST_F(LifecycleTest, AFinishedOrStoppedGameEndsWithoutAQuestion)
@@ -72,49 +79,6 @@ TEST_F(LifecycleTest, AGameStartsAndOnYesStopsAndIsFreedOnceWhateverNoticesFollo
     EXPECT_TRUE(CommandsEnabled());
 }
 
-TEST_F(LifecycleTest, AGameChosenWhileTheOldHandlerIsSuspendedStartsOnceAfterTheOldIsFreed)
-{
-    TFakeGame* old = Start(0);
-    bool checkedInside = false;
-    WhileSuspended(old, [&] {
-        window->ChooseGame(2);
-        PostMessage(window.get(), WM_GAMEENDED);
-        // Runs after both notices, still inside the suspended handler.
-        QMetaObject::invokeMethod(
-            window.get(),
-            [&] {
-                checkedInside = true;
-                EXPECT_EQ(window->Game(), old) << "not freed under its own handler";
-                EXPECT_EQ(log.made, 1);
-            },
-            Qt::QueuedConnection);
-    });
-
-    EXPECT_TRUE(checkedInside);
-    ASSERT_EQ(log.made, 2);
-    EXPECT_EQ(log.freed, 1);
-    EXPECT_EQ(log.kinds.back(), 2);
-    EXPECT_EQ(window->Game(), lastMade);
-    EXPECT_EQ(window->PendingGame(), -1);
-    EXPECT_EQ(window->windowTitle(), "Christmas Zelmo - Round");
-    EXPECT_TRUE(CommandsEnabled());
-    Pump();
-    EXPECT_EQ(log.made, 2) << "started exactly once";
-}
-
-TEST_F(LifecycleTest, ExitStopsTheGameAndFreesItOnce)
-{
-    window->show();
-    Start(0);
-
-    window->Exit();
-    Pump();
-
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(questions, 1) << "the close query finds the game stopped";
-    EXPECT_EQ(log.freed, 1);
-}
-
 TEST_F(LifecycleTest, EndGameAsksToClickAGiftWhateverTheAnswer)
 {
     for (bool yes : {false, true}) {
@@ -122,30 +86,10 @@ TEST_F(LifecycleTest, EndGameAsksToClickAGiftWhateverTheAnswer)
         answer = yes;
         window->EndGame();
         Pump();
-        EXPECT_EQ(StatusText(), "Click a gift from under the Christmas Tree to start playing") << yes;
+        EXPECT_EQ(StatusText(), "Click a gift from under the Christmas Tree to start playing")
+            << yes;
         EXPECT_EQ(window->Game() == nullptr, yes);
     }
-}
-
-TEST_F(LifecycleTest, AfterTheGameOverCloseTheCaptionKeepsTheKindUntilTheNextChoice)
-{
-    TScriptedGameOver gameOver;
-    gameOver.Answer = [](int) { return goClose; };
-    const TGameOverQuestionScope scope(&gameOver);
-
-    Start(2)->PostState(stHumanWins);
-    Pump();
-
-    EXPECT_EQ(gameOver.Results, std::vector<int>{grHumanWins});
-    EXPECT_EQ(window->Game(), nullptr);
-    EXPECT_EQ(questions, 0);
-    EXPECT_EQ(window->windowTitle(), "Christmas Zelmo - Round");
-    EXPECT_FALSE(CommandsEnabled());
-
-    window->ChooseGame(0);
-    EXPECT_EQ(window->windowTitle(), "Christmas Zelmo");
-    Pump();
-    EXPECT_EQ(window->windowTitle(), "Christmas Zelmo - Mover");
 }
 
 TEST_F(LifecycleTest, TheRandomGameDrawsOnceAmongTheBuiltKinds)

@@ -22,11 +22,6 @@ int Answer(TFGameOver& box, int result, std::function<void()> answer)
     return box.ShowResult(result);
 }
 
-int PlayAgain(TFGameOver& box, int result)
-{
-    return Answer(box, result, [&box] { box.btnAgain->click(); });
-}
-
 // Results in a row, repeats and draws between wins included; the picture never repeats the
 // last one of its result, picture and slogan share their number, and the scripted
 // answerer draws the very same pictures.
@@ -40,7 +35,7 @@ TEST(GameOver, PicturesNeverRepeatTheLastOfTheirResult)
         std::vector<int> shown;
         int last[3] = {0, 0, 0};
         for (int result : results) {
-            PlayAgain(box, result);
+            Answer(box, result, [&box] { box.btnAgain->click(); });
             const int n = box.PictureName().right(1).toInt();
             EXPECT_NE(n, last[result]) << "seed " << seed;
             last[result] = n;
@@ -60,31 +55,31 @@ TEST(GameOver, PicturesNeverRepeatTheLastOfTheirResult)
     EXPECT_EQ(TFGameOver::Slogan(grHumanWins, 4), "\"Remember son: computer cannot beat human\"");
 }
 
-TEST(GameOver, ButtonsAndTheCloseBoxAnswer)
-{
-    TFGameOver box;
-    EXPECT_EQ(PlayAgain(box, grDraw), goPlayAgain);
-    EXPECT_EQ(Answer(box, grDraw, [&box] { box.btnMenu->click(); }), goClose);
-    EXPECT_EQ(Answer(box, grDraw, [&box] { box.close(); }), goClose);
-    EXPECT_EQ(Answer(box, grDraw, [&box] { box.reject(); }), goClose) << "Escape";
-}
-
-TEST(GameOver, Screenshots)
+TEST(GameOver, EachResultIsShownAndTheButtonsAndTheCloseBoxAnswer)
 {
     SetRandSeed(5);
     TFGameOver box;
-    const char* names[] = {"gameover-draw.png", "gameover-win.png", "gameover-loss.png"};
-    for (int result : {grDraw, grHumanWins, grCpuWins}) {
+    const struct {
+        int result;
+        const char* text;
+        const char* shot;
+    } results[] = {{grDraw, "Draw", "gameover-draw.png"},
+                   {grHumanWins, "You win", "gameover-win.png"},
+                   {grCpuWins, "Computer wins", "gameover-loss.png"}};
+    for (const auto& r : results) {
         QImage shot;
-        Answer(box, result, [&] {
+        const auto again = [&] {
             shot = box.grab().toImage();
             box.btnAgain->click();
-        });
+        };
+        EXPECT_EQ(Answer(box, r.result, again), goPlayAgain);
+        EXPECT_EQ(box.lblResult->text(), r.text);
         ASSERT_EQ(shot.size(), QSize(273, 178));
-        SaveArtifact(shot, names[result]);
-        EXPECT_EQ(box.lblResult->text(), TFGameOver::ResultText(result));
+        SaveArtifact(shot, r.shot);
     }
-    EXPECT_EQ(TFGameOver::ResultText(grCpuWins), "Computer wins");
+    EXPECT_EQ(Answer(box, grDraw, [&box] { box.btnMenu->click(); }), goClose);
+    EXPECT_EQ(Answer(box, grDraw, [&box] { box.close(); }), goClose);
+    EXPECT_EQ(Answer(box, grDraw, [&box] { box.reject(); }), goClose) << "Escape";
 }
 
 } // namespace

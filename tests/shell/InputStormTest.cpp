@@ -4,51 +4,29 @@
 // at random, the toolbar hidden and shown (the board resized under the game). Every game
 // must still end with a result, with all 36 cards whole after every state step.
 // ZELMO_STORM_GAMES sets the games per variant (4 unless set).
-#include "Clock.h"
 #include "GameInvariants.h"
 #include "MainToolBar.h"
-#include "Messages.h"
 #include "ProgramGames.h"
 #include "Random.h"
-#include "ScriptedGameOver.h"
-#include "UMain.h"
+#include "support/ProgramWindow.h"
 
-#include <QApplication>
-#include <QPointer>
 #include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 #include <random>
 
 namespace {
-
-int Games()
-{
-    const int set = qEnvironmentVariableIntValue("ZELMO_STORM_GAMES");
-    return set > 0 ? set : 4;
-}
 
 // Autoplay comes back on after this many pumps without a state step, so a storm that
 // never hits a legal card cannot keep a game from its end.
 constexpr int PatiencePumps = 400;
 constexpr int MaxPumps = 400000;
 
-class InputStorm : public ::testing::TestWithParam<int> {
+class InputStorm : public ProgramWindowFixture, public ::testing::WithParamInterface<int> {
 protected:
     void SetUp() override
     {
-        QApplication::setQuitOnLastWindowClosed(false);
-        Clock::SetManual(true);
-        answers.Answer = [](int) { return goClose; };
-        window = std::make_unique<TFMain>(ProgramGames());
-        window->SetConfirm([](QWidget*, const QString&) { return true; });
+        ProgramWindowFixture::SetUp();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void TearDown() override
-    {
-        window.reset();
-        Clock::SetManual(false);
     }
 
     // A point where a player might click: on a card (flying or not), on a pile's
@@ -56,15 +34,12 @@ protected:
     QPoint Target(const TBoard& board)
     {
         const int kind = Pick(3);
-        if (kind == 0 && board.CardCount() > 0) {
-            const QRect area = board.Card(Pick(board.CardCount()))->Area();
-            return area.topLeft() + QPoint(Pick(area.width() + 1), Pick(area.height() + 1));
-        }
-        if (kind == 1 && board.PileCount() > 0) {
-            const QRect area = board.Pile(Pick(board.PileCount()))->Area();
-            return area.topLeft() + QPoint(Pick(area.width() + 1), Pick(area.height() + 1));
-        }
-        return {Pick(board.width() + 1), Pick(board.height() + 1)};
+        QRect area(0, 0, board.width(), board.height());
+        if (kind == 0 && board.CardCount() > 0)
+            area = board.Card(Pick(board.CardCount()))->Area();
+        else if (kind == 1 && board.PileCount() > 0)
+            area = board.Pile(Pick(board.PileCount()))->Area();
+        return area.topLeft() + QPoint(Pick(area.width() + 1), Pick(area.height() + 1));
     }
 
     void Storm(TZelmoGame& game)
@@ -91,9 +66,7 @@ protected:
     bool PlayOne(int kind, int n)
     {
         SetRandSeed(static_cast<uint32_t>(n * 104729 + kind));
-        window->ChooseGame(kind);
-        QCoreApplication::sendPostedEvents(window.get(), WM_STARTGAME);
-        auto* game = dynamic_cast<TVariantGame*>(window->Game());
+        auto* game = dynamic_cast<TVariantGame*>(StartGame(kind));
         if (!game)
             return false;
         const QPointer<TZelmoGame> alive(game);
@@ -103,8 +76,7 @@ protected:
             quiet = 0;
             if (played.Stopped)
                 return; // the moves of a stopped game are dropped where they are
-            const std::string broken = invariants.CheckAll();
-            EXPECT_EQ(broken, "") << "game " << n << " after state " << state;
+            EXPECT_EQ(invariants.CheckAll(), "") << "game " << n << " after state " << state;
         };
         const size_t asked = answers.Results.size();
         for (int pump = 0; alive && pump < MaxPumps; ++pump) {
@@ -119,9 +91,6 @@ protected:
 
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
 
-    std::unique_ptr<TFMain> window;
-    TScriptedGameOver answers;
-    TGameOverQuestionScope answering{&answers};
     std::mt19937 rng;
     int clicks = 0, hints = 0, autoplays = 0, resizes = 0;
 };
@@ -130,7 +99,8 @@ TEST_P(InputStorm, EveryGameEndsWithAResultAndNoCardIsLost)
 {
     const int kind = GetParam();
     rng.seed(static_cast<uint32_t>(kind + 1));
-    const int games = Games();
+    const int set = qEnvironmentVariableIntValue("ZELMO_STORM_GAMES");
+    const int games = set > 0 ? set : 4;
     for (int n = 0; n < games && !HasFailure(); ++n)
         EXPECT_TRUE(PlayOne(kind, n)) << "game " << n << " did not end with a result";
     std::printf("%s: %d games, %d clicks, %d hints, %d autoplay switches, %d resizes\n",
@@ -138,8 +108,9 @@ TEST_P(InputStorm, EveryGameEndsWithAResultAndNoCardIsLost)
                 resizes);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryBuiltVariant, InputStorm,
-                         ::testing::ValuesIn(ProgramGames().Built()),
-                         [](const auto& info) { return TGameKinds::Name(info.param).toStdString(); });
+INSTANTIATE_TEST_SUITE_P(EveryBuiltVariant, InputStorm, ::testing::ValuesIn(ProgramGames().Built()),
+                         [](const auto& info) {
+                             return TGameKinds::Name(info.param).toStdString();
+                         });
 
 } // namespace

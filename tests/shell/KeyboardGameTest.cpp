@@ -3,35 +3,25 @@
 // Shift+Enter or Escape. The status line follows the focus.
 #include "Artifacts.h"
 #include "CardNames.h"
-#include "Clock.h"
-#include "GameOverStep.h"
 #include "KeyboardPlay.h"
 #include "ProgramGames.h"
-#include "ScriptedGameOver.h"
-#include "UMain.h"
-#include "ZelmoGame.h"
+#include "Random.h"
+#include "support/ProgramWindow.h"
 
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
-#include <functional>
-#include <gtest/gtest.h>
 
 namespace {
 
-class KeyboardGame : public ::testing::TestWithParam<int> {
+class KeyboardGame : public ProgramWindowFixture, public ::testing::WithParamInterface<int> {
 protected:
-    void PumpWhile(const std::function<bool()>& condition)
-    {
-        for (int i = 0; i < 200000 && condition(); ++i)
-            QCoreApplication::processEvents();
-    }
     // Waits until the game wants the player's move (or has gone); false when it has gone.
     bool AwaitPlayer()
     {
-        PumpWhile([&] {
+        PumpWhile([this] {
             TZelmoGame* game = window->Game();
-            return game && !(game->Waiting && !game->PickPending() && game->Board->MovingCount() == 0);
+            return game &&
+                   !(game->Waiting && !game->PickPending() && game->Board->MovingCount() == 0);
         });
         return window->Game() != nullptr;
     }
@@ -80,20 +70,12 @@ protected:
         return true;
     }
 
-    std::unique_ptr<TFMain> window;
     int keys = 0;
 };
 
 TEST_P(KeyboardGame, IsPlayedToItsEndByKeysAlone)
 {
-    Clock::SetManual(true);
-    QTemporaryDir dir;
-    window = std::make_unique<TFMain>(ProgramGames());
-    window->SetStatisticsStore(TStatisticsStore(dir.filePath(QStringLiteral("store.conf"))));
     SetRandSeed(1225);
-    TScriptedGameOver answers;
-    answers.Answer = [](int) { return goClose; };
-    const TGameOverQuestionScope scope(&answers);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->ChooseGame(GetParam());
@@ -103,23 +85,25 @@ TEST_P(KeyboardGame, IsPlayedToItsEndByKeysAlone)
     bool shot = false;
     while (AwaitPlayer() && moves < 2000) {
         if (!shot && window->Game()->Keys()->KeyMode()) {
-            SaveArtifact(window->grab().toImage(), TGameKinds::Name(GetParam()).toLower() + "-keys.png");
+            SaveArtifact(window->grab().toImage(),
+                         TGameKinds::Name(GetParam()).toLower() + "-keys.png");
             shot = true;
         }
-        ASSERT_TRUE(MoveByKeys()) << "the hint's card is not a key stop in state " << window->Game()->State;
+        ASSERT_TRUE(MoveByKeys()) << "the hint's card is not a key stop in state "
+                                  << window->Game()->State;
         ++moves;
     }
-    Clock::SetManual(false);
-
     EXPECT_EQ(window->Game(), nullptr) << "the game ended and was freed";
     ASSERT_EQ(answers.Results.size(), 1u) << "one game, played to its result";
     EXPECT_GT(moves, 10);
-    std::cout << TGameKinds::Name(GetParam()).toStdString() << ": " << moves << " moves, " << keys
-              << " keys, result " << answers.Results.front() << "\n";
-    window.reset();
+    std::printf("%s: %d moves, %d keys, result %d\n",
+                TGameKinds::Name(GetParam()).toStdString().c_str(), moves, keys,
+                answers.Results.front());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryBuiltVariant, KeyboardGame, ::testing::ValuesIn(ProgramGames().Built()),
-                         [](const auto& info) { return TGameKinds::Name(info.param).toStdString(); });
+INSTANTIATE_TEST_SUITE_P(EveryBuiltVariant, KeyboardGame,
+                         ::testing::ValuesIn(ProgramGames().Built()), [](const auto& info) {
+                             return TGameKinds::Name(info.param).toStdString();
+                         });
 
 } // namespace

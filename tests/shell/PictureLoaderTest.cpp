@@ -1,12 +1,12 @@
 // Background pictures from files: what loads, and hostile files that must be refused
 // without a crash or a half-decoded picture.
 #include "PictureLoader.h"
+#include "support/TestFiles.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -40,7 +40,8 @@ TEST_F(PictureLoaderTest, BitmapsJpegsIconsAndPngsLoadWholeWhateverTheirName)
 {
     for (const char* format : {"bmp", "jpeg", "png", "ico"}) {
         SCOPED_TRACE(format);
-        const auto image = PictureLoader::Load(Write(QStringLiteral("good.") + format, Encoded(format)));
+        const auto image =
+            PictureLoader::Load(Write(QStringLiteral("good.") + format, Encoded(format)));
         ASSERT_TRUE(image.has_value());
         EXPECT_EQ(image->size(), QSize(64, 48));
         const QColor corner = image->pixelColor(63, 47);
@@ -70,10 +71,7 @@ TEST_F(PictureLoaderTest, HostileFilesAreRefused)
     // check reads them, multiply beyond 64 bits.
     const QByteArray overflowing = QByteArray::fromHex(
         "424d3a01000000000000e6f900000c0000010c00085f01001800ff00007c000000000200");
-    QByteArray noise(4096, Qt::Uninitialized);
-    QRandomGenerator random(7);
-    for (char& byte : noise)
-        byte = char(random.bounded(256));
+    const QByteArray noise = Noise(4096, 7);
     const struct {
         const char* name;
         QByteArray bytes;

@@ -1,24 +1,25 @@
 // The preferences dialog over a main window: loading into the record, the previews of
-// every choice, OK and Cancel, custom pictures, and pictures of each page.
+// the choices, OK and Cancel, custom pictures, and pictures of the pages.
 #include "Artifacts.h"
 #include "Board.h"
 #include "ColorSwatch.h"
 #include "FileEdit.h"
 #include "GradientButton.h"
 #include "MainToolBar.h"
-#include "support/MainWindowFixture.h"
 #include "Prefs.h"
+#include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
 #include <QRadioButton>
-#include <QSettings>
 #include <QSlider>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -39,16 +40,9 @@ protected:
         MainWindowFixture::TearDown();
         SetAnimationTime(250);
     }
-    QString StorePath() const { return dir.filePath(QStringLiteral("Christmas Zelmo.conf")); }
-    void Store(const QByteArray& lines)
-    {
-        QFile file(StorePath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[General]\n" + lines);
-    }
     void Open()
     {
-        prefs = std::make_unique<TFPrefs>(*window, TSettingsStore(StorePath()),
+        prefs = std::make_unique<TFPrefs>(*window, TSettingsStore(files.Path()),
                                           [this](const QString& text) { reports << text; });
         window->SetPreferencesDialog(prefs.get());
     }
@@ -65,133 +59,143 @@ protected:
         ASSERT_EQ(found.size(), 1) << node;
         prefs->Tree->setCurrentItem(found.first());
     }
-    QString Picture(const char* name, const char* format, QColor color = Qt::magenta)
+    QString Picture(const char* name, QColor color)
     {
         QImage image(40, 30, QImage::Format_RGB32);
         image.fill(color);
-        const QString path = dir.filePath(QString::fromUtf8(name));
-        EXPECT_TRUE(image.save(path, format));
+        const QString path = QDir(files.Folder()).filePath(QString::fromUtf8(name));
+        EXPECT_TRUE(image.save(path));
         return path;
+    }
+    // The controls as a first start shows them.
+    void ExpectDefaultControls()
+    {
+        EXPECT_EQ(prefs->Background(), 4) << "Snowflakes 1";
+        EXPECT_TRUE(prefs->rbTile->isChecked());
+        EXPECT_EQ(prefs->lbBacks->currentItem()->text(), "Chocolate Santa");
+        EXPECT_TRUE(prefs->cbDrawFrame->isChecked());
+        EXPECT_EQ(prefs->lblTime->text(), "250 msec");
+        EXPECT_TRUE(prefs->rbPacing[0]->isChecked()) << "Steady";
+        EXPECT_TRUE(prefs->cbShowtoolbar->isChecked() && prefs->cbFlatbuttons->isChecked());
     }
     void Shot(const char* name) { SaveArtifact(prefs->grab().toImage(), QString::fromUtf8(name)); }
 
-    QTemporaryDir dir;
+    TStoreFiles files;
     std::unique_ptr<TFPrefs> prefs;
     QStringList reports;
 };
 
-TEST_F(PrefsDialog, AFirstStartShowsSnowflakesChocolateSantaAndASteadyQuarterSecond)
+TEST_F(PrefsDialog, AFirstStartShowsTheDefaultsAndCancelPutsEveryControlBack)
 {
     Show();
-    EXPECT_EQ(prefs->windowTitle(), "Zelmo Preferences");
-    EXPECT_EQ(prefs->size(), QSize(439, 269));
-    EXPECT_EQ(prefs->Pages->currentIndex(), 0);
-    EXPECT_EQ(prefs->SelectedCode(), 8) << "Snowflakes 1";
-    TBoard& background = *prefs->BackgroundPreview();
-    EXPECT_EQ(background.BackType(), btTile);
-    EXPECT_EQ(background.Picture(), BuiltInBackground(4));
+    ExpectDefaultControls();
+    EXPECT_EQ(prefs->SelectedCode(), 8);
     TBoard& backs = *prefs->BacksPreview();
     EXPECT_EQ(backs.AutoCardBack(), 6);
-    EXPECT_EQ(prefs->lbBacks->currentItem()->text(), "Chocolate Santa");
     EXPECT_TRUE(backs.DrawBackFrame());
     EXPECT_EQ(backs.BackType(), btTile) << "backs are previewed on the chosen background";
-    EXPECT_EQ(prefs->lblTime->text(), "250 msec");
-    EXPECT_TRUE(prefs->rbPacing[0]->isChecked()) << "Steady";
-    EXPECT_TRUE(prefs->cbShowtoolbar->isChecked() && prefs->cbFlatbuttons->isChecked());
+    EXPECT_EQ(prefs->BackgroundPreview()->Picture(), BuiltInBackground(4));
     EXPECT_TRUE(reports.isEmpty());
-    // The fan of eight backs, opening towards the bottom right.
-    const QPoint fan[] = {{4, 4}, {8, 5}, {18, 9}, {36, 15}, {62, 24}, {94, 35}, {133, 49}, {180, 65}};
-    ASSERT_EQ(backs.CardCount(), 8);
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(QPoint(backs.Card(i)->X(), backs.Card(i)->Y()), fan[i]);
-    prefs->hide();
-    EXPECT_EQ(prefs->BacksPreview(), nullptr) << "previews live only while shown";
-    EXPECT_EQ(prefs->BackgroundPreview(), nullptr);
-}
+    Shot("prefs-general.png");
+    prefs->Pages->setCurrentIndex(1);
+    Shot("prefs-backs.png");
 
-TEST_F(PrefsDialog, TheStoreSetsTheToolbarAtLoadingAndAWrongTypeIsReported)
-{
-    Store("CardBack=2\nAnimateTime=400\nShowToolbar=0\nFlatButtons=0\nAnimateType=x\n"
-          "Background=2\n");
-    Open();
-    EXPECT_TRUE(window->ToolBar().isHidden());
-    EXPECT_FALSE(window->ToolBar().Flat());
-    EXPECT_FALSE(prefs->TestToolbar->Flat());
-    EXPECT_EQ(prefs->lbBacks->currentRow(), 2);
-    EXPECT_EQ(reports, QStringList{"Invalid data type for 'AnimateType'"});
-    EXPECT_EQ(window->Settings().AnimateTime, 400);
-    EXPECT_EQ(window->Settings().Background, 4) << "after the bad value: defaults";
+    const QColor solid = prefs->pSolid->Color();
+    prefs->lbBacks->setCurrentRow(9);
+    prefs->cbDrawFrame->setChecked(false);
+    prefs->pSolid->SetColor(Red);
+    prefs->rbStretch->click();
+    Select("Gifts");
+    prefs->TrackBar->setValue(900);
+    prefs->rbPacing[2]->setChecked(true);
+    prefs->cbShowtoolbar->setChecked(false);
+    prefs->btnCancel->click();
+    EXPECT_EQ(prefs->BacksPreview(), nullptr) << "previews live only while shown";
+    ExpectDefaultControls();
+    EXPECT_EQ(prefs->pSolid->Color(), solid);
+    const TSettings& record = window->Settings();
+    EXPECT_EQ(std::tuple(record.CardBack, record.Background, record.BackType),
+              std::tuple(6, 4, int(btTile)));
+    Show();
+    EXPECT_EQ(prefs->SelectedCode(), 8) << "shown again from the record";
+    EXPECT_EQ(prefs->BackgroundPreview()->Picture(), BuiltInBackground(4));
 }
 
 // The values after a wrong one are not used, but the exit must not write defaults over
 // them: they stay as stored unless the player changes them.
-TEST_F(PrefsDialog, WhatAWrongTypeKeptFromBeingReadSurvivesTheExit)
+TEST_F(PrefsDialog, AWrongTypeIsReportedAndWhatItKeptFromBeingReadSurvivesTheExit)
 {
-    Store("DrawFrame=0\nBackType=x\nCardBack=9\nAnimateTime=600\nShowToolbar=0\n");
+    files.Write("DrawFrame=0\nCardBack=9\nShowToolbar=0\nFlatButtons=0\nAnimateType=x\n"
+                "Background=2\nZoom=200\nCpuPlayer=1\n");
     Open();
-    EXPECT_EQ(reports, QStringList{"Invalid data type for 'BackType'"});
-    EXPECT_EQ(window->Settings().CardBack, 6);
+    EXPECT_EQ(reports, QStringList{"Invalid data type for 'AnimateType'"});
+    EXPECT_TRUE(window->ToolBar().isHidden()) << "read before the bad value, shown at loading";
+    EXPECT_FALSE(window->ToolBar().Flat());
+    EXPECT_FALSE(prefs->TestToolbar->Flat());
+    EXPECT_EQ(window->Settings().CardBack, 9);
+    EXPECT_EQ(window->Settings().Background, 4) << "after the bad value: defaults";
     QTimer::singleShot(0, [this] {
-        prefs->lbBacks->setCurrentRow(3);
+        prefs->cmbTableSize->setCurrentIndex(1);
         prefs->btnOK->click();
     });
     window->ShowPreferences();
     prefs.reset(); // saves, as at program end
-    QSettings stored(StorePath(), QSettings::IniFormat);
-    EXPECT_EQ(stored.value("DrawFrame").toString(), "0") << "read, so written back";
-    EXPECT_EQ(stored.value("BackType").toInt(), TSettings::Defaults().BackType)
-        << "the bad value gives way";
-    EXPECT_EQ(stored.value("CardBack").toString(), "3") << "the player's change wins";
-    EXPECT_EQ(stored.value("AnimateTime").toString(), "600");
-    EXPECT_EQ(stored.value("ShowToolbar").toString(), "0");
+    const auto stored = files.Stored();
+    EXPECT_EQ(stored.at("DrawFrame"), "0") << "read, so written back";
+    EXPECT_EQ(stored.at("AnimateType"), "0") << "the bad value gives way";
+    EXPECT_EQ(stored.at("Background"), "2") << "never read, so kept";
+    EXPECT_EQ(stored.at("CpuPlayer"), "1");
+    EXPECT_EQ(stored.at("Zoom"), "150") << "the player's change wins";
 }
 
-TEST_F(PrefsDialog, EachTreeNodeShowsOnBothPreviews)
+TEST_F(PrefsDialog, TheTreeNodesShowOnBothPreviews)
 {
     Show();
+    prefs->Pages->setCurrentIndex(2);
     prefs->pSolid->SetColor(Red);
     prefs->pC1->SetColor(Blue);
     prefs->pC2->SetColor(Yellow);
     TBoard& background = *prefs->BackgroundPreview();
     TBoard& backs = *prefs->BacksPreview();
+    // A gradient takes both swatches; the solid colour its own, not the gradient's first.
     const struct {
         const char* node;
         TBoardBackType type;
         QColor color;
         QWidget* panel;
-    } gradients[] = {
-        {"Horizontal", btHGradient, Blue, prefs->pnlGradient},
-        {"Vertical", btVGradient, Blue, prefs->pnlGradient},
-        {"Elliptic", btEGradient, Blue, prefs->pnlGradient},
-        {"Rectangular", btRGradient, Blue, prefs->pnlGradient},
-        {"Solid color", btSolid, Red, prefs->pnlColor}, // pSolid's colour, not pC1's
-    };
-    for (const auto& g : gradients) {
-        SCOPED_TRACE(g.node);
-        Select(g.node);
-        EXPECT_EQ(background.BackType(), g.type);
-        EXPECT_EQ(background.Color(), g.color);
-        EXPECT_FALSE(g.panel->isHidden());
-        EXPECT_EQ(backs.BackType(), g.type);
-        EXPECT_EQ(backs.Color(), g.color);
+    } colours[] = {{"Horizontal", btHGradient, Blue, prefs->pnlGradient},
+                   {"Solid color", btSolid, Red, prefs->pnlColor}};
+    for (const auto& c : colours) {
+        SCOPED_TRACE(c.node);
+        Select(c.node);
+        EXPECT_EQ(background.BackType(), c.type);
+        EXPECT_EQ(background.Color(), c.color);
+        EXPECT_FALSE(c.panel->isHidden());
+        EXPECT_EQ(backs.BackType(), c.type);
+        EXPECT_EQ(backs.Color(), c.color);
     }
+    Shot("prefs-background-solid.png");
+    Select("Elliptic");
     EXPECT_EQ(background.Color2(), Yellow);
-    const char* pictures[] = {"Bells", "Candy Canes", "Gifts", "Snowflakes 1", "Snow", "Snowflakes 2"};
+    Shot("prefs-background-gradient.png");
+
+    // The first and the last picture: a shifted list shows at either end.
     prefs->rbStretch->click();
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE(pictures[i]);
-        Select(pictures[i]);
-        EXPECT_EQ(prefs->Background(), i + 1);
-        EXPECT_EQ(background.Picture(), BuiltInBackground(i + 1));
-        EXPECT_EQ(backs.Picture(), BuiltInBackground(i + 1));
+    for (const auto& [node, picture] : {std::pair("Bells", 1), std::pair("Snowflakes 2", 6)}) {
+        Select(node);
+        EXPECT_EQ(prefs->Background(), picture);
+        EXPECT_EQ(background.Picture(), BuiltInBackground(picture)) << node;
+        EXPECT_EQ(backs.Picture(), BuiltInBackground(picture)) << node;
         EXPECT_EQ(background.BackType(), btStretch);
         EXPECT_TRUE(prefs->eFile->isHidden());
     }
+    Shot("prefs-background-stretched.png");
     prefs->cbOneToOne->click();
     EXPECT_EQ(background.BackType(), btPropStretch);
     prefs->rbTile->click();
     EXPECT_EQ(background.BackType(), btTile);
     EXPECT_TRUE(prefs->cbOneToOne->isHidden()) << "1:1 only with Stretch";
+    Shot("prefs-background-tiled.png");
     // Groups are never selected, and nothing collapses.
     const auto group = prefs->Tree->findItems(QStringLiteral("Gradient"), Qt::MatchExactly);
     ASSERT_EQ(group.size(), 1);
@@ -252,48 +256,25 @@ TEST_F(PrefsDialog, OkStoresThePreviewsAndTheRunningGameShowsThem)
     EXPECT_EQ(AnimationTime(), 500);
     EXPECT_FALSE(window->ToolBar().Flat());
     EXPECT_EQ(prefs->BackgroundPreview(), nullptr);
-}
-
-TEST_F(PrefsDialog, CancelPutsEveryControlBack)
-{
-    Show();
-    const QColor solid = prefs->pSolid->Color();
-    prefs->lbBacks->setCurrentRow(9);
-    prefs->cbDrawFrame->setChecked(false);
-    prefs->pSolid->SetColor(Red);
-    prefs->rbStretch->click();
-    Select("Gifts");
-    prefs->TrackBar->setValue(900);
-    prefs->cbShowtoolbar->setChecked(false);
-    prefs->btnCancel->click();
-    const TSettings& record = window->Settings();
-    EXPECT_EQ(record.CardBack, 6);
-    EXPECT_EQ(record.Background, 4);
-    EXPECT_EQ(record.BackType, btTile);
-    EXPECT_EQ(prefs->Background(), 4) << "the tree's choice is dropped as well";
-    EXPECT_EQ(prefs->lbBacks->currentRow(), 6);
-    EXPECT_TRUE(prefs->cbDrawFrame->isChecked());
-    EXPECT_EQ(prefs->pSolid->Color(), solid);
-    EXPECT_TRUE(prefs->rbTile->isChecked());
-    EXPECT_EQ(prefs->TrackBar->value(), 250);
-    EXPECT_TRUE(prefs->cbShowtoolbar->isChecked());
-    Show();
-    EXPECT_EQ(prefs->SelectedCode(), 8) << "shown again from the record";
-    EXPECT_EQ(prefs->BackgroundPreview()->Picture(), BuiltInBackground(4));
+    prefs.reset(); // saved at program end
+    EXPECT_EQ(files.Stored().at("CpuPlayer"), "1");
+    EXPECT_EQ(files.Stored().at("AnimateType"), "1");
 }
 
 TEST_F(PrefsDialog, ACustomPictureByNameByDropAndAFileThatWillNotLoad)
 {
     Show();
-    const QString good = Picture("mine.jpg", "JPEG", QColor(20, 120, 220));
+    const QString good = Picture("mine, with a comma.jpg", QColor(20, 120, 220));
+    prefs->Pages->setCurrentIndex(2);
     Select("Custom...");
     EXPECT_FALSE(prefs->eFile->isHidden());
     EXPECT_EQ(prefs->Background(), 0);
     prefs->eFile->setText('"' + good + '"');
     EXPECT_EQ(prefs->eFile->text(), good) << "quotes stripped";
     EXPECT_EQ(prefs->BackgroundPreview()->Picture().size(), QSize(40, 30));
+    Shot("prefs-background-custom.png");
 
-    const QString broken = Picture("broken.bmp", "BMP");
+    const QString broken = Picture("broken.bmp", Qt::magenta);
     QFile::resize(broken, 60);
     QMimeData dropped;
     dropped.setText('"' + broken + '"');
@@ -307,44 +288,10 @@ TEST_F(PrefsDialog, ACustomPictureByNameByDropAndAFileThatWillNotLoad)
     EXPECT_EQ(window->Settings().BackgroundImage, good) << "never the failure text";
     prefs.reset(); // program end: saved
     TSettings reloaded = TSettings::Defaults();
-    TSettingsStore(StorePath()).Load(reloaded);
+    TSettingsStore(files.Path()).Load(reloaded);
     EXPECT_EQ(reloaded.Background, 0);
     EXPECT_EQ(reloaded.BackgroundImage, good);
     EXPECT_EQ(reloaded.BackPicture.size(), QSize(40, 30));
-}
-
-TEST_F(PrefsDialog, PicturesOfEachPage)
-{
-    Show();
-    Shot("prefs-general.png");
-    prefs->Pages->setCurrentIndex(1);
-    Shot("prefs-backs.png");
-    prefs->Pages->setCurrentIndex(3);
-    Shot("prefs-computer.png");
-    prefs->Pages->setCurrentIndex(2);
-    prefs->pSolid->SetColor(QColor(0, 100, 60));
-    Select("Solid color");
-    Shot("prefs-background-solid.png");
-    prefs->pC1->SetColor(QColor(10, 40, 120));
-    prefs->pC2->SetColor(QColor(160, 220, 255));
-    Select("Elliptic");
-    Shot("prefs-background-gradient.png");
-    prefs->rbTile->click();
-    Select("Candy Canes");
-    Shot("prefs-background-tiled.png");
-    prefs->rbStretch->click();
-    Select("Gifts");
-    Shot("prefs-background-stretched.png");
-    QImage photo(320, 200, QImage::Format_RGB32);
-    for (int y = 0; y < photo.height(); ++y)
-        for (int x = 0; x < photo.width(); ++x)
-            photo.setPixelColor(x, y, QColor(x * 255 / 320, 90, y * 255 / 200));
-    const QString jpeg = dir.filePath(QStringLiteral("photo.jpg"));
-    ASSERT_TRUE(photo.save(jpeg, "JPEG"));
-    Select("Custom...");
-    prefs->eFile->setText(jpeg);
-    Shot("prefs-background-custom.png");
-    EXPECT_EQ(prefs->BackgroundPreview()->Picture().size(), photo.size());
 }
 
 } // namespace

@@ -5,28 +5,18 @@
 // pixels they always had; above it a card's corner index must be drawn at the ratio,
 // not enlarged.
 #include "Artifacts.h"
-#include "Chooser.h"
-#include "Clock.h"
-#include "GameOver.h"
-#include "GameOverStep.h"
-#include "HoverImage.h"
-#include "ProgramGames.h"
 #include "Board.h"
 #include "CardImages.h"
-#include "GradientButton.h"
+#include "Chooser.h"
+#include "HoverImage.h"
+#include "ProgramGames.h"
 #include "Random.h"
-#include "UMain.h"
 #include "VariantGame.h"
-#include "ZelmoGame.h"
+#include "support/ProgramWindow.h"
 
 #include <QCryptographicHash>
-#include <QPainter>
 #include <QScreen>
-#include <QStatusBar>
 #include <QTest>
-#include <QTimer>
-#include <functional>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -41,49 +31,26 @@ std::string Digest(const QImage& image)
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     QCryptographicHash hash(QCryptographicHash::Sha256);
     for (int y = 0; y < rgb.height(); ++y)
-        hash.addData(QByteArrayView(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 4));
+        hash.addData(
+            QByteArrayView(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 4));
     return hash.result().toHex().left(16).toStdString();
 }
 
-void PumpWhile(const std::function<bool()>& condition)
-{
-    for (int i = 0; i < 200000 && condition(); ++i)
-        QCoreApplication::processEvents();
-}
-
-class ScaledWindow : public ::testing::Test {
+class ScaledWindow : public ProgramWindowFixture {
 protected:
     void SetUp() override
     {
-        Clock::SetManual(true);
-        window = std::make_unique<TFMain>(ProgramGames());
-        window->SetConfirm([](QWidget*, const QString&) { return true; });
-        gameOver = std::make_unique<TFGameOver>(window.get());
-        SetGameOverQuestion(gameOver.get());
-        // Once the box is up: a picture of the window with the box over it, then "Close".
-        QObject::connect(&answer, &QTimer::timeout, [this] {
-            if (!gameOver->isVisible())
-                return;
-            QImage shot = window->grab().toImage();
-            QPainter painter(&shot);
-            painter.drawImage(window->mapFromGlobal(gameOver->mapToGlobal(QPoint(0, 0))),
-                              gameOver->grab().toImage());
-            painter.end();
-            SaveArtifact(shot, QStringLiteral("%1-game-over-%2.png").arg(KindName(), RatioTag()));
-            ++gameOvers;
-            gameOver->btnMenu->click();
+        ProgramWindowFixture::SetUp();
+        gameOver = std::make_unique<TClosingGameOver>(*window, [this] {
+            return QStringLiteral("%1-game-over-%2.png").arg(KindName(), RatioTag());
         });
-        answer.start(10);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
     void TearDown() override
     {
-        answer.stop();
-        SetGameOverQuestion(nullptr);
         gameOver.reset();
-        window.reset();
-        Clock::SetManual(false);
+        ProgramWindowFixture::TearDown();
     }
     QString KindName() const { return TGameKinds::Name(kind).toLower(); }
 
@@ -101,7 +68,8 @@ protected:
     }
     void WaitForTurn()
     {
-        PumpWhile([this] { return Game() && (!Game()->Waiting || Game()->Board->MovingCount() > 0); });
+        PumpWhile(
+            [this] { return Game() && (!Game()->Waiting || Game()->Board->MovingCount() > 0); });
     }
 
     // One move as a player makes it: a click in the middle of the card the hint names,
@@ -111,12 +79,14 @@ protected:
     {
         TZelmoGame* game = Game();
         TCard* card = game->HintCard();
-        const Qt::MouseButton button = game->PickedButton == mbRight ? Qt::RightButton : Qt::LeftButton;
+        const Qt::MouseButton button =
+            game->PickedButton == mbRight ? Qt::RightButton : Qt::LeftButton;
         const QPoint at = card ? VisiblePoint(*card) : BareTable();
         ASSERT_EQ(game->Board->CardAt(at.x(), at.y()), card);
         QTest::mouseClick(game->Board, button, {}, at);
         if (card) {
-            EXPECT_EQ(game->PickedCard, card) << "the click did not land on the card under the pointer";
+            EXPECT_EQ(game->PickedCard, card)
+                << "the click did not land on the card under the pointer";
         }
         QCoreApplication::processEvents(); // the pick is handled
         WaitForTurn();
@@ -152,14 +122,9 @@ protected:
         return played;
     }
 
-    std::unique_ptr<TFMain> window;
-    std::unique_ptr<TFGameOver> gameOver;
-    QTimer answer;
+    std::unique_ptr<TClosingGameOver> gameOver;
     int kind = 0;
-    int gameOvers = 0;
 };
-
-const char* const KindNames[] = {"mover", "heap", "round"};
 
 // The pictures of the window at ratio 1 before high-DPI drawing existed.
 const char* const BoardAtOne[] = {"85500463a5536fd5", "76bee48117833742", "bfd56b50a77ff76c"};
@@ -173,21 +138,25 @@ TEST_F(ScaledWindow, ChooserAndEveryVariantMidGame)
     if (Ratio() == 1) {
         EXPECT_EQ(Digest(chooser), ChooserAtOne);
     }
-    for (int kind : ProgramGames().Built()) {
-        Start(kind);
-        EXPECT_EQ(PlayMoves(MovesBeforeShot), MovesBeforeShot) << KindNames[kind];
+    for (int chosen : ProgramGames().Built()) {
+        Start(chosen);
+        EXPECT_EQ(PlayMoves(MovesBeforeShot), MovesBeforeShot) << KindName().toStdString();
         ASSERT_NE(Game(), nullptr);
         const QImage board = Game()->Board->grab().toImage();
         // What the screen holds after the moves' repaints is what a fresh paint shows.
         QCoreApplication::processEvents();
         const QImage fresh = window->grab().toImage();
         // The offscreen screen hands out the top-left part of the window, in device pixels.
-        const QImage screen = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
-        EXPECT_EQ(screen, fresh.copy(screen.rect()).convertToFormat(QImage::Format_RGB32)) << KindNames[kind];
-        SaveArtifact(screen, QStringLiteral("%1-screen-%2.png").arg(KindNames[kind], RatioTag()));
-        SaveArtifact(window->grab().toImage(), QStringLiteral("%1-%2.png").arg(KindNames[kind], RatioTag()));
+        const QImage screen = window->screen()
+                                  ->grabWindow(window->winId())
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(screen, fresh.copy(screen.rect()).convertToFormat(QImage::Format_RGB32))
+            << KindName().toStdString();
+        SaveArtifact(screen, QStringLiteral("%1-screen-%2.png").arg(KindName(), RatioTag()));
+        SaveArtifact(fresh, QStringLiteral("%1-%2.png").arg(KindName(), RatioTag()));
         if (Ratio() == 1) {
-            EXPECT_EQ(Digest(board), BoardAtOne[kind]) << KindNames[kind];
+            EXPECT_EQ(Digest(board), BoardAtOne[chosen]) << KindName().toStdString();
         }
         ASSERT_TRUE(window->EndCurrentGame());
         PumpWhile([this] { return Game() != nullptr; });
@@ -198,12 +167,12 @@ TEST_F(ScaledWindow, EveryVariantPlayedToItsEndByClicks)
 {
     for (int chosen : ProgramGames().Built()) {
         Start(chosen);
-        gameOvers = 0;
+        const int shown = gameOver->Shown;
         int moves = 0;
         for (; Game() && moves < 1000; ++moves)
             ClickHintedCard();
         EXPECT_EQ(Game(), nullptr) << KindName().toStdString() << " did not end";
-        EXPECT_EQ(gameOvers, 1) << KindName().toStdString();
+        EXPECT_EQ(gameOver->Shown - shown, 1) << KindName().toStdString();
         EXPECT_GT(moves, 10);
     }
 }
@@ -224,7 +193,8 @@ int StepsOffTheClassicGrid(const QImage& image, const QRect& area, int scale)
     int steps = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x < area.right(); ++x)
-            if ((x - area.left() + 1) % scale != 0 && Step(rgb.pixel(x, y), rgb.pixel(x + 1, y)) >= 160)
+            if ((x - area.left() + 1) % scale != 0 &&
+                Step(rgb.pixel(x, y), rgb.pixel(x + 1, y)) >= 160)
                 ++steps;
     return steps;
 }
@@ -239,7 +209,8 @@ TEST_F(ScaledWindow, ACornerIndexIsDrawnAtTheRatioNotEnlarged)
     ASSERT_TRUE(card->ShowCard());
     const QRect index(1, 2, 13, 25); // rank and suit in the top-left corner
     const QImage shot = Game()->Board->grab().toImage();
-    const QRect shown(QPoint(card->X() + index.x(), card->Y() + index.y()) * scale, index.size() * scale);
+    const QRect shown(QPoint(card->X() + index.x(), card->Y() + index.y()) * scale,
+                      index.size() * scale);
 
     // The same card from the classic pictures, enlarged both ways a toolkit would.
     TCardImages classic(false);
@@ -249,8 +220,9 @@ TEST_F(ScaledWindow, ACornerIndexIsDrawnAtTheRatioNotEnlarged)
     classic.DrawCard(one, *scratch.NewCard(nullptr, card->Value(), card->Suit(), true), one.rect());
     const QRect enlarged(index.topLeft() * scale, index.size() * scale);
     for (Qt::TransformationMode mode : {Qt::FastTransformation, Qt::SmoothTransformation})
-        EXPECT_LE(StepsOffTheClassicGrid(one.scaled(one.size() * scale, Qt::IgnoreAspectRatio, mode),
-                                         enlarged, scale), 2);
+        EXPECT_LE(StepsOffTheClassicGrid(
+                      one.scaled(one.size() * scale, Qt::IgnoreAspectRatio, mode), enlarged, scale),
+                  2);
     EXPECT_GE(StepsOffTheClassicGrid(shot, shown, scale), 12) << "the corner index looks enlarged";
     SaveArtifact(shot.copy(shown), QStringLiteral("corner-index-%1.png").arg(RatioTag()));
 }

@@ -5,15 +5,12 @@
 #include "Artifacts.h"
 #include "GameOverStep.h"
 #include "GradientButton.h"
-#include "MainMenu.h"
 #include "ScriptedGameOver.h"
 #include "SettingsStore.h"
 #include "Statistics.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QFile>
-#include <QMenu>
 #include <QSettings>
 #include <QTableWidget>
 
@@ -21,16 +18,9 @@ namespace {
 
 class StatisticsTest : public MainWindowFixture {
 protected:
-    void SetUp() override
+    StatisticsTest()
     {
-        MainWindowFixture::SetUp();
-        gameOver.Answer = [this](int) { return answers.empty() ? goClose : Next(); };
-    }
-    int Next()
-    {
-        const int answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
+        gameOver.Answer = [](int) { return goClose; };
     }
     QString StorePath() const { return storeDir.filePath(QStringLiteral("store.conf")); }
     TPlayerRecord Stored(int kind) const
@@ -63,7 +53,6 @@ protected:
 
     TScriptedGameOver gameOver;
     TGameOverQuestionScope scope{&gameOver};
-    std::vector<int> answers; // after these, "Close"
 };
 
 TEST_F(StatisticsTest, StreaksRunOnThroughAbandonedGamesAndEndOnAnotherResult)
@@ -125,7 +114,8 @@ TEST_F(StatisticsTest, GamesThePlayerDidNotPlayCountAsNothing)
 
 TEST_F(StatisticsTest, PlayAgainCountsTheNextGameAnew)
 {
-    answers = {goPlayAgain, goPlayAgain};
+    int again = 2;
+    gameOver.Answer = [&again](int) { return again-- > 0 ? goPlayAgain : goClose; };
     TFakeGame* game = Start(2);
     Click(game);
     game->PostState(stHumanWins);
@@ -143,7 +133,8 @@ TEST_F(StatisticsTest, PlayAgainCountsTheNextGameAnew)
     EXPECT_EQ(Stored(2).Played(), 2);
 }
 
-TEST_F(StatisticsTest, AResultIsOnDiskBeforeTheGameOverBoxAsks)
+// A killed program loses nothing counted, and saving the preferences keeps the records.
+TEST_F(StatisticsTest, AResultIsOnDiskBeforeTheBoxAsksAndOutlivesTheSettingsSave)
 {
     int seen = -1;
     gameOver.Answer = [&](int) {
@@ -154,6 +145,13 @@ TEST_F(StatisticsTest, AResultIsOnDiskBeforeTheGameOverBoxAsks)
     };
     PlayTo(1, stHumanWins);
     EXPECT_EQ(seen, 1);
+    ASSERT_TRUE(TSettingsStore(StorePath()).Save(TSettings::Defaults()));
+    EXPECT_EQ(Stored(1).Won, 1);
+    // And a new run counts on from what is stored.
+    MakeWindow({0, 1, 2});
+    PlayTo(1, stHumanWins);
+    EXPECT_EQ(Stored(1).Won, 2);
+    EXPECT_EQ(Stored(1).Streak, 2);
 }
 
 TEST_F(StatisticsTest, TheStoreReadsBadValuesAsZeroWithAWarningAndKeepsThePreferences)
@@ -169,7 +167,8 @@ TEST_F(StatisticsTest, TheStoreReadsBadValuesAsZeroWithAWarningAndKeepsThePrefer
     QStringList warnings;
     const TStatisticsStore store(StorePath(), [&](const QString& line) { warnings << line; });
     const TPlayerRecord mover = store.Load(QStringLiteral("Mover"));
-    EXPECT_EQ(std::tuple(mover.Won, mover.Lost, mover.Drawn, mover.Abandoned), std::tuple(0, 0, 0, 0));
+    EXPECT_EQ(std::tuple(mover.Won, mover.Lost, mover.Drawn, mover.Abandoned),
+              std::tuple(0, 0, 0, 0));
     EXPECT_EQ(warnings.size(), 4);
     for (const QString& line : warnings)
         EXPECT_FALSE(line.contains(u'\n'));
@@ -189,66 +188,23 @@ TEST_F(StatisticsTest, TheStoreReadsBadValuesAsZeroWithAWarningAndKeepsThePrefer
     EXPECT_TRUE(after.childGroups().isEmpty());
 }
 
-TEST_F(StatisticsTest, SavingThePreferencesAtExitKeepsTheRecords)
-{
-    PlayTo(0, stHumanWins);
-    TSettings settings = TSettings::Defaults();
-    ASSERT_TRUE(TSettingsStore(StorePath()).Save(settings));
-    EXPECT_EQ(Stored(0).Won, 1);
-    // And a new run counts on from what is stored.
-    MakeWindow({0, 1, 2});
-    PlayTo(0, stHumanWins);
-    EXPECT_EQ(Stored(0).Won, 2);
-    EXPECT_EQ(Stored(0).Streak, 2);
-}
-
 // Each result of each variant counts once, is shown for a moment in the status bar, and
-// is listed in the dialog with the total.
-// A change of computer player counts from the next game on, and each player's games are
-// kept and shown apart.
-TEST_F(StatisticsTest, GamesAgainstTheStrongComputerAreKeptApart)
+// is listed in the dialog with the total; games against the strong player are kept and
+// shown apart, from the next game on.
+TEST_F(StatisticsTest, TheDialogShowsEachVariantTheTotalAndEachPlayerApartAndResetsOnYesOnly)
 {
-    PlayTo(0, stHumanWins);
-    window->Settings().CpuPlayer = cpStrong;
-    PlayTo(0, stCpuWins);
-    EXPECT_EQ(StatusText(), "Mover (strong CPU): 0 won, 1 lost, 0 drawn");
-    EXPECT_EQ(Stored(0).Played(), 1);
-    EXPECT_EQ(Stored(0).Won, 1);
-    const TPlayerRecord strong = TStatisticsStore(StorePath()).Load(QStringLiteral("Strong/Mover"));
-    EXPECT_EQ(strong.Played(), 1);
-    EXPECT_EQ(strong.Lost, 1);
-
-    TFStatistics& dialog = window->StatisticsDialog();
-    dialog.show();
-    const auto firstRow = [&] {
-        QStringList cells;
-        for (int c = 0; c < dialog.Table()->columnCount(); ++c)
-            cells << dialog.Table()->item(0, c)->text();
-        return cells.join(u' ');
-    };
-    EXPECT_EQ(firstRow(), "1 1 0 0 0 100% 1 won 1 0");
-    dialog.Opponent()->setCurrentIndex(1);
-    EXPECT_EQ(firstRow(), "1 0 1 0 0 0% 1 lost 0 1");
-    dialog.Opponent()->setCurrentIndex(0);
-    dialog.hide();
-}
-
-TEST_F(StatisticsTest, TheDialogShowsEveryVariantAndTheTotalAndResetsOnYesOnly)
-{
-    EXPECT_TRUE(window->Menu().mnuStatistics->isEnabled()) << "always enabled";
-    const QList<QAction*> items = window->Menu().mnuGame->actions();
-    ASSERT_GE(items.size(), 3);
-    EXPECT_EQ(items.indexOf(window->Menu().mnuStatistics), items.indexOf(window->Menu().mnuAutoplay) + 1);
-
     for (int state : {stHumanWins, stHumanWins, stCpuWins})
         PlayTo(0, state);
     PlayTo(1, stDraw);
     for (int state : {stCpuWins, stCpuWins, stHumanWins, stCpuWins})
         PlayTo(2, state);
     EXPECT_EQ(StatusText(), "Round: 1 won, 3 lost, 0 drawn");
-    EXPECT_EQ(gameOver.Results.size(), 8u) << "the game-over box itself is unchanged";
     Click(Start(2));
     Abandon();
+    window->Settings().CpuPlayer = cpStrong;
+    PlayTo(0, stCpuWins);
+    EXPECT_EQ(StatusText(), "Mover (strong CPU): 0 won, 1 lost, 0 drawn");
+    EXPECT_EQ(gameOver.Results.size(), 9u) << "the game-over box itself is unchanged";
 
     TFStatistics& dialog = window->StatisticsDialog();
     dialog.show();
@@ -265,6 +221,10 @@ TEST_F(StatisticsTest, TheDialogShowsEveryVariantAndTheTotalAndResetsOnYesOnly)
     EXPECT_EQ(row(2), "5 1 3 0 1 25% 1 lost 1 2");
     EXPECT_EQ(row(3), "9 3 4 1 1 43%  2 2");
     SaveArtifact(dialog.grab().toImage(), "statistics.png");
+    dialog.Opponent()->setCurrentIndex(1);
+    EXPECT_EQ(row(0), "1 0 1 0 0 0% 1 lost 0 1");
+    EXPECT_EQ(row(3), "1 0 1 0 0 0%  0 1");
+    dialog.Opponent()->setCurrentIndex(0);
 
     expectedQuestion = QStringLiteral("Reset the statistics of all games?");
     const int asked = questions;

@@ -7,32 +7,20 @@
 // ZELMO_STOP_CYCLES sets the stops per variant and way, or the games closed from the
 // game-over box (20 unless set).
 #include "AnimationTime.h"
-#include "Clock.h"
 #include "Messages.h"
 #include "ProgramGames.h"
 #include "Random.h"
-#include "ScriptedGameOver.h"
-#include "UMain.h"
+#include "support/ProgramWindow.h"
 
-#include <QApplication>
-#include <QPointer>
 #include <cstdio>
 #include <deque>
-#include <gtest/gtest.h>
-#include <memory>
 #include <random>
 #include <unistd.h>
 
 namespace {
 
 enum TWay { wyEndGame, wyChooseAnother, wyCloseWindow, wyGameOverClose };
-
-std::string WayName(TWay way)
-{
-    static const char* const names[] = {"EndGame", "ChooseAnother", "CloseWindow",
-                                        "GameOverClose"};
-    return names[way];
-}
+const char* const WayNames[] = {"EndGame", "ChooseAnother", "CloseWindow", "GameOverClose"};
 
 // The resident memory now, in KiB: a leak over many cycles shows as growth.
 long ResidentKiB()
@@ -44,12 +32,6 @@ long ResidentKiB()
         std::fclose(statm);
     }
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
-int Cycles()
-{
-    const int set = qEnvironmentVariableIntValue("ZELMO_STOP_CYCLES");
-    return set > 0 ? set : 20;
 }
 
 // What one game did, kept apart from it since the window frees it.
@@ -87,69 +69,23 @@ protected:
     }
 };
 
-// Runs the stop once a number of message passes have gone by, re-posting itself
-// meanwhile, so that it arrives inside whatever loop pumps then.
-class TStopper : public QObject {
-public:
-    std::function<void()> Stop;
-
-    void Arm(int passes)
-    {
-        left = passes;
-        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
-    }
-
-protected:
-    bool event(QEvent* e) override
-    {
-        if (e->type() != QEvent::User)
-            return QObject::event(e);
-        if (left-- > 0)
-            QCoreApplication::postEvent(this, new QEvent(QEvent::User));
-        else
-            Stop();
-        return true;
-    }
-
-private:
-    int left = 0;
-};
-
-class Stops : public ::testing::TestWithParam<std::tuple<int, TWay>> {
+class Stops : public ProgramWindowFixture,
+              public ::testing::WithParamInterface<std::tuple<int, TWay>> {
 protected:
     void SetUp() override
     {
-        QApplication::setQuitOnLastWindowClosed(false);
-        Clock::SetManual(true);
+        ProgramWindowFixture::SetUp();
         answers.Answer = [this](int) {
             if (watched)
                 watched->StopDone = true; // "Close" stops the game
             return goClose;
         };
-        NewWindow();
+        window->installEventFilter(&notices);
     }
     void TearDown() override
     {
-        window.reset();
-        Clock::SetManual(false);
+        ProgramWindowFixture::TearDown();
         EXPECT_EQ(made, freed) << "every game is freed";
-    }
-
-    void NewWindow()
-    {
-        window = std::make_unique<TFMain>(ProgramGames());
-        window->SetConfirm([](QWidget*, const QString&) { return true; });
-        window->installEventFilter(&notices);
-    }
-
-    static void Pump() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
-
-    // Pumps until the game is gone; false when it stays.
-    static bool UntilFreed(const QPointer<TZelmoGame>& game)
-    {
-        for (int i = 0; i < 200000 && game; ++i)
-            Pump();
-        return !game;
     }
 
     // The game the window has started, watched from its first state, under autoplay.
@@ -160,36 +96,28 @@ protected:
             return nullptr;
         ++made;
         QObject::connect(game, &QObject::destroyed, [this] { ++freed; });
-        watched = &watches.emplace_back();
-        TWatch* watch = watched;
+        TWatch* watch = watched = &watches.emplace_back();
         game->OnBeforeState = [this, watch](TZelmoGame&, int) {
             watch->AfterStop += watch->StopDone;
             if (++watch->Steps == stopStep)
-                stopper.Arm(0);
+                ArmStop(0);
         };
         game->Board->OnCardMoved = [this, watch](const TCard&, const TPile*) {
             watch->AfterStop += watch->StopDone;
             if (++watch->Moves == stopMove)
-                stopper.Arm(stopPasses);
+                ArmStop(stopPasses);
         };
         window->SetAutoplayCommand(true);
         return game;
     }
 
-    TZelmoGame* StartGame()
+    // Runs the stop once some message passes have gone by, re-posting itself meanwhile,
+    // so that it arrives inside whatever loop pumps then.
+    void ArmStop(int passes)
     {
-        window->ChooseGame(kind);
-        // The start alone: the game's first state waits in the queue.
-        QCoreApplication::sendPostedEvents(window.get(), WM_STARTGAME);
-        return Watch();
-    }
-
-    // The game a choice made during the stop starts once the old one is gone.
-    TZelmoGame* ChosenGame()
-    {
-        for (int i = 0; i < 10 && !window->Game(); ++i)
-            QCoreApplication::sendPostedEvents(window.get(), WM_STARTGAME);
-        return Watch();
+        QMetaObject::invokeMethod(
+            &stopper, [this, passes] { passes > 0 ? ArmStop(passes - 1) : Stop(); },
+            Qt::QueuedConnection);
     }
 
     // Plays a game to its end and "Close"; its length sets the range of the next stop.
@@ -197,10 +125,9 @@ protected:
     {
         ASSERT_NE(game, nullptr) << "cycle " << cycle << ": no game started";
         stopStep = stopMove = -1;
-        const QPointer<TZelmoGame> alive(game);
         TWatch& watch = *watched;
         const size_t asked = answers.Results.size();
-        ASSERT_TRUE(UntilFreed(alive)) << "cycle " << cycle << ": the game did not end";
+        ASSERT_TRUE(UntilFreed(game)) << "cycle " << cycle << ": the game did not end";
         EXPECT_EQ(answers.Results.size(), asked + 1) << "cycle " << cycle;
         EXPECT_EQ(watch.AfterStop, 0) << "cycle " << cycle << ": ran on after Close";
         lastSteps = watch.Steps;
@@ -221,7 +148,6 @@ protected:
 
     void StopThere(TZelmoGame* game, TWay way)
     {
-        TWatch& watch = *watched;
         stopCame = true;
         ++figures.Stops;
         figures.AtStep += stopStep > 0;
@@ -234,7 +160,7 @@ protected:
         else
             EXPECT_TRUE(window->close()) << "the window refused to close";
         EXPECT_TRUE(game->Stopped);
-        watch.StopDone = true;
+        watched->StopDone = true;
     }
 
     // One game played to its end and closed from the game-over box.
@@ -242,7 +168,8 @@ protected:
     {
         SetRandSeed(static_cast<uint32_t>(cycle * 7919 + kind)); // the same games every run
         const int noticesBefore = notices.Notices;
-        PlayToTheEnd(StartGame(), cycle);
+        StartGame(kind);
+        PlayToTheEnd(Watch(), cycle);
         EXPECT_EQ(notices.Notices - noticesBefore, 1) << "cycle " << cycle;
     }
 
@@ -252,40 +179,41 @@ protected:
         SetRandSeed(static_cast<uint32_t>(cycle * 7919 + kind));
         const int noticesBefore = notices.Notices;
         const int pendingBefore = notices.WithPending;
-        TZelmoGame* game = StartGame();
-        ASSERT_NE(game, nullptr);
-        const QPointer<TZelmoGame> alive(game);
+        StartGame(kind);
+        const QPointer<TZelmoGame> game(Watch());
+        ASSERT_FALSE(game.isNull());
         TWatch& watch = *watched;
         PickMoment();
         stopCame = false;
-        stopper.Stop = [this, alive, way] {
-            if (alive && !alive->Stopped)
-                StopThere(alive.data(), way);
+        Stop = [this, game, way] {
+            if (game && !game->Stopped)
+                StopThere(game.data(), way);
         };
-        ASSERT_TRUE(UntilFreed(alive)) << "cycle " << cycle << ": the stopped game stays";
+        ASSERT_TRUE(UntilFreed(game)) << "cycle " << cycle << ": the stopped game stays";
         EXPECT_EQ(watch.AfterStop, 0) << "cycle " << cycle << ": ran on after the stop";
         figures.RanOut += !stopCame;
         figures.Pending += notices.WithPending - pendingBefore;
-        TZelmoGame* next = nullptr;
         if (way == wyChooseAnother && stopCame) {
-            next = ChosenGame();
+            // The game chosen during the stop starts once the old one is gone.
+            for (int i = 0; i < 10 && !window->Game(); ++i)
+                QCoreApplication::sendPostedEvents(window.get(), WM_STARTGAME);
         } else {
-            if (way == wyCloseWindow && stopCame)
+            if (way == wyCloseWindow && stopCame) {
                 NewWindow();
-            next = StartGame();
+                window->installEventFilter(&notices);
+            }
+            StartGame(kind);
         }
-        PlayToTheEnd(next, cycle);
+        PlayToTheEnd(Watch(), cycle);
         for (int i = 0; i < 5; ++i)
-            Pump(); // a second notice would come now
+            QCoreApplication::processEvents(); // a second notice would come now
         EXPECT_EQ(notices.Notices - noticesBefore, 2) << "cycle " << cycle << ": one per game";
     }
 
     int kind = 0;
-    std::unique_ptr<TFMain> window;
-    TScriptedGameOver answers;
-    TGameOverQuestionScope answering{&answers};
     TNoticeCounter notices;
-    TStopper stopper;
+    QObject stopper; // carries the stop's passes
+    std::function<void()> Stop;
     std::deque<TWatch> watches;
     TWatch* watched = nullptr;
     std::mt19937 rng;
@@ -301,7 +229,8 @@ TEST_P(Stops, EachStopEndsTheGameCleanlyAndTheNextGamePlaysToItsEnd)
     kind = std::get<0>(GetParam());
     const TWay way = std::get<1>(GetParam());
     rng.seed(static_cast<uint32_t>(kind * 10 + way));
-    const int wanted = Cycles();
+    const int set = qEnvironmentVariableIntValue("ZELMO_STOP_CYCLES");
+    const int wanted = set > 0 ? set : 20;
     int cycle = 0;
     WholeGameCycle(cycle++); // its length sets the range of the first stop
     const long residentAtStart = ResidentKiB();
@@ -317,19 +246,18 @@ TEST_P(Stops, EachStopEndsTheGameCleanlyAndTheNextGamePlaysToItsEnd)
     std::printf("%s %s: %d cycles, %d stops (%d at a state step, %d with a card in flight, "
                 "%d in a suspended handler, %d next games pending), %d ran to their end first; "
                 "resident memory %ld KiB after the first game, %ld KiB at the end\n",
-                TGameKinds::Name(kind).toStdString().c_str(), WayName(way).c_str(), cycle,
-                figures.Stops, figures.AtStep, figures.InFlight, figures.Suspended,
-                figures.Pending, figures.RanOut, residentAtStart, ResidentKiB());
+                TGameKinds::Name(kind).toStdString().c_str(), WayNames[way], cycle, figures.Stops,
+                figures.AtStep, figures.InFlight, figures.Suspended, figures.Pending,
+                figures.RanOut, residentAtStart, ResidentKiB());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryBuiltVariant, Stops,
-    ::testing::Combine(::testing::ValuesIn(ProgramGames().Built()),
-                       ::testing::Values(wyEndGame, wyChooseAnother, wyCloseWindow,
-                                         wyGameOverClose)),
-    [](const auto& info) {
-        return TGameKinds::Name(std::get<0>(info.param)).toStdString() + "_" +
-               WayName(std::get<1>(info.param));
-    });
+INSTANTIATE_TEST_SUITE_P(EveryBuiltVariant, Stops,
+                         ::testing::Combine(::testing::ValuesIn(ProgramGames().Built()),
+                                            ::testing::Values(wyEndGame, wyChooseAnother,
+                                                              wyCloseWindow, wyGameOverClose)),
+                         [](const auto& info) {
+                             return TGameKinds::Name(std::get<0>(info.param)).toStdString() + "_" +
+                                    WayNames[std::get<1>(info.param)];
+                         });
 
 } // namespace

@@ -1,58 +1,44 @@
 // The table size: stored as Zoom (100, 150 or 200, anything else as 100), chosen on
 // the preferences' General page, and turned into the scale factor the next start uses.
+#include "TableSize.h"
+#include "GradientButton.h"
 #include "Prefs.h"
 #include "SettingsStore.h"
-#include "TableSize.h"
 #include "support/MainWindowFixture.h"
-#include "GradientButton.h"
+#include "support/TestFiles.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 
 namespace {
 
 class TableSize : public MainWindowFixture {
 protected:
-    QString StorePath() const { return dir.filePath(QStringLiteral("Zelmo %1.conf").arg(generation)); }
-    void Store(const QByteArray& lines)
-    {
-        ++generation; // QSettings caches a file by size and time stamp
-        QFile file(StorePath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[General]\n" + lines);
-    }
-    int Loaded()
-    {
-        TSettings settings = TSettings::Defaults();
-        TSettingsStore(StorePath()).Load(settings);
-        EXPECT_EQ(settings.Zoom, TSettingsStore(StorePath()).StoredZoom()) << "read alike at start-up";
-        return settings.Zoom;
-    }
-    QTemporaryDir dir;
-    int generation = 0;
+    TStoreFiles files;
 };
 
 TEST_F(TableSize, OnlyTheOfferedSizesLoad)
 {
-    Store("");
-    EXPECT_EQ(Loaded(), 100);
-    for (const char* value : {"150", "200", "100"}) {
-        Store(QByteArray("Zoom=") + value + "\n");
-        EXPECT_EQ(Loaded(), atoi(value));
-    }
-    for (const char* value : {"0", "120", "300", "-150", "4294967295"}) {
-        Store(QByteArray("Zoom=") + value + "\n");
-        EXPECT_EQ(Loaded(), 100) << value;
+    const std::pair<const char*, int> cases[] = {
+        {"", 100},           {"Zoom=150\n", 150},  {"Zoom=200\n", 200},
+        {"Zoom=100\n", 100}, {"Zoom=0\n", 100},    {"Zoom=120\n", 100},
+        {"Zoom=300\n", 100}, {"Zoom=-150\n", 100}, {"Zoom=4294967295\n", 100}};
+    for (const auto& [line, zoom] : cases) {
+        files.Write(line);
+        TSettings settings = TSettings::Defaults();
+        TSettingsStore(files.Path()).Load(settings);
+        EXPECT_EQ(settings.Zoom, zoom) << line;
+        EXPECT_EQ(TSettingsStore(files.Path()).StoredZoom(), zoom)
+            << "read alike at start-up: " << line;
     }
 }
 
-TEST_F(TableSize, ChosenInThePreferencesKeptByCancelAndStoredAtTheEnd)
+// Stored after OK: PrefsDialogTest, where it is a change over an unread value.
+TEST_F(TableSize, ShownInThePreferencesAndKeptByCancel)
 {
-    MakeWindow({0, 1, 2});
-    Store("Zoom=150\n");
-    auto prefs = std::make_unique<TFPrefs>(*window, TSettingsStore(StorePath()), [](const QString&) {});
+    files.Write("Zoom=150\n");
+    auto prefs =
+        std::make_unique<TFPrefs>(*window, TSettingsStore(files.Path()), [](const QString&) {});
     prefs->show();
     EXPECT_EQ(prefs->cmbTableSize->currentText(), QStringLiteral("150 %"));
     EXPECT_TRUE(prefs->lblTableSizeNote->isVisible());
@@ -60,13 +46,8 @@ TEST_F(TableSize, ChosenInThePreferencesKeptByCancelAndStoredAtTheEnd)
     prefs->btnCancel->click();
     EXPECT_EQ(window->Settings().Zoom, 150);
     EXPECT_EQ(prefs->cmbTableSize->currentText(), QStringLiteral("150 %"));
-
-    prefs->show();
-    prefs->cmbTableSize->setCurrentIndex(2);
-    prefs->btnOK->click();
-    EXPECT_EQ(window->Settings().Zoom, 200);
     prefs.reset(); // saves
-    EXPECT_EQ(TSettingsStore(StorePath()).StoredZoom(), 200);
+    EXPECT_EQ(TSettingsStore(files.Path()).StoredZoom(), 150);
 }
 
 TEST_F(TableSize, TheNextStartScalesOnTopOfWhatTheEnvironmentAsks)
@@ -74,7 +55,8 @@ TEST_F(TableSize, TheNextStartScalesOnTopOfWhatTheEnvironmentAsks)
     const QByteArray before = qgetenv("QT_SCALE_FACTOR");
     qunsetenv("QT_SCALE_FACTOR");
     ApplyTableSize(100);
-    EXPECT_FALSE(qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) << "the classic size touches nothing";
+    EXPECT_FALSE(qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        << "the classic size touches nothing";
     ApplyTableSize(150);
     EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), QByteArray("1.5"));
     qputenv("QT_SCALE_FACTOR", "2");

@@ -46,11 +46,7 @@ void TFakeGame::RunState(int state)
     if (Stopped) return;
     log.states.push_back(state);
     State = state;
-    if (state == SuspendIn) {
-        if (WhileSuspended) std::exchange(WhileSuspended, nullptr)();
-        while (!ProcessMessages()) {
-        }
-    } else if (state == AcceptPick) {
+    if (state == AcceptPick) {
         Waiting = false;
     } else if (state == stHumanWins || state == stCpuWins || state == stDraw) {
         RunGameOverState(*this, state);

@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -55,9 +54,8 @@ struct TFakeGameLog {
     std::vector<std::pair<uint32_t, bool>> paints;
 };
 
-// A game without rules: it runs whatever state is posted, can park itself in a nested
-// message loop as a real state waiting for a card move does, and ends like a variant
-// when a game-over state is posted.
+// A game without rules: it runs whatever state is posted, and ends like a variant when
+// a game-over state is posted.
 class TFakeGame : public TZelmoGame {
 public:
     TFakeGame(QObject* owner, TFakeGameLog& log, int kind) : TZelmoGame(owner), log(log)
@@ -75,13 +73,9 @@ public:
     void Deal() override {}
     void ArrangePiles() override {}
 
-    // Posting this state parks its handler in a pumping loop until the game stops;
-    // WhileSuspended runs once inside that loop.
-    static constexpr int SuspendIn = 50;
     // The state that reads a pick: the first takes it as a move, the second refuses it.
     static constexpr int AcceptPick = 51;
     static constexpr int RefusePick = 52;
-    std::function<void()> WhileSuspended;
     TCard* Suggestion = nullptr; // what ChooseCard answers
     TCard* OnlyCard = nullptr;
 
@@ -115,13 +109,6 @@ protected:
         window->ChooseGame(kind);
         Pump();
         return lastMade;
-    }
-    // Runs inside that game's handler while it is parked in a nested loop.
-    void WhileSuspended(TFakeGame* game, std::function<void()> inside)
-    {
-        game->WhileSuspended = std::move(inside);
-        game->PostState(TFakeGame::SuspendIn);
-        Pump();
     }
     QString StatusText() const { return window->statusBar()->currentMessage(); }
     // Whether End game, Hint and Autoplay are enabled, checking they agree.

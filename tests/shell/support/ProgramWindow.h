@@ -1,0 +1,46 @@
+#pragma once
+#include "GameOver.h"
+#include "ScriptedGameOver.h"
+#include "UMain.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+// Pumps messages while the condition holds, for a bounded number of passes.
+void PumpWhile(const std::function<bool()>& condition);
+
+// The program's main window over the real variants on the manual clock: "End current
+// game?" is answered yes, and a finished game closed from a scripted game-over box.
+class ProgramWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // A new window in place of the old one.
+    void NewWindow();
+    // Chooses the kind and starts it alone: its first state waits in the queue.
+    TZelmoGame* StartGame(int kind);
+    // Pumps until the game is freed; false when it stays.
+    static bool UntilFreed(const QPointer<TZelmoGame>& game);
+
+    std::unique_ptr<TFMain> window;
+    TScriptedGameOver answers;
+    TGameOverQuestionScope answering{&answers};
+};
+
+// The real game-over box over a window: once it is up, a picture of the window with the
+// box over it is saved under the name given, then "Close" is clicked. It must go before
+// the window, which owns the box.
+class TClosingGameOver {
+public:
+    TClosingGameOver(TFMain& window, std::function<QString()> shotName);
+    int Shown = 0;
+    QString Result; // the result line of the last box
+
+private:
+    TFGameOver box;
+    TGameOverQuestionScope scope{&box};
+    QTimer timer;
+};
