@@ -3,6 +3,7 @@
 # a clone of this repository passes ./test.sh and ./test.sh --sanitize, and ./run.sh
 # starts the game under Xvfb (a screenshot of it is kept). Needs root and the Debian
 # mirror; it builds everything from cold, so it takes an hour or more and is run by hand.
+# A rerun in the same WORK_DIR keeps its clone and skips the steps that passed.
 # Usage: tools/check-fresh-debian.sh [WORK_DIR]
 set -euo pipefail
 SRC=$(cd "$(dirname "$0")/.." && pwd)
@@ -10,26 +11,32 @@ WORK=$(realpath "${1:-$(mktemp -d)}")
 source "$SRC/tools/debian-root.sh"
 zelmo_debian_root "$WORK/bookworm"
 CLONE=/root/christmas-zelmo
-[ -e "$ROOT$CLONE" ] && { echo "$ROOT$CLONE exists: give a new WORK_DIR" >&2; exit 1; }
-git clone -q "$SRC" "$ROOT$CLONE"
-echo "packages installed before: $(in_root dpkg-query -W | wc -l)"
+if [ -e "$ROOT$CLONE" ]; then
+  echo "rerun: the clone at $(git -C "$ROOT$CLONE" rev-parse --short HEAD) is kept"
+else
+  git clone -q "$SRC" "$ROOT$CLONE"
+  echo "packages installed before: $(in_root dpkg-query -W | wc -l)"
+fi
 
-# step NAME COMMAND: runs COMMAND in the clone inside the root, its output in WORK/NAME.log.
+# step NAME TITLE COMMAND: runs COMMAND in the clone inside the root, its output in
+# WORK/NAME.log.
 step() {
   local name=$1 start=$SECONDS
   echo "== $2"
-  if ! in_root bash -c "cd $CLONE && $2" >"$WORK/$name.log" 2>&1; then
+  [ -e "$WORK/$name.passed" ] && { echo "   passed before"; return; }
+  if ! in_root bash -c "cd $CLONE || exit 1; $3" >"$WORK/$name.log" 2>&1; then
     tail -n 40 "$WORK/$name.log"
     echo "FAIL: $2 (whole output in $WORK/$name.log)"
     exit 1
   fi
+  touch "$WORK/$name.passed"
   echo "   $((SECONDS - start)) s"
   grep -E 'tests passed|^Installing missing packages' "$WORK/$name.log" | sed 's/^/   /' || true
 }
 
-step test './test.sh'
-step sanitize './test.sh --sanitize'
-step run '
+step test ./test.sh ./test.sh
+step sanitize './test.sh --sanitize' './test.sh --sanitize'
+step run './run.sh under Xvfb, then Play > Mover' '
   Xvfb :9 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null & X=$!
   export DISPLAY=:9 XDG_CONFIG_HOME=$(mktemp -d) XDG_RUNTIME_DIR=$(mktemp -d)
   chmod 700 "$XDG_RUNTIME_DIR"
@@ -44,7 +51,7 @@ step run '
   # Play > Mover, then let the deal fly before the picture.
   xdotool windowfocus "$W"; xdotool key alt+p; sleep 0.3; xdotool key m; sleep 3
   import -window root /tmp/run.png
-  kill $P; wait $P 2>/dev/null || true; kill $X'
+  kill $P; wait $P 2>/dev/null || true; kill $X 2>/dev/null || true'
 cp "$ROOT/tmp/run.png" "$WORK/run.png"
 echo "packages installed after: $(in_root dpkg-query -W | wc -l)"
 echo "PASS: ./test.sh, ./test.sh --sanitize and ./run.sh on a fresh Debian 12 ($WORK; screenshot run.png)"
