@@ -201,6 +201,8 @@ protected:
             if (way == wyCloseWindow && stopCame) {
                 NewWindow();
                 window->installEventFilter(&notices);
+                // A new window seeds from the clock; the next game must be the same every run.
+                SetRandSeed(static_cast<uint32_t>(cycle * 7919 + kind));
             }
             StartGame(kind);
         }
