@@ -53,20 +53,16 @@ QByteArray Directory(qint32 root, qint32 head, const std::vector<QByteArray>& ch
 
 } // namespace
 
-TEST(HelpChmDirectoryTest, ListingsAndIndexesOfRealShapeAreSound)
+// One index chunk over two listings, the second reached through the chain.
+TEST(HelpChmDirectoryTest, AnIndexOverAChainOfListingsIsSound)
 {
-    const QByteArray pages = Entry("/index.html") + Entry("/mover.html");
-    EXPECT_TRUE(ChmDirectory::IsSound(Directory(-1, 0, {Listing(-1, pages)})));
-    EXPECT_TRUE(ChmDirectory::IsSound(
-        Directory(2, 0, {Listing(1, Entry("/a.html")), Listing(-1, Entry("/b.html")),
-                         Index("/a.html", 0)})));
-    // One index chunk over two listings, the second reached through the chain.
     QByteArray twoChildren = Chunk("PMGI", 8, QByteArray("\x07/a.html\x00\x07/b.html\x01", 18));
     EXPECT_TRUE(ChmDirectory::IsSound(
         Directory(2, 0, {Listing(1, Entry("/a.html")), Listing(-1, Entry("/b.html")), twoChildren})));
 }
 
-// Each of these would send chmlib round in circles or past the end of a chunk.
+// Each of these would send chmlib round in circles or past the end of a chunk; one
+// shape for each thing the check looks at.
 TEST(HelpChmDirectoryTest, LoopsOverrunsAndStrayChunksAreRefused)
 {
     const QByteArray page = Entry("/index.html");
@@ -75,10 +71,7 @@ TEST(HelpChmDirectoryTest, LoopsOverrunsAndStrayChunksAreRefused)
         QByteArray directory;
     } cases[] = {
         {"a listing linking to itself", Directory(-1, 0, {Listing(0, page)})},
-        {"two listings linking to each other",
-         Directory(-1, 0, {Listing(1, page), Listing(0, page)})},
         {"an index that is its own child", Directory(1, 0, {Listing(-1, page), Index("/a", 1)})},
-        {"a first listing past the last chunk", Directory(-1, 3, {Listing(-1, page)})},
         {"a next listing past the last chunk", Directory(-1, 0, {Listing(7, page)})},
         {"a name longer than its chunk",
          Directory(-1, 0, {Listing(-1, char(100) + QByteArray("/index.html"))})},

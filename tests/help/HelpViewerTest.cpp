@@ -1,25 +1,15 @@
-// The help viewer over the built help file: pages, links, pictures, contents and
-// index, history, and files it cannot read.
+// The help viewer over the built help file when pages or the file itself cannot be
+// read.
 #include "Help.h"
-#include "HelpChmLib.h"
 #include "HelpWindow.h"
 
-#include <QAction>
-#include <QDesktopServices>
 #include <QFile>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QTextBlock>
-#include <QTextDocument>
-#include <QTextFragment>
 #include <QTreeWidget>
 #include <QtEndian>
 #include <gtest/gtest.h>
-#include <map>
 #include <memory>
-#include <set>
 
 namespace {
 
@@ -29,29 +19,6 @@ std::string Text(const QString& s)
 {
     return s.toStdString();
 }
-
-bool Holds(const TChmFile& file, const QString& object)
-{
-    return file.Read(object).Status == TChmFile::TObject::Ok;
-}
-
-// Stands in for the desktop's browser and mail program.
-class TUrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    const QStringList Schemes{"https", "http", "mailto", "file"};
-    TUrlRecorder()
-    {
-        for (const QString& scheme : Schemes) QDesktopServices::setUrlHandler(scheme, this, "Open");
-    }
-    ~TUrlRecorder() override
-    {
-        for (const QString& scheme : Schemes) QDesktopServices::unsetUrlHandler(scheme);
-    }
-    std::vector<QUrl> Opened;
-public slots:
-    void Open(const QUrl& url) { Opened.push_back(url); }
-};
 
 QByteArray GoodBytes()
 {
@@ -75,145 +42,12 @@ protected:
         EXPECT_TRUE(help->ShowPage(page));
         return *help->Window();
     }
-    QString Shown() const { return help->Window()->CurrentAddress(); }
     QString PageText() const { return help->Window()->Browser->toPlainText(); }
 
     std::unique_ptr<THtmlHelp> help = std::make_unique<THtmlHelp>(HelpFile);
 };
 
 } // namespace
-
-// chmlib is loaded only when a page is asked for; a page is found by name, with or
-// without a backslash, and an empty name is the start page.
-TEST_F(HelpViewerTest, ChmLibComesWithTheFirstPageAndPagesAreFoundByName)
-{
-    EXPECT_FALSE(help->LibraryLoaded());
-    EXPECT_EQ(help->Window(), nullptr);
-    Show(QString());
-    EXPECT_TRUE(help->LibraryLoaded());
-    EXPECT_TRUE(help->Window()->isVisible());
-    EXPECT_EQ(Shown(), HelpFile + "::/index.html");
-    EXPECT_TRUE(PageText().contains(QStringLiteral("How to play with this program")));
-    Show(QStringLiteral("\\round.html"));
-    EXPECT_EQ(Shown(), HelpFile + "::/round.html");
-    EXPECT_TRUE(PageText().contains(QStringLiteral("The circle phase")));
-    // The heading is coloured by the style sheet inside the file.
-    const QTextBlock heading = Show(QStringLiteral("mover.html")).Browser->document()->begin();
-    ASSERT_EQ(heading.text(), "Mover");
-    EXPECT_EQ(heading.charFormat().foreground().color(), QColor(0xa0, 0x10, 0x10));
-}
-
-TEST_F(HelpViewerTest, EveryPageReadsAndItsLinksAndPicturesAreInsideTheFile)
-{
-    THelpWindow& window = Show(QString());
-    const TChmFile& file = window.File();
-    QStringList pages = file.Files().filter(QStringLiteral(".html"));
-    pages.sort();
-    EXPECT_EQ(pages, QStringList({"/heap.html", "/index.html", "/mover.html", "/round.html"}));
-
-    std::map<QString, std::set<QString>> anchors; // page -> the names on it
-    std::vector<std::pair<QString, QUrl>> links;
-    for (const QString& page : pages) {
-        SCOPED_TRACE(Text(page));
-        window.ShowAddress(THtmlHelp::Address(HelpFile, page));
-        EXPECT_EQ(window.Browser->Problem(page), QString());
-        EXPECT_FALSE(window.Browser->documentTitle().isEmpty());
-        const QTextDocument& document = *window.Browser->document();
-        const QUrl url = THelpBrowser::PageUrl(page);
-        size_t pictures = 0;
-        for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-            for (auto it = block.begin(); !it.atEnd(); ++it) {
-                const QTextCharFormat format = it.fragment().charFormat();
-                for (const QString& name : format.anchorNames())
-                    anchors[page].insert(name);
-                if (format.isAnchor() && !format.anchorHref().isEmpty())
-                    links.emplace_back(page, url.resolved(QUrl(format.anchorHref())));
-                if (!format.isImageFormat())
-                    continue;
-                const QUrl picture = url.resolved(QUrl(format.toImageFormat().name()));
-                SCOPED_TRACE(Text(picture.toString()));
-                ++pictures;
-                EXPECT_EQ(picture.scheme(), "chm");
-                EXPECT_TRUE(Holds(file, picture.path()));
-                EXPECT_FALSE(document.resource(QTextDocument::ImageResource, picture).value<QImage>().isNull());
-            }
-        EXPECT_TRUE(page != QLatin1String("/round.html") || pictures >= 3) << pictures;
-    }
-    ASSERT_GT(links.size(), 10u);
-    for (const auto& [from, link] : links) {
-        SCOPED_TRACE(Text(from + " -> " + link.toString()));
-        ASSERT_EQ(link.scheme(), "chm");
-        EXPECT_TRUE(Holds(file, link.path()));
-        EXPECT_TRUE(!link.hasFragment() || anchors[link.path()].count(link.fragment()));
-    }
-}
-
-TEST_F(HelpViewerTest, ContentsAndIndexLeadToTheirPages)
-{
-    THelpWindow& window = Show(QString());
-    QStringList top;
-    for (int i = 0; i < window.Contents->topLevelItemCount(); ++i)
-        top << window.Contents->topLevelItem(i)->text(0);
-    EXPECT_EQ(top, QStringList({"Christmas Zelmo", "Mover", "Heap", "Round"}));
-    EXPECT_EQ(window.Contents->currentItem(), window.Contents->topLevelItem(0))
-        << "the page on show is selected";
-
-    QTreeWidgetItem* round = window.Contents->topLevelItem(3);
-    emit window.Contents->itemClicked(round, 0);
-    EXPECT_EQ(Shown(), HelpFile + "::/round.html");
-    ASSERT_GT(round->childCount(), 2);
-    emit window.Contents->itemClicked(round->child(1), 0);
-    EXPECT_EQ(window.Browser->source().fragment(), "circle");
-    EXPECT_EQ(window.Contents->currentItem(), round->child(1));
-
-    ASSERT_GT(window.Index->count(), 20);
-    for (int row = 0; row < window.Index->count(); ++row) {
-        const QString local = window.Index->item(row)->data(Qt::UserRole).toString();
-        EXPECT_TRUE(Holds(window.File(), QUrl(local).path())) << Text(local);
-    }
-    window.IndexFilter->setText(QStringLiteral("moving"));
-    int visible = 0;
-    QListWidgetItem* moving = nullptr;
-    for (int row = 0; row < window.Index->count(); ++row)
-        if (!window.Index->item(row)->isHidden()) ++visible, moving = window.Index->item(row);
-    ASSERT_EQ(visible, 1);
-    emit window.Index->itemClicked(moving);
-    EXPECT_EQ(Shown(), HelpFile + "::/mover.html");
-    EXPECT_EQ(window.Browser->source().fragment(), "moving");
-}
-
-TEST_F(HelpViewerTest, BackAndForwardRetraceTheLinksFollowed)
-{
-    THelpWindow& window = Show(QString());
-    EXPECT_FALSE(window.actBack->isEnabled());
-    emit window.Browser->anchorClicked(THelpBrowser::PageUrl(QStringLiteral("heap.html")));
-    EXPECT_EQ(Shown(), HelpFile + "::/heap.html");
-    EXPECT_TRUE(window.actBack->isEnabled());
-
-    window.actBack->trigger();
-    EXPECT_EQ(Shown(), HelpFile + "::/index.html");
-    EXPECT_TRUE(window.actForward->isEnabled());
-    window.actForward->trigger();
-    EXPECT_EQ(Shown(), HelpFile + "::/heap.html");
-    window.actHome->trigger();
-    EXPECT_EQ(Shown(), HelpFile + "::/index.html");
-}
-
-TEST_F(HelpViewerTest, WebAndMailLinksGoToTheDesktopAndThePageStays)
-{
-    THelpWindow& window = Show(QStringLiteral("heap.html"));
-    TUrlRecorder desktop;
-    const QUrl web(QStringLiteral("https://example.org/cards"));
-    emit window.Browser->anchorClicked(web);
-    window.Browser->setSource(QUrl(QStringLiteral("mailto:someone@example.org")));
-    // A page cannot have a file of this computer opened.
-    emit window.Browser->anchorClicked(QUrl(QStringLiteral("file:///usr/bin/xterm")));
-    window.Browser->setSource(QUrl(QStringLiteral("file:///etc/passwd")));
-    ASSERT_EQ(desktop.Opened.size(), 2u);
-    EXPECT_EQ(desktop.Opened[0], web);
-    EXPECT_EQ(desktop.Opened[1].scheme(), "mailto");
-    EXPECT_EQ(Shown(), HelpFile + "::/heap.html");
-}
 
 // A page missing from a good file, or a help file that is not there, empty, cut short or
 // not a help file at all, is reported in the window in one sentence, and the viewer goes
@@ -296,4 +130,3 @@ TEST_F(HelpViewerTest, SpoiltBytesNeitherCrashNorHang)
     }
 }
 
-#include "HelpViewerTest.moc"
