@@ -28,20 +28,6 @@ TEST_P(SimCheck, EveryGameKeepsEveryInvariant)
     EXPECT_TRUE(out.last().startsWith(QString::number(Games) + " games: ")) << out.last().toStdString();
 }
 
-// The soak script takes its variants from here.
-TEST(SimVariants, TheListNamesEveryVariantOfTheProgram)
-{
-    QProcess sim;
-    sim.start(ZELMO_SIM, {"--list-variants"});
-    ASSERT_TRUE(sim.waitForFinished(-1));
-    EXPECT_EQ(sim.exitCode(), 0);
-    QStringList expected;
-    for (int kind : ProgramGames().Built())
-        expected << TGameKinds::Name(kind).toLower();
-    EXPECT_EQ(QString::fromUtf8(sim.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
-              expected);
-}
-
 INSTANTIATE_TEST_SUITE_P(EveryBuiltVariant, SimCheck, ::testing::ValuesIn(ProgramGames().Built()),
                          [](const auto& info) { return TGameKinds::Name(info.param).toStdString(); });
 

@@ -122,13 +122,4 @@ TEST(SimTrace, TheSameSeedPlaysTheSameGames)
     EXPECT_TRUE(b.Out.last().startsWith("strong CPU: ")) << b.Out.last().toStdString();
 }
 
-TEST(SimTrace, BadCommandLinesAreRefused)
-{
-    EXPECT_EQ(RunSim({"--variant", "mover", "--games", "2"}).ExitCode, 2);
-    EXPECT_EQ(RunSim(Games("poker", 2, 1)).ExitCode, 2);
-    EXPECT_EQ(RunSim({"--variant", "mover", "--games", "x", "--seed", "1"}).ExitCode, 2);
-    EXPECT_EQ(RunSim(Games("mover", 1, 1) + QStringList{"--cpu", "clever"}).ExitCode, 2);
-    EXPECT_EQ(RunSim(Games("mover", 1, 1) + QStringList{"--simulations", "0"}).ExitCode, 2);
-}
-
 } // namespace
