@@ -1,9 +1,8 @@
 // artgen itself: two runs give the same bytes and the same set of files as the
 // committed resources.
-#include "ArtworkTestSupport.h"
-
 #include <QCryptographicHash>
 #include <QDirIterator>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

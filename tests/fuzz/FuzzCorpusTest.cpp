@@ -1,12 +1,9 @@
 // The fuzzers' committed corpus, with the inputs of every finding fixed, through the
 // same checks the fuzzers run: a fixed finding stays fixed in the plain build.
 #include "FuzzChecks.h"
-#include "PictureLoader.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,19 +31,4 @@ TEST(FuzzCorpusTest, EveryInputKeepsTheReadersPromises)
                 << folder << "/" << name.toStdString();
         }
     }
-}
-
-// The seeds are whole pictures of every kind the loader reads: a fuzzer that started from
-// refused files would never get past the format checks. Inputs of findings are named
-// "finding-...".
-TEST(FuzzCorpusTest, SeedPicturesOfEveryFormatLoad)
-{
-    const QDir dir(CorpusDir + QStringLiteral("picture"));
-    QSet<QString> formats;
-    for (const QString& name : dir.entryList(QDir::Files)) {
-        if (name.startsWith(QLatin1String("finding-"))) continue;
-        EXPECT_TRUE(PictureLoader::Load(dir.filePath(name)).has_value()) << name.toStdString();
-        formats << QFileInfo(name).suffix();
-    }
-    EXPECT_EQ(formats, QSet<QString>({"bmp", "jpg", "ico", "png"}));
 }
