@@ -1,8 +1,7 @@
-// The chooser's labels and figures: hover and the games they start. Its pixels at
-// ratio 1 are held by ScaledWindowTest.
+// The chooser's labels and figures: the games they start. Its pixels at ratio 1 are
+// held by ScaledWindowTest.
 #include "support/MainWindowFixture.h"
 
-#include "Artifacts.h"
 #include "Chooser.h"
 #include "HoverImage.h"
 #include "MainMenu.h"
@@ -29,25 +28,7 @@ protected:
     {
         QTest::mouseMove(window.get(), widget.mapTo(window.get(), widget.rect().center()));
     }
-    // Onto the status bar, away from chooser and board.
-    void MoveAway() { QTest::mouseMove(window.get(), QPoint(5, window->height() - 5)); }
 };
-
-TEST_F(ChooserTest, AFigureLightsItsLabelAndShowsItsHint)
-{
-    MoveAway();
-    EXPECT_FALSE(Label(0).Hovered());
-
-    MoveTo(Figure(0));
-    EXPECT_TRUE(Label(0).Hovered());
-    EXPECT_EQ(StatusText(), "Mover Zelmo -- the most popular");
-    SaveArtifact(window->grab().toImage(), "shell-chooser-hover-offscreen.png");
-
-    MoveTo(Label(0));
-    EXPECT_TRUE(Label(0).Hovered()) << "from the figure onto its label";
-    MoveAway();
-    EXPECT_FALSE(Label(0).Hovered());
-}
 
 TEST_F(ChooserTest, ClicksOnALabelOrItsFigureStartThatKindOnlyIfBuilt)
 {

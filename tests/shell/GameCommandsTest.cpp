@@ -1,7 +1,6 @@
 // Hint, autoplay and their shortcuts.
 #include "support/MainWindowFixture.h"
 
-#include "Clock.h"
 #include "MainMenu.h"
 #include "MainToolBar.h"
 
@@ -53,30 +52,3 @@ TEST_F(CommandsTest, HAndAWorkOnlyWhileAGameRunsAndAutoplayIsOffInEveryNewGame)
     EXPECT_FALSE(AutoplayShown());
 }
 
-TEST_F(CommandsTest, HintLightsTheSuggestedCardForHalfASecondUnlessThereIsNoneOrAutoplay)
-{
-    window->show();
-    TFakeGame* game = Start(0);
-    const uint32_t start = Clock::TickCount();
-    log.paints.clear();
-
-    window->Hint(); // nothing suggested
-    game->Suggestion = game->OnlyCard;
-    game->OnlyCard->Moving = true;
-    window->Hint();
-    EXPECT_EQ(log.chooseCalls, 2);
-    game->OnlyCard->Moving = false;
-    window->SetAutoplayCommand(true);
-    window->ToolBar().btnHint->trigger();
-    EXPECT_EQ(log.chooseCalls, 2) << "not even asked under autoplay";
-    EXPECT_EQ(Clock::TickCount(), start) << "no wait";
-    EXPECT_TRUE(log.paints.empty());
-    EXPECT_FALSE(game->OnlyCard->SelectedCard());
-
-    window->SetAutoplayCommand(false);
-    window->Menu().mnuHint->trigger();
-    ASSERT_FALSE(log.paints.empty());
-    EXPECT_EQ(log.paints.front(), std::make_pair(start, true)) << "painted lit before the wait";
-    EXPECT_EQ(Clock::TickCount() - start, uint32_t(TFMain::HintTime));
-    EXPECT_FALSE(game->OnlyCard->SelectedCard());
-}

@@ -1,9 +1,8 @@
-// The game-over box: its picture choice, its answers and its pictures.
+// The game-over box: each result, its answers and its pictures.
 #include "GameOver.h"
 #include "Artifacts.h"
 #include "GradientButton.h"
 #include "Random.h"
-#include "ScriptedGameOver.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -20,39 +19,6 @@ int Answer(TFGameOver& box, int result, std::function<void()> answer)
         answer();
     });
     return box.ShowResult(result);
-}
-
-// Results in a row, repeats and draws between wins included; the picture never repeats the
-// last one of its result, picture and slogan share their number, and the scripted
-// answerer draws the very same pictures.
-TEST(GameOver, PicturesNeverRepeatTheLastOfTheirResult)
-{
-    const QStringList prefixes{"DRAW", "WIN", "LOOSE"};
-    const std::vector<int> results{1, 1, 0, 1, 2, 2, 0, 0, 2, 1, 0, 1, 1, 2, 0, 2, 1, 1};
-    for (uint32_t seed = 1; seed <= 8; ++seed) {
-        SetRandSeed(seed);
-        TFGameOver box;
-        std::vector<int> shown;
-        int last[3] = {0, 0, 0};
-        for (int result : results) {
-            Answer(box, result, [&box] { box.btnAgain->click(); });
-            const int n = box.PictureName().right(1).toInt();
-            EXPECT_NE(n, last[result]) << "seed " << seed;
-            last[result] = n;
-            shown.push_back(n);
-            EXPECT_EQ(box.PictureName(), prefixes[result] + QString::number(n));
-            EXPECT_EQ(box.lblSlogan->text(), TFGameOver::Slogan(result, n));
-            const QPixmap resource(":/gameover/" + box.PictureName() + ".png");
-            EXPECT_EQ(box.Image1->pixmap().toImage(), resource.toImage());
-        }
-        SetRandSeed(seed);
-        TScriptedGameOver script;
-        for (size_t i = 0; i < results.size(); ++i) {
-            EXPECT_EQ(script.ShowResult(results[i]), goPlayAgain);
-            EXPECT_EQ(script.LastPicture, shown[i]);
-        }
-    }
-    EXPECT_EQ(TFGameOver::Slogan(grHumanWins, 4), "\"Remember son: computer cannot beat human\"");
 }
 
 TEST(GameOver, EachResultIsShownAndTheButtonsAndTheCloseBoxAnswer)

@@ -1,49 +1,17 @@
-// Rules, Contents, About and the home page from the main window's menus and toolbar.
+// Rules and Contents from the main window's menus, toolbar and F1.
 #include "support/MainWindowFixture.h"
 
-#include "About.h"
 #include "Commons.h"
-#include "GradientButton.h"
 #include "Help.h"
 #include "HelpWindow.h"
 #include "MainMenu.h"
 #include "MainToolBar.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QMessageBox>
-#include <QTemporaryDir>
-#include <QTimer>
 
 namespace {
 
 const QString HelpFile = QStringLiteral(ZELMO_HELP_FILE);
-
-// Runs the action and answers the message box it shows with its first button; the box
-// as "title | text | icon | buttons", empty when none showed.
-QString AnswerBoxDuring(const std::function<void()>& action)
-{
-    QString seen;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        QStringList buttons;
-        for (QAbstractButton* button : box->buttons())
-            buttons << button->text();
-        seen = QStringList{box->windowTitle(), box->text(), QString::number(box->icon()),
-                           buttons.join(u',')}
-                   .join(" | ");
-        box->buttons().front()->click();
-    });
-    watch.start(5);
-    action();
-    return seen;
-}
 
 class HelpCommandsTest : public MainWindowFixture {
 protected:
@@ -65,23 +33,6 @@ protected:
 };
 
 } // namespace
-
-TEST(HelpFileLocation, BesideTheProgramFirstThenTheInstalledDataFolder)
-{
-    QTemporaryDir prefix;
-    QDir root(prefix.path());
-    ASSERT_TRUE(root.mkpath("bin") && root.mkpath("share/christmas-zelmo"));
-    const QString bin = root.filePath("bin");
-    const auto touch = [](const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly);
-    };
-    EXPECT_EQ(FindHelpFile(bin), bin + "/kelvash.chm") << "neither: the name beside the program";
-    ASSERT_TRUE(touch(root.filePath("share/christmas-zelmo/kelvash.chm")));
-    EXPECT_EQ(FindHelpFile(bin), root.filePath("share/christmas-zelmo/kelvash.chm"));
-    ASSERT_TRUE(touch(bin + "/kelvash.chm"));
-    EXPECT_EQ(FindHelpFile(bin + "/"), bin + "/kelvash.chm") << "a build tree's own file wins";
-}
 
 TEST_F(HelpCommandsTest, RulesOpenThePageOfTheGameRunningNowAndWithoutAGameNothing)
 {
@@ -119,43 +70,3 @@ TEST_F(HelpCommandsTest, RulesOpenThePageOfTheGameRunningNowAndWithoutAGameNothi
     EXPECT_FALSE(RulesEnabled());
 }
 
-TEST_F(HelpCommandsTest, WithoutAViewerOrWithoutChmLibTheCommandsSayWhyAndTheGameGoesOn)
-{
-    window->SetHelp(nullptr);
-    Start(0);
-    for (QAction* command :
-         {window->Menu().mnuRules, window->ToolBar().btnRules, window->Menu().mnuContents})
-        EXPECT_EQ(AnswerBoxDuring([command] { command->trigger(); }),
-                  "Christmas Zelmo | Could not initialize HTML Help. Make sure you have "
-                  "Microsoft Internet Explorer 4.0 or greater installed | 0 | OK")
-            << command->text().toStdString();
-
-    window->SetHelp(std::make_unique<THtmlHelp>(HelpFile, "libchm-not-installed.so.1"));
-    for (QAction* command : {window->Menu().mnuContents, window->Menu().mnuRules})
-        EXPECT_EQ(AnswerBoxDuring([command] { command->trigger(); }),
-                  "Warning | MS Html Help is not installed on this PC. | 2 | OK")
-            << command->text().toStdString();
-    EXPECT_EQ(window->Help()->Window(), nullptr);
-    EXPECT_TRUE(window->Game()) << "the game goes on";
-}
-
-TEST_F(HelpCommandsTest, AboutShowsTheAboutBoxAndTheHomePageItemOpensTheHomePage)
-{
-    EXPECT_FALSE(window->Menu().mnuAbout->isEnabled()) << "nothing to show yet";
-    TFAbout about(window.get());
-    window->SetAboutBox(&about);
-    ASSERT_TRUE(window->Menu().mnuAbout->isEnabled());
-    bool shown = false;
-    QTimer::singleShot(0, &about, [&] {
-        shown = about.isVisible() && about.isModal();
-        about.btnOK->click();
-    });
-    window->Menu().mnuAbout->trigger();
-    EXPECT_TRUE(shown);
-    EXPECT_FALSE(about.isVisible()) << "OK closes it";
-
-    TUrlRecorder browser;
-    window->Menu().mnuHomepage->trigger();
-    ASSERT_EQ(browser.Opened.size(), 1u);
-    EXPECT_EQ(browser.Opened.front(), HomePageUrl());
-}

@@ -1,7 +1,6 @@
 // Whole games of every variant in the main window, played to their end by key presses
 // alone: each move is the hint's choice, reached with Right and pressed with Enter,
 // Shift+Enter or Escape. The status line follows the focus.
-#include "Artifacts.h"
 #include "CardNames.h"
 #include "KeyboardPlay.h"
 #include "ProgramGames.h"
@@ -82,13 +81,7 @@ TEST_P(KeyboardGame, IsPlayedToItsEndByKeysAlone)
     QCoreApplication::processEvents();
 
     int moves = 0;
-    bool shot = false;
     while (AwaitPlayer() && moves < 2000) {
-        if (!shot && window->Game()->Keys()->KeyMode()) {
-            SaveArtifact(window->grab().toImage(),
-                         TGameKinds::Name(GetParam()).toLower() + "-keys.png");
-            shot = true;
-        }
         ASSERT_TRUE(MoveByKeys()) << "the hint's card is not a key stop in state "
                                   << window->Game()->State;
         ++moves;

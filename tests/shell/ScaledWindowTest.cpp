@@ -1,9 +1,7 @@
 // The window at the device pixel ratio the process runs at (ctest runs this program
 // under QT_SCALE_FACTOR 1, 1.5, 2 and 3, the table sizes and high-DPI screens alike):
-// the chooser, a game of each variant played to its end by clicks on the cards the
-// hint names, the game-over box. At ratio 1 the board and the chooser are held to the
-// pixels they always had; above it a card's corner index must be drawn at the ratio,
-// not enlarged.
+// the chooser, and each variant after some moves made by clicks on the cards the hint
+// names. At ratio 1 the board and the chooser are held to the pixels they always had.
 #include "Artifacts.h"
 #include "Board.h"
 #include "CardImages.h"
@@ -11,7 +9,6 @@
 #include "HoverImage.h"
 #include "ProgramGames.h"
 #include "Random.h"
-#include "VariantGame.h"
 #include "support/ProgramWindow.h"
 
 #include <QCryptographicHash>
@@ -41,16 +38,8 @@ protected:
     void SetUp() override
     {
         ProgramWindowFixture::SetUp();
-        gameOver = std::make_unique<TClosingGameOver>(*window, [this] {
-            return QStringLiteral("%1-game-over-%2.png").arg(KindName(), RatioTag());
-        });
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void TearDown() override
-    {
-        gameOver.reset();
-        ProgramWindowFixture::TearDown();
     }
     QString KindName() const { return TGameKinds::Name(kind).toLower(); }
 
@@ -113,16 +102,7 @@ protected:
                     return {x, y};
         return {};
     }
-    // Plays up to `moves` moves; how many were played before the game ended.
-    int PlayMoves(int moves)
-    {
-        int played = 0;
-        for (; played < moves && Game(); ++played)
-            ClickHintedCard();
-        return played;
-    }
 
-    std::unique_ptr<TClosingGameOver> gameOver;
     int kind = 0;
 };
 
@@ -140,7 +120,10 @@ TEST_F(ScaledWindow, ChooserAndEveryVariantMidGame)
     }
     for (int chosen : ProgramGames().Built()) {
         Start(chosen);
-        EXPECT_EQ(PlayMoves(MovesBeforeShot), MovesBeforeShot) << KindName().toStdString();
+        for (int move = 0; move < MovesBeforeShot; ++move) {
+            ASSERT_NE(Game(), nullptr) << KindName().toStdString() << " ended after " << move;
+            ClickHintedCard();
+        }
         ASSERT_NE(Game(), nullptr);
         const QImage board = Game()->Board->grab().toImage();
         // What the screen holds after the moves' repaints is what a fresh paint shows.
@@ -161,70 +144,6 @@ TEST_F(ScaledWindow, ChooserAndEveryVariantMidGame)
         ASSERT_TRUE(window->EndCurrentGame());
         PumpWhile([this] { return Game() != nullptr; });
     }
-}
-
-TEST_F(ScaledWindow, EveryVariantPlayedToItsEndByClicks)
-{
-    for (int chosen : ProgramGames().Built()) {
-        Start(chosen);
-        const int shown = gameOver->Shown;
-        int moves = 0;
-        for (; Game() && moves < 1000; ++moves)
-            ClickHintedCard();
-        EXPECT_EQ(Game(), nullptr) << KindName().toStdString() << " did not end";
-        EXPECT_EQ(gameOver->Shown - shown, 1) << KindName().toStdString();
-        EXPECT_GT(moves, 10);
-    }
-}
-
-// The largest difference of one colour channel between two pixels.
-int Step(QRgb a, QRgb b)
-{
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                     std::abs(qBlue(a) - qBlue(b))});
-}
-
-// Steep steps between neighbouring pixels that do not lie on the grid of an enlarged
-// 1x picture: an edge drawn at the ratio has many, an enlarged one next to none (block
-// by block the steps fall on the grid, smoothly each is spread over `scale` pixels).
-int StepsOffTheClassicGrid(const QImage& image, const QRect& area, int scale)
-{
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    int steps = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x < area.right(); ++x)
-            if ((x - area.left() + 1) % scale != 0 &&
-                Step(rgb.pixel(x, y), rgb.pixel(x + 1, y)) >= 160)
-                ++steps;
-    return steps;
-}
-
-TEST_F(ScaledWindow, ACornerIndexIsDrawnAtTheRatioNotEnlarged)
-{
-    const int scale = int(Ratio());
-    if (scale < 2 || scale != Ratio())
-        GTEST_SKIP() << "for whole ratios above 1";
-    Start(0);
-    const TCard* card = dynamic_cast<TVariantGame&>(*Game()).HumanHand->Card(0);
-    ASSERT_TRUE(card->ShowCard());
-    const QRect index(1, 2, 13, 25); // rank and suit in the top-left corner
-    const QImage shot = Game()->Board->grab().toImage();
-    const QRect shown(QPoint(card->X() + index.x(), card->Y() + index.y()) * scale,
-                      index.size() * scale);
-
-    // The same card from the classic pictures, enlarged both ways a toolkit would.
-    TCardImages classic(false);
-    QImage one(CardWidth, CardHeight, QImage::Format_RGB32);
-    one.fill(Qt::white);
-    TBoard scratch;
-    classic.DrawCard(one, *scratch.NewCard(nullptr, card->Value(), card->Suit(), true), one.rect());
-    const QRect enlarged(index.topLeft() * scale, index.size() * scale);
-    for (Qt::TransformationMode mode : {Qt::FastTransformation, Qt::SmoothTransformation})
-        EXPECT_LE(StepsOffTheClassicGrid(
-                      one.scaled(one.size() * scale, Qt::IgnoreAspectRatio, mode), enlarged, scale),
-                  2);
-    EXPECT_GE(StepsOffTheClassicGrid(shot, shown, scale), 12) << "the corner index looks enlarged";
-    SaveArtifact(shot.copy(shown), QStringLiteral("corner-index-%1.png").arg(RatioTag()));
 }
 
 } // namespace

@@ -62,12 +62,6 @@ TEST_P(WholeGame, OneMoveThenAutoplayEndsInTheChooserAndCountsTheResult)
     EXPECT_EQ(record.Drawn, gameOver.Result == TFGameOver::ResultText(grDraw));
 }
 
-// The chooser, the menus and the random game's draw among them all see every kind.
-TEST(ProgramGames, EveryKindIsBuilt)
-{
-    EXPECT_EQ(ProgramGames().Built(), (std::vector<int>{0, 1, 2}));
-}
-
 INSTANTIATE_TEST_SUITE_P(EveryBuiltVariant, WholeGame, ::testing::ValuesIn(ProgramGames().Built()),
                          [](const auto& info) {
                              return TGameKinds::Name(info.param).toStdString();

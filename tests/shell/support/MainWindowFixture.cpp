@@ -8,37 +8,14 @@
 #include <QAction>
 #include <QVBoxLayout>
 
-namespace {
-
-// A board that notes when it is painted and whether the watched card was lit then.
-class TRecordingBoard : public TBoard {
-public:
-    TRecordingBoard(QWidget* parent, TFakeGameLog& log) : TBoard(parent), log(log) {}
-    TCard* Watched = nullptr;
-
-protected:
-    void paintEvent(QPaintEvent* e) override
-    {
-        log.paints.emplace_back(Clock::TickCount(), Watched && Watched->SelectedCard());
-        TBoard::paintEvent(e);
-    }
-
-private:
-    TFakeGameLog& log;
-};
-
-} // namespace
-
 void TFakeGame::Init(QWidget* parent)
 {
     TZelmoGame::Init(parent);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* board = new TRecordingBoard(this, log);
-    layout->addWidget(board);
-    Board = board;
+    Board = new TBoard(this);
+    layout->addWidget(Board);
     OnlyCard = Board->NewCard(Board->NewPile(poLine, 8, 8, 73, 0, 1, 0, 0), Ace, Spades, true);
-    board->Watched = OnlyCard;
 }
 
 void TFakeGame::RunState(int state)

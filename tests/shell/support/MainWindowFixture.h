@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QStatusBar>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,9 +48,6 @@ struct TFakeGameLog {
     std::vector<int> kinds;  // kind of every game made, in order
     std::vector<int> states; // every state run, all games
     int chooseCalls = 0;
-    int stopCalls = 0;
-    // Ticks and highlight of the only card at each paint of a board.
-    std::vector<std::pair<uint32_t, bool>> paints;
 };
 
 // A game without rules: it runs whatever state is posted, and ends like a variant when
@@ -68,14 +64,12 @@ public:
     void Init(QWidget* parent) override;
     void RunState(int state) override;
     TCard* ChooseCard() override { ++log.chooseCalls; return Suggestion; }
-    void StopGame() override { ++log.stopCalls; TZelmoGame::StopGame(); }
     void NewGame() override {}
     void Deal() override {}
     void ArrangePiles() override {}
 
-    // The state that reads a pick: the first takes it as a move, the second refuses it.
+    // The state that reads a pick and takes it as a move.
     static constexpr int AcceptPick = 51;
-    static constexpr int RefusePick = 52;
     TCard* Suggestion = nullptr; // what ChooseCard answers
     TCard* OnlyCard = nullptr;
 
@@ -110,7 +104,6 @@ protected:
         Pump();
         return lastMade;
     }
-    QString StatusText() const { return window->statusBar()->currentMessage(); }
     // Whether End game, Hint and Autoplay are enabled, checking they agree.
     bool CommandsEnabled() const;
 

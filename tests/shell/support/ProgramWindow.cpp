@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPainter>
 
 void PumpWhile(const std::function<bool()>& condition)
 {
@@ -53,17 +52,12 @@ bool ProgramWindowFixture::UntilFreed(const QPointer<TZelmoGame>& game)
 
 TClosingGameOver::TClosingGameOver(TFMain& window, std::function<QString()> shotName) : box(&window)
 {
-    QObject::connect(&timer, &QTimer::timeout, [this, &window, shotName] {
+    QObject::connect(&timer, &QTimer::timeout, [this, shotName] {
         if (!box.isVisible())
             return;
         ++Shown;
         Result = box.lblResult->text();
-        QImage shot = window.grab().toImage();
-        QPainter painter(&shot);
-        painter.drawImage(window.mapFromGlobal(box.mapToGlobal(QPoint(0, 0))),
-                          box.grab().toImage());
-        painter.end();
-        SaveArtifact(shot, shotName());
+        SaveArtifact(box.grab().toImage(), shotName());
         box.btnMenu->click();
     });
     timer.start(10);

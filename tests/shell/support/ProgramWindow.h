@@ -30,8 +30,8 @@ protected:
     TGameOverQuestionScope answering{&answers};
 };
 
-// The real game-over box over a window: once it is up, a picture of the window with the
-// box over it is saved under the name given, then "Close" is clicked. It must go before
+// The real game-over box over a window: once it is up, its picture is saved under the
+// name given, then "Close" is clicked. It must go before
 // the window, which owns the box.
 class TClosingGameOver {
 public:
