@@ -1,5 +1,5 @@
-// The settings store: a wrong-typed value, and a store that cannot be written. Bad
-// values through the whole program are in HostileSettingsTest.
+// The settings store: the range rules, a wrong-typed value, and a store that cannot be
+// written. Bad values through the whole program are in HostileSettingsTest.
 #include "SettingsStore.h"
 #include "AnimationTime.h"
 #include "Board.h"
@@ -26,6 +26,35 @@ protected:
     TStoreFiles files;
     TSettings loaded;
 };
+
+// Each value just outside its range gets the replacement; the edge itself is kept.
+TEST_F(SettingsStoreTest, ValuesOutsideTheirRangeAreReplaced)
+{
+    const struct {
+        const char* line;
+        int TSettings::*field;
+        int expected;
+    } cases[] = {{"AnimateTime=9", &TSettings::AnimateTime, 250},
+                 {"AnimateTime=1001", &TSettings::AnimateTime, 250},
+                 {"AnimateTime=10", &TSettings::AnimateTime, 10},
+                 {"Background=7", &TSettings::Background, 4},
+                 {"Background=6", &TSettings::Background, 6},
+                 {"BackType=8", &TSettings::BackType, 0},
+                 {"CardBack=14", &TSettings::CardBack, 0},
+                 {"CardBack=13", &TSettings::CardBack, 13},
+                 {"AnimateType=5", &TSettings::AnimateType, 0},
+                 {"CpuPlayer=2", &TSettings::CpuPlayer, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        files.Write(QByteArray(c.line) + '\n');
+        EXPECT_FALSE(Load().WrongType);
+        EXPECT_EQ(loaded.*c.field, c.expected);
+    }
+    files.Write("AnimateTime=400\nDrawFrame=7\n");
+    Load();
+    EXPECT_EQ(AnimationTime(), 400) << "the shared animation time follows the stored one";
+    EXPECT_TRUE(loaded.DrawFrame) << "any non-zero value is true";
+}
 
 TEST_F(SettingsStoreTest, AWrongTypeStopsTheReadingThere)
 {
