@@ -21,44 +21,6 @@ protected:
     TCard* card = nullptr;
 };
 
-TEST_F(AnimationTest, PacingCurvesAtGivenTimes)
-{
-    // 300 pixels in 300 ms. At 150 ms: t -> 150; t^2 -> 75; sqrt t -> 212.1;
-    // t^(1/4) -> 252.3; t^4 -> 18.75. At 30 ms: 30, 3, 94.9, 168.7, 0.03.
-    const std::array<int, 3> cases[] = {{atUniform, 30, 150}, {atFast, 3, 75}, {atSlow, 95, 212},
-                                        {atDoubleSlow, 169, 252}, {atDoubleFast, 0, 19}};
-    uint32_t start = 0;
-    for (auto [type, at30, at150] : cases) {
-        board.SetAnimateType(TBoardAnimateType(type));
-        card->SetPile(from);
-        StepAt(start);
-        board.MoveCard(card, to, 0, false, 300, 0);
-        StepAt(start + 30);
-        EXPECT_EQ(card->X(), at30) << "type " << type;
-        StepAt(start + 150);
-        EXPECT_EQ(card->X(), at150) << "type " << type;
-        StepAt(start + 301);
-        ASSERT_EQ(board.MovingCount(), 0);
-        start += 1000;
-    }
-
-    // Curves round halves to even: a quarter of 10, 6 is 2.5, 1.5 -> 2, 2.
-    card->SetPile(from);
-    StepAt(start);
-    board.SetAnimateType(atFast);
-    board.MoveCard(card, NewLine(10, 6), 0, false, 100, 0);
-    StepAt(start + 50);
-    EXPECT_EQ(Pos(card), QPoint(2, 2));
-    StepAt(start + 101);
-    // Uniform truncates toward zero: -10 * 29 / 300 -> 0, -10 * 31 / 300 -> -1.
-    board.SetAnimateType(atUniform);
-    board.MoveCard(card, from, 0, false, 300, 0);
-    StepAt(start + 101 + 29);
-    EXPECT_EQ(card->X(), 10);
-    StepAt(start + 101 + 31);
-    EXPECT_EQ(card->X(), 9);
-}
-
 TEST_F(AnimationTest, QueuedMoveLeavesThePictureAtTheStartAndEndsAfterItsDuration)
 {
     card->SetMarked(true);
@@ -82,26 +44,10 @@ TEST_F(AnimationTest, QueuedMoveLeavesThePictureAtTheStartAndEndsAfterItsDuratio
     EXPECT_EQ(Pos(card), QPoint(400, 0)) << "... and finds its slot when it lands";
 }
 
-TEST_F(AnimationTest, DelayZeroDurationAndClockWrap)
+TEST_F(AnimationTest, AFlightRunsOnAcrossTheClockWrap)
 {
-    // Waits for its delay, then runs its full duration; progress measures distance.
-    board.MoveCard(card, NewLine(0, 200), 0, false, 300, 100);
-    StepAt(100);
-    EXPECT_EQ(Pos(card), QPoint(0, 0));
-    StepAt(175);
-    EXPECT_DOUBLE_EQ(card->Progress(), 0.25);
-    StepAt(401);
-
-    // Duration 0 jumps on the first tick a millisecond later, with no point in between.
-    board.MoveCard(card, to, 0, false, 0, 0);
-    StepAt(401);
-    EXPECT_EQ(Pos(card), QPoint(0, 200));
-    StepAt(402);
-    EXPECT_FALSE(card->Moving);
-    EXPECT_EQ(Pos(card), QPoint(300, 0));
-
     Clock::SetTick(0xFFFFFF00u);
-    board.MoveCard(card, from, 0, false, 300, 0);
+    board.MoveCard(card, to, 0, false, 300, 0);
     Clock::SetTick(0xFFFFFF00u + 150u); // wraps past zero
     board.AnimateCards();
     EXPECT_EQ(card->X(), 150);

@@ -1,57 +1,8 @@
-// The prepared card pictures, what a composed card looks like, and which card lies
-// on top, both drawn and under the pointer.
+// What a composed card looks like, its mark in a partial repaint, and which card lies
+// under the pointer.
 #include "BoardFixture.h"
 
-#include <algorithm>
-
 namespace {
-
-// The twelve transparent corner pixels of a card.
-bool IsCorner(int x, int y)
-{
-    const int cx = std::min(x, 70 - x);
-    const int cy = std::min(y, 95 - y);
-    return cx + cy <= 1;
-}
-
-bool IsFrameLine(int x, int y)
-{
-    if (y == 1 || y == 94)
-        return x >= 2 && x <= 68;
-    if (y == 2 || y == 93)
-        return x >= 1 && x <= 69;
-    if (y >= 3 && y <= 92)
-        return x == 1 || x == 2 || x == 68 || x == 69;
-    return false;
-}
-
-// The prepared face picture of a card at (x, y) inside its cell.
-QRgb FacePx(const TBoard& board, const TCard& c, int x, int y)
-{
-    return Px(board.CardImages().Face(c.Suit()), c.Value() * 71 + x, y);
-}
-
-constexpr QRgb White = 0xFFFFFF;
-constexpr QRgb Black = 0x000000;
-const char* const MarkRows[] = {".###.", "#####", ".###.", "..#.."};
-
-using CardImagesTest = BoardTest;
-
-TEST_F(CardImagesTest, MaskFrameAndMarkPatterns)
-{
-    const TCardImages& images = board.CardImages();
-    ASSERT_EQ(images.WorkingMask().size(), QSize(71, 96));
-    ASSERT_EQ(images.Frame().size(), QSize(71, 96));
-    for (int y = 0; y < 96; ++y)
-        for (int x = 0; x < 71; ++x) {
-            ASSERT_EQ(Px(images.WorkingMask(), x, y), IsCorner(x, y) ? Black : White) << x << "," << y;
-            ASSERT_EQ(Px(images.Frame(), x, y), IsFrameLine(x, y) ? White : Black) << x << "," << y;
-        }
-    ASSERT_EQ(images.Mark().size(), QSize(5, 4));
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 5; ++x)
-            EXPECT_EQ(Px(images.Mark(), x, y), MarkRows[y][x] == '#' ? White : Black) << x << "," << y;
-}
 
 class CardDrawingTest : public BoardTest {
 protected:
@@ -61,7 +12,11 @@ protected:
         board.SetColor(QColor::fromRgb(Bg));
         SizeBoard(300, 250);
     }
-    QRgb Picture(const TCard& c, int x, int y) const { return FacePx(board, c, x, y); }
+    // The prepared face picture of a card at (x, y) inside its cell.
+    QRgb Picture(const TCard& c, int x, int y) const
+    {
+        return Px(board.CardImages().Face(c.Suit()), c.Value() * 71 + x, y);
+    }
 };
 
 TEST_F(CardDrawingTest, CardsAreOpaqueWithTransparentCornersAndHighlightAndsTheBackground)
@@ -78,14 +33,6 @@ TEST_F(CardDrawingTest, CardsAreOpaqueWithTransparentCornersAndHighlightAndsTheB
     img = ComposeAll();
     EXPECT_EQ(Px(img, 10, 20), Inverted(Bg));
     EXPECT_EQ(Px(img, 45, 68), Picture(*card, 35, 48) & Bg);
-
-    // Face down it shows its own back, corners transparent too.
-    card->SetSelectedCard(false);
-    card->SetBack(7);
-    card->SetShowCard(false);
-    img = ComposeAll();
-    EXPECT_EQ(Px(img, 45, 68), Px(board.CardImages().Backs(), 7 * 71 + 35, 48));
-    EXPECT_EQ(Px(img, 80, 115), Bg);
 
     // Placeholders are not drawn at all.
     card->SetEmpty(true);
@@ -109,38 +56,6 @@ TEST_F(CardDrawingTest, MarkIsXoredFourPixelsAboveTheTopLeftCornerAndCountsForRe
         for (int x = 0; x < 5; ++x)
             ASSERT_EQ(Px(img, 30 + x, 36 + y), Bg ^ Px(board.CardImages().Mark(), x, y));
     EXPECT_EQ(Px(img, 32, 40), Picture(*card, 2, 0)) << "the card itself is untouched";
-}
-
-class DrawingOrderTest : public ManualClockTest {
-protected:
-    void SetUp() override
-    {
-        ManualClockTest::SetUp();
-        SizeBoard(400, 250);
-    }
-    // What the board shows at the probe point, and what a card would show there on top.
-    QRgb Shown() { return Px(ComposeAll(), PX, PY); }
-    QRgb Shows(const TCard* c) const { return FacePx(board, *c, PX - c->X(), PY - c->Y()); }
-    static constexpr int PX = 150, PY = 100;
-};
-
-TEST_F(DrawingOrderTest, PilesInOrderThenFreeCardsThenCardsInFlight)
-{
-    TPile* first = NewLine(100, 50, 30);
-    NewCard(Ace, Clubs, first); // under the King
-    TCard* upper = NewCard(King, Hearts, first); // at 130
-    TCard* other = NewCard(Queen, Diamonds, NewLine(120, 50));
-    EXPECT_EQ(Shown(), Shows(other)) << "later piles on top";
-    board.DestroyCard(other);
-    EXPECT_EQ(Shown(), Shows(upper)) << "upper cards on top";
-
-    TCard* free = NewCard(Jack, Spades);
-    free->SetPos(110, 50);
-    EXPECT_EQ(Shown(), Shows(free)) << "free cards above piled ones";
-    // In flight (still at its start point) it is drawn last, above the free card.
-    board.MoveCard(upper, NewLine(300, 150), 0, false, 1000, 0);
-    ASSERT_EQ(upper->X(), 130);
-    EXPECT_EQ(Shown(), Shows(upper));
 }
 
 using HitTestTest = ManualClockTest;

@@ -35,23 +35,6 @@ TEST_F(PileQueriesTest, BeatsBySuitRankAndTrumps)
     EXPECT_TRUE(beats(Seven, Diamonds, Six, Diamonds));
 }
 
-TEST_F(PileQueriesTest, LowestTrumpAndLowestNonTrump)
-{
-    Add(Nine, Spades);
-    TCard* sixSpades = Add(Six, Spades);
-    Add(Six, Diamonds)->SetEmpty(true);
-    EXPECT_EQ(hand->LowestNonTrump(), sixSpades) << "falls back to the lowest trump";
-    TCard* sevenHearts = Add(Seven, Hearts);
-    TCard* sevenClubs = Add(Seven, Clubs);
-    EXPECT_EQ(hand->LowestTrump(), sixSpades);
-    // Equal ranks: the earlier suit wins wherever it lies.
-    EXPECT_EQ(hand->LowestNonTrump(), sevenClubs);
-    hand->InsertCard(0, sevenClubs);
-    EXPECT_EQ(hand->LowestNonTrump(), sevenClubs);
-    board.SetTrumps(Hearts);
-    EXPECT_EQ(hand->LowestTrump(), sevenHearts);
-}
-
 TEST_F(PileQueriesTest, CheapestBeater)
 {
     TCard* nine = Add(Nine, Clubs);
@@ -76,19 +59,6 @@ TEST_F(PileQueriesTest, CheapestBeater)
     EXPECT_EQ(hand->CheapestBeater(*NewCard(Seven, Spades)), nineSpades);
 }
 
-TEST_F(PileQueriesTest, FindByRankPrefersNonTrumpsThenTheUpperCard)
-{
-    TCard* tenHearts = Add(Ten, Hearts);
-    TCard* tenSpades = Add(Ten, Spades); // trump, nearer the top
-    EXPECT_EQ(hand->FindByRank(10), tenHearts);
-    TCard* tenClubs = Add(Ten, Clubs);
-    EXPECT_EQ(hand->FindByRank(10), tenClubs);
-    tenClubs->SetEmpty(true);
-    tenHearts->SetEmpty(true);
-    EXPECT_EQ(hand->FindByRank(10), tenSpades);
-    EXPECT_EQ(hand->FindByRank(14), Add(Ace, Hearts)) << "ranks, not values";
-}
-
 using ErrorsTest = BoardTest;
 
 template <typename E, typename F> std::string MessageOf(F&& f)
@@ -110,10 +80,7 @@ TEST_F(ErrorsTest, BadValuesAndIndexesAreRefusedAndChangeNothing)
               "TPile.SetAllocBy: Cannot allocate by -12");
     EXPECT_EQ(pile->AllocBy(), 2);
     EXPECT_TRUE(board.Invalidated.empty());
-    EXPECT_THROW(board.NewPile(poLine, 10, 20, 30, 40, 0, 5, 6), EPile);
 
-    EXPECT_THROW(pile->Card(-1), std::out_of_range);
-    EXPECT_THROW(to->BottomCard(), std::out_of_range);
     // The card stays in its pile when the target index is missing.
     TCard* card = pile->TopCard();
     EXPECT_THROW(to->InsertCard(1, card), std::out_of_range);
@@ -122,22 +89,6 @@ TEST_F(ErrorsTest, BadValuesAndIndexesAreRefusedAndChangeNothing)
     EXPECT_FALSE(card->Moving);
     EXPECT_EQ(Positions(*pile), (std::vector<QPoint>{{0, 0}, {5, 0}, {30, 0}}));
     EXPECT_EQ(board.CardCount(), 3);
-}
-
-TEST_F(ErrorsTest, CardsAndPilesOfAnotherBoardAreRefused)
-{
-    TBoard other;
-    TPile* foreign = other.NewPile(poLine, 0, 0, 16, 0, 1, 0, 0);
-    EXPECT_EQ(MessageOf<EBoard>([&] { NewCard(Six, Clubs, foreign); }),
-              "Cannot add card to pile from another board");
-    EXPECT_EQ(board.CardCount() + other.CardCount(), 0);
-    TCard* card = NewCard(Six, Clubs);
-    EXPECT_EQ(MessageOf<EBoard>([&] { board.MoveCard(card, foreign, 0, false, 0, 0); }),
-              "Cannot move card to pile from another board");
-    EXPECT_EQ(MessageOf<EBoard>([&] { board.MovePile(foreign, 0, 0, 0, 0); }),
-              "Cannot move pile of another board");
-    EXPECT_EQ(board.MovingCount(), 0);
-    EXPECT_TRUE(board.MovingPiles().empty());
 }
 
 } // namespace

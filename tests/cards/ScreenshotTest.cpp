@@ -1,24 +1,10 @@
-// Screenshots for a person to look at (build/artifacts), one per background type and
-// one busy table; each also checks that the painted widget shows the composed picture.
+// A screenshot of a busy table for a person to look at (build/artifacts); it also
+// checks that the painted widget shows the composed picture.
 #include "Artifacts.h"
 #include "GameArea.h"
 #include "BoardFixture.h"
 
-#include <QPainter>
-
 namespace {
-
-QImage Checker(int w, int h)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    QPainter p(&img);
-    for (int y = 0; y < h; y += 20)
-        for (int x = 0; x < w; x += 20)
-            p.fillRect(x, y, 20, 20, ((x + y) / 20) % 2 ? QColor(170, 20, 30) : QColor(240, 235, 220));
-    p.setPen(QPen(QColor(20, 90, 40), 5));
-    p.drawEllipse(QRect(10, 10, w - 20, h - 20));
-    return img;
-}
 
 class ScreenshotTest : public BoardTest {
 protected:
@@ -37,20 +23,6 @@ protected:
         SaveArtifact(shown, name);
     }
 };
-
-TEST_F(ScreenshotTest, EveryBackgroundType)
-{
-    const char* names[] = {"solid",     "hgradient", "vgradient", "egradient",
-                           "rgradient", "tile",      "stretch",   "propstretch"};
-    TPile* pile = NewLine(268, 140, 20);
-    NewCard(Ace, Hearts, pile);
-    NewCard(Ace, Spades, pile, false);
-    for (int type = btSolid; type <= btPropStretch; ++type) {
-        board.SetPicture(type == btTile ? Checker(90, 60) : Checker(300, 120));
-        board.SetBackType(TBoardBackType(type));
-        Shot(QStringLiteral("cards-background-%1.png").arg(names[type]));
-    }
-}
 
 TEST_F(ScreenshotTest, BusyTable)
 {

@@ -1,4 +1,4 @@
-// The frame's protocols: input in two passes, autoplay, stopping and its notice.
+// The frame's protocols: input in two passes, stopping and its notice.
 #include "ZelmoGame.h"
 #include "Clock.h"
 #include "Messages.h"
@@ -40,11 +40,7 @@ public:
         if (OnState)
             OnState(state);
     }
-    TCard* ChooseCard() override
-    {
-        PickedButton = mbLeft;
-        return Choice;
-    }
+    TCard* ChooseCard() override { return nullptr; }
     void Init(QWidget* parent) override
     {
         TZelmoGame::Init(parent);
@@ -68,7 +64,6 @@ public:
     std::vector<int> Ran;
     std::vector<TPick> Picks;
     int Arrived = 0; // states posted, run or not
-    TCard* Choice = nullptr;
     TPile* Hand = nullptr;
     TPile* Other = nullptr;
 };
@@ -130,23 +125,6 @@ TEST_F(ZelmoGameTest, OnlyTheFirstClickWhileWaitingRunsTheStateAgain)
         EXPECT_EQ(game.Picks.back(), TPick(nullptr, mbRight)) << p.x();
     }
     EXPECT_EQ(game.Picks.size(), 4u);
-}
-
-TEST_F(ZelmoGameTest, AutoplayPicksAtOnceWhenWaitingElseAtTheNextArming)
-{
-    game.Choice = game.Hand->Card(0);
-    game.SetAutoplay(true);
-    Pump();
-    EXPECT_EQ(game.Ran, std::vector<int>{}) << "nothing to pick while not waiting";
-    game.PostState(3);
-    Pump();
-    game.SetAutoplay(false);
-    Arm();
-    game.Choice = game.Hand->Card(2);
-    game.SetAutoplay(true);
-    Pump();
-    EXPECT_EQ(game.Ran, (std::vector<int>{3, stInput, 3, 3, stInput, 3}));
-    EXPECT_EQ(game.Picks, (std::vector<TPick>{{game.Hand->Card(0), mbLeft}, {game.Choice, mbLeft}}));
 }
 
 // The main window's "End game" arrives during a card's flight, in a state run nested

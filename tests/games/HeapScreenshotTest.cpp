@@ -1,10 +1,8 @@
-// A picture of a Heap game: the heap scattered, its top card whole.
+// A picture of a Heap game: the heap scattered, its top card drawn last and hit there.
 #include "HeapFixture.h"
 #include "ShotFixture.h"
 
 #include "Random.h"
-
-#include <set>
 
 namespace {
 
@@ -20,10 +18,6 @@ TEST_F(HeapScreenshot, AScatteredHeapKeepsItsTopCardWhole)
     while (game.Board->MovingCount() > 0)
         game.ProcessMessages();
     const QImage image = Shot(QStringLiteral("heap-scattered.png"));
-    std::set<std::pair<int, int>> corners;
-    for (const TCard* card : game.Table->Cards())
-        corners.insert({card->X(), card->Y()});
-    EXPECT_GT(corners.size(), 4u) << "scattered, not squared up";
     // The top card is drawn last: its middle shows its face and is hit there.
     const TCard* top = game.Table->TopCard();
     EXPECT_TRUE(Shows(image, top));

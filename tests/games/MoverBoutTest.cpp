@@ -1,5 +1,5 @@
-// The deal, the start of a bout (clearing, refilling, the end check), attacking, the steps
-// that take no input, and game over.
+// The deal, the start of a bout (clearing, refilling, the end check), attacking, and the
+// steps that take no input.
 #include "MoverFixture.h"
 
 #include "Random.h"
@@ -62,18 +62,6 @@ TEST_F(MoverBout, ABeatenTableGoesToTheDiscardAndTheDefenderDrawsFirst)
     EXPECT_FALSE(C("9C")->Marked()) << "a played card loses its mark";
 }
 
-TEST_F(MoverBout, BeforeTheCpuAttacksTheHumanDrawsFirst)
-{
-    Lay({{"7C", "6C"}, {"8C", "9C", "TC"}, {}, 3});
-    game.TableAtCpu = true;
-    EXPECT_EQ(Run(stMoverCpuAttacks), TPosted{stMoverHumanDefends});
-    EXPECT_EQ(game.HumanHand->Count(), 6);
-    EXPECT_EQ(Names(*game.Table), (TNames{"6C", "--"})) << "the human drew the deck";
-    EXPECT_FALSE(game.TableAtCpu);
-    EXPECT_EQ(game.Table->Y(), game.HumanHand->Y() - 105);
-    EXPECT_EQ(game.Board->Hint(), "Waiting until CPU moves");
-}
-
 // A step that takes no input: what it posts and the table after it.
 TEST_F(MoverBout, StepsWithoutInput)
 {
@@ -87,15 +75,11 @@ TEST_F(MoverBout, StepsWithoutInput)
         // The CPU covers the first open attack.
         {{{"TH", "KH", "6S"}, {"9C", "6D"}, {{"9H", ""}}}, stMoverCpuDefends, {stMoverHumanThrows},
          {"9H", "TH"}},
-        {{{"TH", "KH", "6S"}, {"8C", "6D"}, {{"9H", ""}, {"JH", ""}}}, stMoverCpuDefends,
-         {stMoverCpuDefends}, {"9H", "TH", "JH", "--"}},
         {{{"KH", "6S"}, {"8C", "6D"}, {{"9H", "TH"}, {"JH", ""}}}, stMoverCpuDefends,
          {stMoverCpuAttacks}, {"9H", "TH", "JH", "KH"}},
         // Its trump Nine moves the table once the human can face two attacks, else covers.
         {{{"7H", "9S", "KS", "8C"}, {"6C", "7C"}, {{"9H", ""}}, 10}, stMoverCpuDefends,
          {stMoverCpuMovesTable}, {"9H", "--", "9S", "--"}},
-        {{{"7H", "9S", "KS", "8C"}, {"6C"}, {{"9H", ""}}, 10}, stMoverCpuDefends,
-         {stMoverCpuAttacks}, {"9H", "9S"}},
         // Throwing more after a full defence; a trump is kept while the deck can refill.
         {{{"7C", "TD"}, {"6C"}, {{"9H", "TH"}}}, stMoverCpuThrows, {stMoverHumanDefends},
          {"9H", "TH", "TD", "--"}},
@@ -103,15 +87,11 @@ TEST_F(MoverBout, StepsWithoutInput)
          {"9H", "TH"}},
         // Nobody throws into an empty hand, nor from one.
         {{{}, {"9D"}, {{"9H", "TH"}}}, stMoverHumanThrows, {stMoverCpuAttacks}, {"9H", "TH"}},
-        {{{"9D"}, {}, {{"9H", "TH"}}}, stMoverCpuThrows, {stMoverHumanAttacks}, {"9H", "TH"}},
         // Throwing to a taker ends with nothing of a table rank, or at the limit.
         {{{"6D"}, {"7H", "8H"}, {{"9H", ""}}}, stMoverCpuAddsToTaker, {stMoverCpuAttacks}, {}, 1},
-        {{{"7C", "6D"}, {"TH", "TD"}, {{"TS", ""}}}, stMoverHumanAddsToTaker,
-         {stMoverHumanAttacks}, {}, 0},
         // The end: the deck and a hand are empty once the table is cleared and refilled (the
         // other outcomes of the shared check are HeapBout's).
         {{{"6C", "7C"}, {}, {{"8D", "9D"}}, 0}, stMoverHumanAttacks, {stHumanWins}, {}},
-        {{{}, {}, {{"8D", "9D"}}, 0}, stMoverCpuAttacks, {stDraw}, {}},
         {{{}, {"6C"}, {}, 1}, stMoverHumanAttacks, {}, {}}, // the empty hand draws the last card
     };
     for (const auto& row : rows) {
@@ -121,17 +101,6 @@ TEST_F(MoverBout, StepsWithoutInput)
         EXPECT_EQ(Run(row.state), row.next);
         EXPECT_EQ(Names(*game.Table), row.table);
     }
-}
-
-TEST_F(MoverBout, GameOverAsksAndPlaysAgainOrStops)
-{
-    EXPECT_EQ(Run(stCpuWins), TPosted{stNewGame});
-    EXPECT_EQ(Run(stDraw), TPosted{stNewGame});
-    answers.Answer = [](int) { return goClose; };
-    EXPECT_EQ(Run(stHumanWins), TPosted{});
-    EXPECT_EQ(answers.Results, (std::vector<int>{grCpuWins, grDraw, grHumanWins}));
-    EXPECT_TRUE(game.Stopped);
-    EXPECT_EQ(game.Board->AnimateThread(), nullptr);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// Pictures of a Mover game: the table mid-bout, and after it has slid over to the CPU.
+// A picture of a Mover game after the table has slid over to the CPU.
 #include "MoverFixture.h"
 #include "ShotFixture.h"
 
@@ -7,24 +7,7 @@ namespace {
 class MoverScreenshot : public TShotFixture<TMoverFixture> {
 protected:
     MoverScreenshot() { Trumps(Hearts); }
-    // True when the card is drawn where its pile put it, over a felt that shows.
-    bool ShotShows(const QString& name, const char* card)
-    {
-        const QImage image = Shot(name);
-        EXPECT_EQ(image.pixelColor(300, 140), Felt) << "the empty middle shows the felt";
-        return Shows(image, C(card));
-    }
 };
-
-TEST_F(MoverScreenshot, CpuAttackPartlyCoveredWithTheHandMarked)
-{
-    Lay({{"6C", "7C", "8C", "TC"},
-         {"QD", "AD", "8S", "TS", "KH", "7D"},
-         {{"9D", "JD"}, {"9S", ""}}});
-    game.HumanHand->SetSort(psTrumpsLast);
-    Arm(stMoverHumanDefends); // marks the Ten of Spades and the trump
-    EXPECT_TRUE(ShotShows(QStringLiteral("mover-in-progress.png"), "JD"));
-}
 
 TEST_F(MoverScreenshot, TableAfterSlidingToTheCpu)
 {
@@ -34,7 +17,9 @@ TEST_F(MoverScreenshot, TableAfterSlidingToTheCpu)
     ASSERT_EQ(Run(stMoverHumanMovesTable), TPosted{stMoverSlideTable});
     ASSERT_EQ(Run(stMoverSlideTable), TPosted{stMoverCpuDefends});
     EXPECT_EQ(game.Table->Y(), 113);
-    EXPECT_TRUE(ShotShows(QStringLiteral("mover-table-moved.png"), "9C"));
+    const QImage image = Shot(QStringLiteral("mover-table-moved.png"));
+    EXPECT_EQ(image.pixelColor(300, 140), Felt) << "the empty middle shows the felt";
+    EXPECT_TRUE(Shows(image, C("9C"))) << "drawn where the slid table put it";
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// A new Round game: gathering into the face-up deck, the staggered deal of the first
-// circle onto evenly spaced places, and the opener drawn from the generator.
+// A new Round game: the staggered deal of the first circle onto evenly spaced places, and
+// the opener drawn from the generator.
 #include "RoundFixture.h"
 
 #include "Random.h"
@@ -9,30 +9,6 @@
 namespace {
 
 using RoundDeal = TRoundFixture;
-
-// The shuffle and the trumps it leaves are shared, and MoverBout checks them for many seeds.
-TEST_F(RoundDeal, NewGameGathersEveryPileInOrderIntoTheDeck)
-{
-    Lay({{"6H"}, {"8C"}, {"9D", "TD"}, {"KD"}, {{"9C", ""}, {"QH", "KH"}}});
-    while (TCard* card = aside->TopCard())
-        game.Discard->AddCard(card); // as if beaten in bouts
-    game.AttackPhase = true;
-    game.ArrangePiles();
-    game.Board->OnMouseDown = [](TBoard&, int, Qt::KeyboardModifiers, int, int) {};
-    std::vector<const TPile*> from;
-    game.Board->OnCardMoved = [&](const TCard&, const TPile* pile) {
-        if (from.empty() || from.back() != pile)
-            from.push_back(pile);
-    };
-    ASSERT_EQ(Run(stNewGame), TPosted{stDeal});
-    EXPECT_EQ(from, (std::vector<const TPile*>{game.Circle, game.CpuHand, game.Table,
-                                               game.HumanHand, game.Discard}));
-    EXPECT_EQ(game.Deck->Count(), 36);
-    EXPECT_EQ(game.Board->CardCount(), 36) << "placeholders are destroyed, not gathered";
-    EXPECT_EQ(game.State, stRoundIdle);
-    EXPECT_FALSE(game.Board->OnMouseDown);
-    EXPECT_EQ(game.HumanHand->PileW(), 2) << "back to the circle phase's layout";
-}
 
 // The nine cards set off half an animation time apart and land evenly round the ellipse;
 // the generator's next draw, 0 or 1, lets the human or the CPU open.
