@@ -20,7 +20,9 @@ XVFB_DIR=
 # screen than 1024x768x24.
 start_xvfb() {
     XVFB_DIR=$(mktemp -d)
-    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$XVFB_DIR/display" 2>"$XVFB_DIR/log" &
+    # -noreset: a program killed as the last client must not leave the next one to
+    # meet a server in the middle of its reset.
+    Xvfb -displayfd 3 -noreset -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$XVFB_DIR/display" 2>"$XVFB_DIR/log" &
     XVFB_PID=$!
     local i
     for i in $(seq 100); do
