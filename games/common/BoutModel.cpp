@@ -250,8 +250,19 @@ void TBoutModel::EnterAttack(TSide side)
     Table.Pairs.clear();
     if (rules.HandSize > 0)
         Refill(rules.HandSize, side);
-    if (!GameOverBeforeAttack())
-        State = AttackState(side);
+    if (GameOverBeforeAttack())
+        return;
+    State = AttackState(side);
+    DrawnByRepetition();
+}
+
+void TBoutModel::AddTableCards(TPositionKey& key) const
+{
+    for (const auto& [attack, cover] : Table.Pairs) {
+        key.AddTableCard(attack);
+        if (cover != NoCard)
+            key.AddTableCard(cover);
+    }
 }
 
 TModelMove TBoutModel::ClassicMove() const

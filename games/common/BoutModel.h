@@ -42,6 +42,7 @@ public:
     int ThrowLimit = 0;
 
 protected:
+    void AddTableCards(TPositionKey& key) const override;
     explicit TBoutModel(const TBoutModelRules& rules) : rules(rules) {}
 
     // Clears the beaten table, refills, checks for the end; then side attacks.

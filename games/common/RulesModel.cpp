@@ -86,11 +86,20 @@ TSide TRulesModel::ToAct() const
     }
 }
 
+bool TRepetitions::Note(const TPositionKey& key)
+{
+    for (auto& [position, times] : seen)
+        if (position == key)
+            return ++times == DrawAt;
+    seen.push_back({key, 1});
+    return false;
+}
+
 std::vector<TCardId> TRulesModel::Unseen() const
 {
     // Gathered as a set, so that where they lay makes no difference.
     TCardSet unseen = Hand[sdHuman] & ~KnownHuman;
-    const int last = int(Deck.size()) - (DeckTopVisible() ? 1 : 0);
+    const int last = HiddenDeckEnd();
     for (int i = 1; i < last; ++i)
         unseen |= Bit(Deck[i]);
     return CardsOf(unseen);
@@ -103,7 +112,7 @@ void TRulesModel::PlaceUnseen(const std::vector<TCardId>& cards)
     Hand[sdHuman] &= KnownHuman;
     for (int i = 0; i < inHand; ++i)
         Hand[sdHuman] |= Bit(cards[next++]);
-    const int last = int(Deck.size()) - (DeckTopVisible() ? 1 : 0);
+    const int last = HiddenDeckEnd();
     for (int i = 1; i < last; ++i)
         Deck[i] = cards[next++];
 }
@@ -116,6 +125,23 @@ void TRulesModel::Determinize(std::mt19937& rng)
 }
 
 void TRulesModel::HideUnseen() { PlaceUnseen(Unseen()); }
+
+bool TRulesModel::HumanHandKnown() const
+{
+    return !(Hand[sdHuman] & ~KnownHuman) || HiddenDeckEnd() <= 1;
+}
+
+TPositionKey TRulesModel::PositionKey() const
+{
+    TPositionKey key;
+    key.Hand[sdCpu] = Hand[sdCpu];
+    key.Hand[sdHuman] = Hand[sdHuman];
+    AddTableCards(key);
+    key.Discard = uint8_t(CountOf(Discard));
+    key.Deck = uint8_t(Deck.size());
+    key.Attacker = ToAct();
+    return key;
+}
 
 void TRulesModel::Step(TCardId card, TModelPile from, TModelPile to)
 {
@@ -178,6 +204,14 @@ bool TRulesModel::GameOverBeforeAttack()
         Result = mrCpuWins;
     else
         return false;
+    return true;
+}
+
+bool TRulesModel::DrawnByRepetition()
+{
+    if (!Repetitions.Note(PositionKey()))
+        return false;
+    Result = mrDraw;
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The rules of the variants as plain, copyable state: no board, no animation, no waits.
 // A strong computer player searches it; tests replay real games through it.
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <random>
@@ -76,6 +77,35 @@ constexpr int DefendState(TSide side) { return side == sdHuman ? msHumanDefends 
 // Results as the game-over dialog reads them.
 constexpr int mrDraw = 0, mrHumanWins = 1, mrCpuWins = 2;
 
+// A position as the draw by repetition compares it, taken when a side is about to make
+// the first attack of a bout: both hands, the table (or heap) in order, how many cards
+// the discard pile and the deck hold, and who attacks. Nothing else counts.
+struct TPositionKey {
+    TCardSet Hand[2] = {0, 0}; // by TSide
+    std::array<TCardId, CardCount> Table{};
+    uint8_t TableCount = 0;
+    uint8_t Discard = 0;
+    uint8_t Deck = 0;
+    TSide Attacker = sdCpu;
+
+    void AddTableCard(TCardId card) { Table[TableCount++] = card; }
+    auto operator<=>(const TPositionKey&) const = default;
+};
+
+// The positions noted in one game. Both sides play fixed rules when nobody intervenes,
+// so a position that comes round twice comes round for ever: the third time is a draw.
+class TRepetitions {
+public:
+    static constexpr int DrawAt = 3;
+    // Notes the position; true when this is the time that makes the game a draw.
+    bool Note(const TPositionKey& key);
+    void Clear() { seen.clear(); }
+
+private:
+    // Few enough (one a bout) to be searched in turn, and cheap to copy in a search.
+    std::vector<std::pair<TPositionKey, int>> seen;
+};
+
 // A position of one variant and the moves from it. Every move runs on through what
 // follows by itself (clearing, refilling, taking, dealing a circle) up to the next
 // choice or the end of the game.
@@ -96,6 +126,11 @@ public:
     void Determinize(std::mt19937& rng);
     // The same in a fixed order: what the position shows the CPU, nothing more.
     void HideUnseen();
+    // Whether the CPU can tell the human's whole hand: it has seen every card of it, or
+    // no unseen card is left anywhere else.
+    bool HumanHandKnown() const;
+    // The position the attacker faces now, as the draw by repetition compares it.
+    TPositionKey PositionKey() const;
 
     bool Over() const { return Result >= 0 || State == msRedeal; }
     TSide ToAct() const;
@@ -112,6 +147,8 @@ public:
     TCardSet KnownHuman = 0;
     // When set, every card move is written here.
     std::vector<TModelStep>* Log = nullptr;
+    // The positions noted so far this game.
+    TRepetitions Repetitions;
 
 protected:
     TRulesModel() = default;
@@ -133,10 +170,17 @@ protected:
     void Refill(int size, TSide attacker);
     // With the deck empty, an empty hand ends the game. Whether it has ended.
     bool GameOverBeforeAttack();
+    // Notes the position of the attack about to be made; the third time is a draw.
+    // Whether the game has ended so.
+    bool DrawnByRepetition();
+    // The cards on the table or heap, in order, placeholders left out.
+    virtual void AddTableCards(TPositionKey& key) const = 0;
 
 private:
     // The unseen cards, ascending, and puts cards (as many) in their places.
     std::vector<TCardId> Unseen() const;
+    // The deck's cards the CPU cannot see: those from index 1 up to this one.
+    int HiddenDeckEnd() const { return int(Deck.size()) - (DeckTopVisible() ? 1 : 0); }
     void PlaceUnseen(const std::vector<TCardId>& cards);
 };
 

@@ -11,7 +11,8 @@ namespace {
 constexpr double Exploration = 0.7;
 // Share of playout moves made at random rather than by the classic rules.
 constexpr double PlayoutNoise = 0.1;
-// Greedy play can go round in circles; such a playout counts as a draw.
+// Only a guard: a playout that goes round in circles is drawn by the model at the
+// third repetition of a position, as the game is, long before this many moves.
 constexpr int MaxPlayoutMoves = 600;
 
 struct TNode {

@@ -65,8 +65,16 @@ void THeapModel::Take(TSide taker)
 void THeapModel::EnterAttack(TSide side)
 {
     Refill(HandSize, side);
-    if (!GameOverBeforeAttack())
-        State = AttackState(side);
+    if (GameOverBeforeAttack())
+        return;
+    State = AttackState(side);
+    DrawnByRepetition();
+}
+
+void THeapModel::AddTableCards(TPositionKey& key) const
+{
+    for (TCardId card : Heap)
+        key.AddTableCard(card);
 }
 
 bool THeapModel::OnlyCardBeatsTop(TSide side) const

@@ -17,6 +17,9 @@ public:
 
     static constexpr int HandSize = 5;
 
+protected:
+    void AddTableCards(TPositionKey& key) const override;
+
 private:
     void EnterAttack(TSide side);
     void EnterDefence(TSide side);

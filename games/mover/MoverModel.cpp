@@ -5,7 +5,7 @@ namespace Model {
 void TMoverModel::Deal()
 {
     if (DealHands(HandSize))
-        State = AttackState(CpuStarts() ? sdCpu : sdHuman);
+        EnterAttack(CpuStarts() ? sdCpu : sdHuman);
 }
 
 std::unique_ptr<TRulesModel> TMoverModel::Clone() const
