@@ -71,6 +71,9 @@ public:
     virtual QString PileTitle(const TPile&) const { return {}; }
     // Tells the player what just happened (the CPU's moves), for screen readers.
     void Announce(const QString& text) { emit Announced(text); }
+    // Puts a text in the status line whatever lies under the pointer, until something
+    // else replaces it: why a game ended the way it did.
+    void ShowStatus(const QString& text) { emit StatusShown(text); }
     // The keyboard's focus over the board; none before the board exists.
     TKeyboardPlay* Keys() const { return keys; }
 
@@ -96,6 +99,7 @@ signals:
     // Input was armed, picked, read or dropped, or the game stopped.
     void InputChanged();
     void Announced(const QString& text);
+    void StatusShown(const QString& text);
 
 protected:
     // Creates the board filling the panel; variants call it from Init.

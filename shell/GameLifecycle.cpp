@@ -72,6 +72,8 @@ void TFMain::StartGameMessage(int kind)
     FGameKind = kind;
     tally.Watch(*FGame, TGameKinds::Name(kind));
     connect(FGame->Board, &TBoard::HintChanged, this, &TFMain::ShowBoardHint);
+    connect(FGame, &TZelmoGame::StatusShown, statusBar(),
+            [this](const QString& text) { statusBar()->showMessage(text); });
     // Playing by keys, the line follows the focus wherever the pointer is.
     if (FGame->Keys())
         connect(FGame->Keys(), &TKeyboardPlay::StatusLineChanged, statusBar(),

@@ -5,6 +5,9 @@ void TVariantGame::HumanAttacks()
 {
     if (!OpenAttack(true))
         return;
+    // A pass that reads the pick belongs to the bout noted on the first.
+    if (!Waiting && DrawnByRepetition())
+        return;
     MarkPlayable();
     if (!AwaitInput())
         return;
@@ -20,11 +23,33 @@ void TVariantGame::HumanAttacks()
 
 void TVariantGame::CpuAttacks()
 {
-    if (!OpenAttack(false))
+    if (!OpenAttack(false) || DrawnByRepetition())
         return;
     FaceAttack(false, true);
     if (const std::optional<TCard*> card = CpuChoice(); card && *card && LayAttack(*card))
         PostState(stHumanDefends);
+}
+
+bool TVariantGame::DrawnByRepetition()
+{
+    std::unique_ptr<Model::TRulesModel> position = NewModel();
+    FillModel(*position);
+    const Model::TPositionKey key = position->PositionKey();
+    if (position->HumanHandKnown())
+        repetitionsSeen.Note(key);
+    if (!repetitions.Note(key))
+        return false;
+    endedByRepetition = true;
+    PostState(stDraw);
+    return true;
+}
+
+void TVariantGame::ExplainRepetition()
+{
+    const QString why = tr("The same position came round three times: a draw.");
+    Board->SetHint(why);
+    // Shown after the record of the result, which would hide it.
+    ShowStatus(why);
 }
 
 void TVariantGame::FaceAttack(bool, bool) {}

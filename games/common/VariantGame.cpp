@@ -44,6 +44,9 @@ void TVariantGame::RunState(int state)
         // seeded from the program's without drawing from it.
         strongThisGame = CpuPlayer == cpStrong;
         strong.NewGame(RandSeed());
+        repetitions.Clear();
+        repetitionsSeen.Clear();
+        endedByRepetition = false;
         NewGame();
         break;
     case stDeal:
@@ -52,6 +55,8 @@ void TVariantGame::RunState(int state)
     case stHumanWins:
     case stCpuWins:
     case stDraw:
+        if (endedByRepetition)
+            ExplainRepetition();
         RunGameOverState(*this, state);
         break;
     case stHumanAttacks:

@@ -131,6 +131,9 @@ protected:
     // With the deck empty, an empty hand ends the game: posts 97, 98 or 99 and returns
     // true; otherwise false.
     bool GameOverBeforeAttack();
+    // Notes the position a side is about to attack in, once a bout; the third time the
+    // same position comes round posts 99 and returns true.
+    bool DrawnByRepetition();
 
     // Input that has been acted on, so that nobody reads it again.
     void ClearInput();
@@ -158,6 +161,8 @@ protected:
 private:
     void HumanAttacks();
     void CpuAttacks();
+    // Says in the status line, over the game-over dialog, why the game is a draw.
+    void ExplainRepetition();
     // Notes a card the CPU sees arrive in the human's hand.
     void NoteArrival(const TCard& card, const TPile* from);
     TCard* CardOf(const Model::TModelMove& move) const;
@@ -166,6 +171,11 @@ private:
     TPileNames pileNames;
     TStatusTexts statusTexts;
     Model::TCardSet knownHuman = 0;
+    Model::TRepetitions repetitions;
+    // Those of the positions whose every card the CPU could tell: what the strong player
+    // may count on.
+    Model::TRepetitions repetitionsSeen;
+    bool endedByRepetition = false;
     TStrongPlayer strong;
     bool strongThisGame = false;
 };

@@ -29,6 +29,7 @@ std::unique_ptr<Model::TRulesModel> TVariantGame::Position() const
     std::unique_ptr<Model::TRulesModel> model = NewModel();
     FillModel(*model);
     model->HideUnseen();
+    model->Repetitions = repetitionsSeen;
     return model;
 }
 
