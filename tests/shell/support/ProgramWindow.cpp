@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QStatusBar>
 
 void PumpWhile(const std::function<bool()>& condition)
 {
@@ -52,11 +53,12 @@ bool ProgramWindowFixture::UntilFreed(const QPointer<TZelmoGame>& game)
 
 TClosingGameOver::TClosingGameOver(TFMain& window, std::function<QString()> shotName) : box(&window)
 {
-    QObject::connect(&timer, &QTimer::timeout, [this, shotName] {
+    QObject::connect(&timer, &QTimer::timeout, [this, &window, shotName] {
         if (!box.isVisible())
             return;
         ++Shown;
         Result = box.lblResult->text();
+        StatusLine = window.statusBar()->currentMessage();
         SaveArtifact(box.grab().toImage(), shotName());
         box.btnMenu->click();
     });

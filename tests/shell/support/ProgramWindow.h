@@ -37,7 +37,8 @@ class TClosingGameOver {
 public:
     TClosingGameOver(TFMain& window, std::function<QString()> shotName);
     int Shown = 0;
-    QString Result; // the result line of the last box
+    QString Result;     // the result line of the last box
+    QString StatusLine; // the window's status line while it was up
 
 private:
     TFGameOver box;
