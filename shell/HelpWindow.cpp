@@ -21,6 +21,14 @@ namespace {
 
 const QString PageScheme = QStringLiteral("chm");
 
+// Every page of the help has words; one that shows none was spoilt in the file.
+bool ShowsText(const QString& html)
+{
+    QTextDocument page;
+    page.setHtml(html);
+    return !page.toPlainText().trimmed().isEmpty();
+}
+
 QString ProblemPage(const QString& sentence)
 {
     return QStringLiteral("<html><body><p style=\"margin: 16px; font-size: 14px;\">%1</p>"
@@ -87,7 +95,7 @@ QString THelpBrowser::Problem(const QString& object) const
     case TChmFile::fsEmpty:
         return tr("The help file %1 is empty.").arg(name);
     case TChmFile::fsDamaged:
-        return tr("The help file %1 is damaged and cannot be read.").arg(name);
+        return Damaged();
     case TChmFile::fsOk:
         break;
     }
@@ -101,7 +109,13 @@ QString THelpBrowser::Problem(const QString& object) const
     case TChmFile::TObject::Damaged:
         break;
     }
-    return tr("The help file %1 is damaged and cannot be read.").arg(name);
+    return Damaged();
+}
+
+QString THelpBrowser::Damaged() const
+{
+    return tr("The help file %1 is damaged and cannot be read.")
+        .arg(QDir::toNativeSeparators(file.Path()));
 }
 
 QVariant THelpBrowser::loadResource(int type, const QUrl& name)
@@ -112,8 +126,12 @@ QVariant THelpBrowser::loadResource(int type, const QUrl& name)
     const TChmFile::TObject object = file.Read(url.path());
     switch (type) {
     case QTextDocument::HtmlResource: {
-        if (object.Status == TChmFile::TObject::Ok) return QString::fromUtf8(object.Data);
-        return ProblemPage(Problem(url.path()));
+        if (object.Status == TChmFile::TObject::Ok) {
+            const QString page = QString::fromUtf8(object.Data);
+            if (ShowsText(page)) return page;
+        }
+        const QString problem = Problem(url.path());
+        return ProblemPage(problem.isEmpty() ? Damaged() : problem);
     }
     case QTextDocument::ImageResource: {
         const QImage picture = QImage::fromData(object.Data);

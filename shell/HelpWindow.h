@@ -31,6 +31,8 @@ protected:
     void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
 
 private:
+    QString Damaged() const;
+
     const TChmFile& file;
 };
 
