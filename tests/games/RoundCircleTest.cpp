@@ -81,4 +81,33 @@ TEST_F(RoundCircle, TheLowestTrumpOpensTheAttackPhaseInLayoutB)
     }
 }
 
+// Layout A on the usual board; a resize carries the ring's cards and free places along
+// with the ring, and in the attack phase keeps Layout B.
+TEST_F(RoundCircle, LayoutAAndAResizeCarryTheRingAlongOrKeepLayoutB)
+{
+    Lay({{"6S"}, {"QD"}, {"7H", "8H", "9H", "TH", "JH"}, {"6C"}});
+    game.Board->resize(605, 373);
+    game.ArrangePiles();
+    const TPile& ring = *game.Circle;
+    EXPECT_EQ(std::tuple(ring.X(), ring.Y(), ring.PileW(), ring.PileH()),
+              std::tuple(349, 186, 212, 127));
+    EXPECT_EQ(QPoint(game.Deck->X(), game.Deck->Y()), QPoint(296, 138));
+    EXPECT_EQ(game.Discard->X(), 482);
+
+    game.HumanHand->AddCard(C("9H"));
+    game.Board->resize(665, 341);
+    game.ArrangePiles();
+    const int places[] = {0, 1, 3, 4};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_LE((Centre(ring.Card(i)) - RingPlace(places[i], 5)).manhattanLength(), 2) << i;
+    ASSERT_EQ(ring.FreePlaces.size(), 1u);
+    EXPECT_LE((ring.FreePlaces[0] + QPoint(35, 48) - RingPlace(2, 5)).manhattanLength(), 2);
+
+    game.AttackPhase = true;
+    game.Board->resize(665, 373);
+    game.ArrangePiles();
+    EXPECT_EQ(game.HumanHand->PileW(), 73);
+    EXPECT_EQ(ring.PileW(), ring.PileH());
+}
+
 } // namespace
