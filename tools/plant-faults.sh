@@ -4,13 +4,13 @@
 # caught each fault, or SURVIVED, and the share caught. Run by hand, not in CI.
 #   tools/plant-faults.sh              every fault
 #   tools/plant-faults.sh shell- help  only the faults whose file names hold a word given
-# The copy and its build live in a temporary folder, removed at the end; ccache, when
-# installed, keeps the rebuilds short.
+# A fault's name starts with the test folder tried first (cards, games, shell, help,
+# sim): its tests are built and run before the whole build and suite. The copy and its
+# build live in a temporary folder, or in ZELMO_FAULT_WORK, which is kept and brought up
+# to the committed program, so that a second run builds only what changed.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 faults="$root/tools/faults"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 patches=()
 for patch in "$faults"/*.patch; do
@@ -21,30 +21,53 @@ for patch in "$faults"/*.patch; do
 done
 [ ${#patches[@]} -gt 0 ] || { echo "no fault matches: $*" >&2; exit 2; }
 
+work=${ZELMO_FAULT_WORK:-}
+if [ -z "$work" ]; then
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+fi
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config"
 unset QT_QPA_PLATFORMTHEME
 command -v ccache >/dev/null && export CMAKE_CXX_COMPILER_LAUNCHER=ccache
 jobs=${ZELMO_FAULT_JOBS:-2}
+build=$work/build
 
-git clone -q "$root" "$work/src" || exit 1
-cd "$work/src"
+if [ -d "$work/src/.git" ]; then
+    git -C "$work/src" fetch -q "$root" HEAD && git -C "$work/src" reset -q --hard FETCH_HEAD || exit 1
+else
+    git clone -q "$root" "$work/src" || exit 1
+fi
+cd "$work/src" || exit 1
 source tools/ensure-packages.sh
 echo "building the clean copy..."
-if ! { zelmo_configure "$work/build" -DCMAKE_BUILD_TYPE=Release &&
-       cmake --build "$work/build" -j "$jobs"; } >"$work/clean.log" 2>&1; then
+if ! { zelmo_configure "$build" -DCMAKE_BUILD_TYPE=Release && cmake --build "$build" -j "$jobs"; } \
+        >"$work/clean.log" 2>&1; then
     cat "$work/clean.log"; echo "the clean copy does not build" >&2; exit 1
 fi
 
-# The first test that fails, or nothing: the quick tests first, the end-to-end ones after.
-first_failure() {
-    local log=$work/ctest.log tier
-    for tier in "-E ^e2e\." "-R ^e2e\."; do
-        # shellcheck disable=SC2086 # the tier is two words
-        ctest --test-dir "$work/build" $tier --stop-on-failure --timeout 300 -j "$jobs" >"$log" 2>&1 && continue
-        grep -m1 -E '\*\*\*(Failed|Timeout|Exception)|\(Failed\)|\(Subprocess' "$log" |
-            sed -E 's/^ *[0-9]+\/ *[0-9]+ Test +#[0-9]+: ([^ ]+).*/\1/'
-        return
-    done
+# Runs ctest with the options given, stopping at the first failure; prints that test's
+# name, or nothing when all passed.
+failing_test() {
+    ctest "$@" --stop-on-failure --timeout 300 -j "$jobs" >"$work/ctest.log" 2>&1 && return
+    grep -m1 -E '\*\*\*(Failed|Timeout|Exception)|\(Failed\)|\(Subprocess' "$work/ctest.log" |
+        sed -E 's/^ *[0-9]+\/ *[0-9]+ Test +#[0-9]+: ([^ ]+).*/\1/'
+}
+
+# The verdict on the planted program: the fault's own test folder first, then the quick
+# tests, then the end-to-end ones.
+verdict() {
+    local folder=tests/${1%%-*} test
+    if [ -d "$build/$folder" ]; then
+        cmake --build "$build" -j "$jobs" --target "$folder/all" >"$work/build.log" 2>&1 ||
+            { echo "the build"; return; }
+        test=$(failing_test --test-dir "$build/$folder")
+        [ -n "$test" ] && { echo "$test"; return; }
+    fi
+    touch "$work/built-whole"
+    cmake --build "$build" -j "$jobs" >"$work/build.log" 2>&1 || { echo "the build"; return; }
+    test=$(failing_test --test-dir "$build" -E '^e2e\.')
+    [ -n "$test" ] || test=$(failing_test --test-dir "$build" -R '^e2e\.')
+    echo "$test"
 }
 
 caught=0
@@ -55,20 +78,19 @@ for patch in "${patches[@]}"; do
         echo "$name: DOES NOT APPLY"
         continue
     fi
-    if ! cmake --build "$work/build" -j "$jobs" >"$work/build.log" 2>&1; then
-        verdict="caught by the build"
-    else
-        test=$(first_failure)
-        verdict=${test:+caught by $test}
-    fi
+    by=$(verdict "$name")
     git apply -R "$patch"
-    if [ -n "${verdict-}" ]; then
+    # What only the whole build makes (the program, the help file) must not stay planted.
+    if [ -f "$work/built-whole" ]; then
+        rm "$work/built-whole"
+        cmake --build "$build" -j "$jobs" >"$work/build.log" 2>&1
+    fi
+    if [ -n "$by" ]; then
         caught=$((caught + 1))
-        echo "$name: $verdict"
+        echo "$name: caught by $by"
     else
         echo "$name: SURVIVED"
     fi
-    verdict=
 done
 total=${#patches[@]}
 echo "caught $caught of $total ($((100 * caught / total)) %) in $(( (SECONDS - started) / 60 )) min"
