@@ -2,8 +2,7 @@
 // over 32 bits, negative, out of range or empty; a file of random bytes; a folder where
 // the file should be; a read-only folder; a configuration folder that is not there.
 // Each time the window starts, says what it must, plays a whole game (every other time,
-// for the bad values one by one) and exits, and the
-// file keeps what it held.
+// for the bad values one by one) and exits, and the file keeps what it held.
 #include "Prefs.h"
 #include "Random.h"
 #include "support/ProgramWindow.h"
