@@ -1,5 +1,6 @@
-// The circle phase: what the deck's top card can capture, the human's press, passing into
-// a freed place, the ring and deck running out, and who opens the attack phase.
+// The circle phase: what the deck's top card can capture and which capture the CPU takes,
+// the human's press, passing into a freed place, the ring and deck running out, and who
+// opens the attack phase.
 #include "RoundFixture.h"
 
 namespace {
@@ -12,10 +13,12 @@ TEST_F(RoundCircle, TheCardsTheTopCardBeatsAreMarked)
         const char* top;
         std::vector<const char*> circle;
         TNames marked;
+        const char* choice; // the capture the CPU and the hint choose
     } rows[] = {
-        {"9H", {"7H", "JH", "6S", "KC", "8H"}, {"7H", "8H"}}, // higher of the suit
-        {"7S", {"6S", "8S", "AH", "KC"}, {"6S", "AH", "KC"}}, // a trump over any non-trump
-        {"6D", {"7D", "AS", "TC"}, {}},
+        {"9H", {"7H", "JH", "6S", "KC", "8H"}, {"7H", "8H"}, "8H"}, // higher of the suit
+        {"7S", {"KC", "8S", "AH", "6S"}, {"KC", "AH", "6S"}, "6S"}, // the trump first
+        {"AS", {"7H", "KC", "TH"}, {"7H", "KC", "TH"}, "TH"},       // the first suit's best
+        {"6D", {"7D", "AS", "TC"}, {}, nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.top);
@@ -23,6 +26,7 @@ TEST_F(RoundCircle, TheCardsTheTopCardBeatsAreMarked)
         C("QC")->SetMarked(true);
         Arm(stRoundHumanCircle);
         EXPECT_EQ(Marked(*game.Circle), row.marked);
+        EXPECT_EQ(game.ChooseCard(), row.choice ? C(row.choice) : nullptr);
         EXPECT_FALSE(C("QC")->Marked()) << "the hand has nothing to play here";
     }
 }
