@@ -121,7 +121,7 @@ TEST_F(HelpViewerTest, ContentsIndexAndHistoryLeadToTheirPages)
         subEntries += window.Index->item(row)->text().startsWith(QStringLiteral("    "));
     }
     EXPECT_GT(subEntries, 0);
-    window.IndexFilter->setText(QStringLiteral("moving"));
+    window.IndexFilter->setText(QStringLiteral("MOVING")); // the entry says "moving"
     std::vector<QListWidgetItem*> visible;
     for (int row = 0; row < window.Index->count(); ++row)
         if (!window.Index->item(row)->isHidden())
