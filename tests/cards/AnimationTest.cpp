@@ -21,6 +21,34 @@ protected:
     TCard* card = nullptr;
 };
 
+// 300 pixels right and 30 down in 300 ms, each pacing at a tenth and at half the time:
+// t -> 30, 150; t^2 -> 3, 75; sqrt t -> 94.9, 212.1; t^(1/4) -> 168.7, 252.3;
+// t^4 -> 0.03, 18.75. Steady cuts toward the start, the curves round.
+TEST_F(AnimationTest, EachPacingCurveAtATenthAndAtHalfTheFlight)
+{
+    const std::array<int, 5> cases[] = {{atUniform, 30, 3, 150, 15},
+                                        {atFast, 3, 0, 75, 8},
+                                        {atSlow, 95, 9, 212, 21},
+                                        {atDoubleSlow, 169, 17, 252, 25},
+                                        {atDoubleFast, 0, 0, 19, 2}};
+    TPile* below = NewLine(300, 30);
+    uint32_t start = 0;
+    for (auto [type, x30, y30, x150, y150] : cases) {
+        SCOPED_TRACE(type);
+        board.SetAnimateType(TBoardAnimateType(type));
+        card->SetPile(from);
+        StepAt(start);
+        board.MoveCard(card, below, 0, false, 300, 0);
+        StepAt(start + 30);
+        EXPECT_EQ(Pos(card), QPoint(x30, y30));
+        StepAt(start + 150);
+        EXPECT_EQ(Pos(card), QPoint(x150, y150));
+        StepAt(start + 301);
+        EXPECT_EQ(Pos(card), QPoint(300, 30));
+        start += 1000;
+    }
+}
+
 TEST_F(AnimationTest, QueuedMoveLeavesThePictureAtTheStartAndEndsAfterItsDuration)
 {
     card->SetMarked(true);

@@ -1,10 +1,42 @@
-// Free places a loose pile refills, the order a sorted hand keeps, and shuffling.
+// Where a pile lays its cards, the free places a loose pile refills, the order a sorted
+// hand keeps, and shuffling.
 #include "BoardFixture.h"
 #include "Random.h"
 
 namespace {
 
 using LayoutTest = BoardTest;
+using Points = std::vector<QPoint>;
+
+TEST_F(LayoutTest, LinesPairsRingsAndSqueezedRows)
+{
+    // Pairs as on a table: X 10, Y 20, PileW 30, PileH 5, AllocBy 2, AllocW 4, AllocH 2.
+    TPile* pairs = Fill(board.NewPile(poLine, 10, 20, 30, 5, 2, 4, 2), 5);
+    EXPECT_EQ(Positions(*pairs), (Points{{10, 20}, {14, 22}, {40, 25}, {44, 27}, {70, 30}}));
+    // A deck shows its bottom card face up at the anchor, the rest 16 pixels on.
+    TPile* deck = NewLine(100, 50, 20);
+    deck->SetShowBottom(true);
+    Fill(deck, 3, false);
+    EXPECT_EQ(Positions(*deck), (Points{{100, 50}, {116, 50}, {136, 50}}));
+    EXPECT_TRUE(deck->BottomCard()->ShowCard());
+    EXPECT_FALSE(deck->TopCard()->ShowCard());
+    // A ring starts at the bottom and goes round through the left, centres 35, 48 off.
+    TPile* ring = Fill(NewPile(poEllipse, 300, 200, 100, 80), 4);
+    EXPECT_EQ(Positions(*ring), (Points{{265, 232}, {165, 152}, {265, 72}, {365, 152}}));
+    // A row too long for its box ends at the edge: 7 + 0, 12.5, 25, 37.5, 50, halves to
+    // even; a row that fits is left alone.
+    const auto squeezed = [&](int count, int width) {
+        TPile* hand = Fill(NewLine(7, 300, 20), count);
+        hand->SetWidth(width);
+        hand->SetAutoTight(true);
+        std::vector<int> xs;
+        for (const TCard* card : hand->Cards())
+            xs.push_back(card->X());
+        return xs;
+    };
+    EXPECT_EQ(squeezed(5, 121), (std::vector<int>{7, 20, 32, 44, 57}));
+    EXPECT_EQ(squeezed(3, 320), (std::vector<int>{7, 27, 47}));
+}
 
 TEST_F(LayoutTest, NoneKeepsCardsWhereTheyAreAndRefillsFreePlacesLastInFirstOut)
 {

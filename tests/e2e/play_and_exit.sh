@@ -81,7 +81,11 @@ end_game Heap
 
 # Round from its label: press the circle's places in turn until the hand has grown
 # twice. A press on a card the deck's top card cannot beat is asked again; with one
-# card or none to capture, any press captures it or passes.
+# card or none to capture, any press captures it or passes. Once a pass has spread the
+# ring over more than nine cards, or neighbours cover what may be captured, none of the
+# nine places need lie on a capturable card, and the turn waits for ever; so a whole
+# round of presses that changes nothing is followed by Enter twice (the first shows the
+# focus ring, which starts on a capturable card; the second captures it).
 start_game Round
 sleep 5 # gathering and dealing the circle
 # The ring's nine places (Layout A on the 605 x 373 board), as screen points.
@@ -93,10 +97,15 @@ mapfile -t PLACES < <(awk -v x0=$((X + 1)) -v y0="$BOARD_TOP" 'BEGIN {
 }')
 # The hand keeps to the left while its cards lie 2 pixels apart; the ring's lower cards
 # reach into the band further right.
-grown=0
+grown=0 idle=0
 for i in $(seq 40); do
     [ $grown -ge 2 ] && break
-    changes "170x97+0+$((HAND_Y - Y))" 1.5 xdotool mousemove ${PLACES[$((i % 9))]} click 1 && grown=$((grown + 1))
+    if changes "170x97+0+$((HAND_Y - Y))" 1.5 xdotool mousemove ${PLACES[$((i % 9))]} click 1; then
+        grown=$((grown + 1)); idle=0
+    elif [ $((++idle)) -ge 9 ]; then
+        changes "170x97+0+$((HAND_Y - Y))" 1.5 xdotool windowfocus "$WID" key Return sleep 0.3 key Return && grown=$((grown + 1))
+        idle=0
+    fi
 done
 [ $grown -ge 2 ] || fail "the hand did not grow from the circle in 40 presses"
 xdotool mousemove $((X + 300)) $((BOARD_TOP + 10)); sleep 0.5

@@ -1,5 +1,6 @@
-// Keys over the one input path: Enter presses as the left button, Escape as the right
-// button on nothing, which only ends throwing or giving more.
+// Keys over the one input path: the arrows and Tab walk the cards a press may pick,
+// Enter presses as the left button, Escape as the right button on nothing, which only
+// ends throwing or giving more.
 #include "KeyboardPlay.h"
 #include "MoverFixture.h"
 
@@ -47,6 +48,21 @@ TEST_F(MoverKeys, EscapeEndsThrowingMoreAndNothingElse)
     EXPECT_TRUE(game.Waiting);
     EXPECT_EQ(Key(Qt::Key_Enter), TPosted{stCpuDefends}) << "attacking with the focused card";
     EXPECT_EQ(Names(*game.Table), (TNames{"9D", "--"}));
+}
+
+// Right and Tab go along the hand and round from its end, Left and Shift+Tab back.
+TEST_F(MoverKeys, ArrowsAndTabWalkTheHandRoundItsEnds)
+{
+    Lay({.Cpu = {"6C", "7C"}, .Human = {"9D", "JD", "KH"}, .DeckLeft = 0});
+    Arm(stHumanAttacks);
+    Key(Qt::Key_Right);
+    const std::pair<int, const char*> walk[] = {{Qt::Key_Right, "JD"},  {Qt::Key_Tab, "KH"},
+                                                {Qt::Key_Right, "9D"},  {Qt::Key_Left, "KH"},
+                                                {Qt::Key_Backtab, "JD"}, {Qt::Key_Left, "9D"}};
+    for (const auto& [key, focus] : walk) {
+        Key(key);
+        EXPECT_EQ(Focus(), focus) << key;
+    }
 }
 
 } // namespace

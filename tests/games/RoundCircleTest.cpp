@@ -1,5 +1,6 @@
-// The circle phase: what the deck's top card can capture, the human's press, passing into
-// a freed place, the ring and deck running out, and who opens the attack phase.
+// The circle phase: what the deck's top card can capture and which capture the CPU takes,
+// the human's press, passing into a freed place, the ring and deck running out, and who
+// opens the attack phase.
 #include "RoundFixture.h"
 
 namespace {
@@ -12,10 +13,12 @@ TEST_F(RoundCircle, TheCardsTheTopCardBeatsAreMarked)
         const char* top;
         std::vector<const char*> circle;
         TNames marked;
+        const char* choice; // the capture the CPU and the hint choose
     } rows[] = {
-        {"9H", {"7H", "JH", "6S", "KC", "8H"}, {"7H", "8H"}}, // higher of the suit
-        {"7S", {"6S", "8S", "AH", "KC"}, {"6S", "AH", "KC"}}, // a trump over any non-trump
-        {"6D", {"7D", "AS", "TC"}, {}},
+        {"9H", {"7H", "JH", "6S", "KC", "8H"}, {"7H", "8H"}, "8H"}, // higher of the suit
+        {"7S", {"KC", "8S", "AH", "6S"}, {"KC", "AH", "6S"}, "6S"}, // the trump first
+        {"AS", {"7H", "KC", "TH"}, {"7H", "KC", "TH"}, "TH"},       // the first suit's best
+        {"6D", {"7D", "AS", "TC"}, {}, nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.top);
@@ -23,6 +26,7 @@ TEST_F(RoundCircle, TheCardsTheTopCardBeatsAreMarked)
         C("QC")->SetMarked(true);
         Arm(stRoundHumanCircle);
         EXPECT_EQ(Marked(*game.Circle), row.marked);
+        EXPECT_EQ(game.ChooseCard(), row.choice ? C(row.choice) : nullptr);
         EXPECT_FALSE(C("QC")->Marked()) << "the hand has nothing to play here";
     }
 }
@@ -79,6 +83,35 @@ TEST_F(RoundCircle, TheLowestTrumpOpensTheAttackPhaseInLayoutB)
         EXPECT_EQ(game.Table->Y(), row.next == stHumanAttacks ? game.CpuHand->Y() + 113
                                                               : game.HumanHand->Y() - 105);
     }
+}
+
+// Layout A on the usual board; a resize carries the ring's cards and free places along
+// with the ring, and in the attack phase keeps Layout B.
+TEST_F(RoundCircle, LayoutAAndAResizeCarryTheRingAlongOrKeepLayoutB)
+{
+    Lay({{"6S"}, {"QD"}, {"7H", "8H", "9H", "TH", "JH"}, {"6C"}});
+    game.Board->resize(605, 373);
+    game.ArrangePiles();
+    const TPile& ring = *game.Circle;
+    EXPECT_EQ(std::tuple(ring.X(), ring.Y(), ring.PileW(), ring.PileH()),
+              std::tuple(349, 186, 212, 127));
+    EXPECT_EQ(QPoint(game.Deck->X(), game.Deck->Y()), QPoint(296, 138));
+    EXPECT_EQ(game.Discard->X(), 482);
+
+    game.HumanHand->AddCard(C("9H"));
+    game.Board->resize(665, 341);
+    game.ArrangePiles();
+    const int places[] = {0, 1, 3, 4};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_LE((Centre(ring.Card(i)) - RingPlace(places[i], 5)).manhattanLength(), 2) << i;
+    ASSERT_EQ(ring.FreePlaces.size(), 1u);
+    EXPECT_LE((ring.FreePlaces[0] + QPoint(35, 48) - RingPlace(2, 5)).manhattanLength(), 2);
+
+    game.AttackPhase = true;
+    game.Board->resize(665, 373);
+    game.ArrangePiles();
+    EXPECT_EQ(game.HumanHand->PileW(), 73);
+    EXPECT_EQ(ring.PileW(), ring.PileH());
 }
 
 } // namespace

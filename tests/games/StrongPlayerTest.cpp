@@ -1,5 +1,6 @@
-// The strong computer player: a legal, repeatable move when stopped, and a window that
-// stays responsive while it thinks.
+// The strong computer player: it plays to win, sees only the human's cards that arrived
+// face up, makes a legal, repeatable move when stopped, and leaves the window responsive
+// while it thinks.
 #include "MoverFixture.h"
 #include "MoverModel.h"
 #include "StrongSearch.h"
@@ -38,6 +39,31 @@ TMoverModel CpuLeads(TCardSet cpu, TCardSet human)
         if (!((cpu | human) & Bit(card)))
             model.Deck.insert(model.Deck.begin(), card);
     return model;
+}
+
+// The deck is used up and the human's two cards are known. Against the best defence,
+// leading 6D, the classic choice, loses and leading 6H is the only lead that wins (as an
+// exhaustive search of this small position shows); the search must find it.
+TEST(StrongPlayer, FindsTheOnlyWinningLeadWhereTheClassicRulesLose)
+{
+    TMoverModel endgame = CpuLeads(Set({"6D", "6H", "7H", "8S"}), Set({"6C", "9H"}));
+    endgame.Deck.clear();
+    endgame.KnownHuman = endgame.Hand[sdHuman];
+    ASSERT_EQ(endgame.ClassicMove().Card, Id("6D"));
+    for (uint32_t seed : {1u, 2u, 3u})
+        EXPECT_EQ(SearchMove(endgame, {.Simulations = 2000}, seed).Card, Id("6H")) << seed;
+}
+
+// A card the human draws from the face-down deck stays unseen; one taken from the table
+// is known.
+using MoverPosition = TMoverFixture;
+
+TEST_F(MoverPosition, OnlyCardsThatArriveFaceUpAreKnown)
+{
+    Lay({{"6S", "7S"}, {"AH"}, {{"9C", ""}}});
+    game.Board->MoveCard(game.Deck->TopCard(), game.HumanHand, 0, false, 0, 0);
+    game.Board->MoveCard(game.Table->Card(0), game.HumanHand, 0, false, 0, 0);
+    EXPECT_EQ(game.KnownHuman() & ~Bit(Id("AH")), Bit(Id("9C")));
 }
 
 // A stopped search still answers at once with a card of the CPU's own, and the same seed

@@ -1,15 +1,23 @@
-// The help viewer over the built help file when pages or the file itself cannot be
-// read.
+// The help viewer over the built help file: its links, pictures, contents, index and
+// history, and pages or files it cannot read.
 #include "Help.h"
 #include "HelpWindow.h"
 
+#include <QAction>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
 #include <QTreeWidget>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -43,11 +51,100 @@ protected:
         return *help->Window();
     }
     QString PageText() const { return help->Window()->Browser->toPlainText(); }
+    QString Shown() const { return help->Window()->CurrentAddress().mid(HelpFile.size()); }
+    bool Holds(const QString& object) const
+    {
+        return help->Window()->File().Read(object).Status == TChmFile::TObject::Ok;
+    }
 
     std::unique_ptr<THtmlHelp> help = std::make_unique<THtmlHelp>(HelpFile);
 };
 
 } // namespace
+
+// Every page's links lead to a page of the file and a place on it; its pictures are in
+// the file too, and show.
+TEST_F(HelpViewerTest, EveryLinkAndPictureOfEveryPageIsInsideTheFile)
+{
+    THelpWindow& window = Show(QString());
+    QStringList pages = window.File().Files().filter(QStringLiteral(".html"));
+    pages.sort();
+    EXPECT_EQ(pages, QStringList({"/heap.html", "/index.html", "/mover.html", "/round.html"}));
+    std::map<QString, std::set<QString>> anchors; // page -> the names of places on it
+    std::vector<std::pair<QString, QUrl>> links;
+    for (const QString& page : pages) {
+        window.ShowAddress(THtmlHelp::Address(HelpFile, page));
+        const QTextDocument& document = *window.Browser->document();
+        const QUrl url = THelpBrowser::PageUrl(page);
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                for (const QString& name : format.anchorNames())
+                    anchors[page].insert(name);
+                if (format.isAnchor() && !format.anchorHref().isEmpty())
+                    links.emplace_back(page, url.resolved(QUrl(format.anchorHref())));
+                if (!format.isImageFormat())
+                    continue;
+                const QUrl picture = url.resolved(QUrl(format.toImageFormat().name()));
+                EXPECT_TRUE(Holds(picture.path())) << Text(picture.toString());
+                EXPECT_FALSE(document.resource(QTextDocument::ImageResource, picture).value<QImage>().isNull());
+            }
+    }
+    ASSERT_GT(links.size(), 10u);
+    for (const auto& [from, link] : links) {
+        SCOPED_TRACE(Text(from + " -> " + link.toString()));
+        EXPECT_TRUE(Holds(link.path()));
+        EXPECT_TRUE(!link.hasFragment() || anchors[link.path()].count(link.fragment()));
+    }
+}
+
+// The contents as a tree, the index with its sub-entries and filter, and Back and
+// Forward over the pages shown.
+TEST_F(HelpViewerTest, ContentsIndexAndHistoryLeadToTheirPages)
+{
+    THelpWindow& window = Show(QString());
+    QStringList top;
+    for (int i = 0; i < window.Contents->topLevelItemCount(); ++i)
+        top << window.Contents->topLevelItem(i)->text(0);
+    EXPECT_EQ(top, QStringList({"Christmas Zelmo", "Mover", "Heap", "Round"}));
+    QTreeWidgetItem* round = window.Contents->topLevelItem(3);
+    ASSERT_GT(round->childCount(), 2);
+    emit window.Contents->itemClicked(round->child(1), 0);
+    EXPECT_EQ(Shown(), "::/round.html");
+    EXPECT_EQ(window.Browser->source().fragment(), "circle");
+    EXPECT_EQ(window.Contents->currentItem(), round->child(1)) << "the place shown is selected";
+
+    int subEntries = 0;
+    for (int row = 0; row < window.Index->count(); ++row) {
+        const QString local = window.Index->item(row)->data(Qt::UserRole).toString();
+        EXPECT_TRUE(Holds(QUrl(local).path())) << Text(local);
+        subEntries += window.Index->item(row)->text().startsWith(QStringLiteral("    "));
+    }
+    EXPECT_GT(subEntries, 0);
+    window.IndexFilter->setText(QStringLiteral("MOVING")); // the entry says "moving"
+    std::vector<QListWidgetItem*> visible;
+    for (int row = 0; row < window.Index->count(); ++row)
+        if (!window.Index->item(row)->isHidden())
+            visible.push_back(window.Index->item(row));
+    ASSERT_EQ(visible.size(), 1u);
+    emit window.Index->itemClicked(visible.front());
+    EXPECT_EQ(Shown(), "::/mover.html");
+    EXPECT_EQ(window.Browser->source().fragment(), "moving");
+
+    emit window.Browser->anchorClicked(THelpBrowser::PageUrl(QStringLiteral("heap.html")));
+    EXPECT_FALSE(window.actForward->isEnabled());
+    window.actBack->trigger();
+    EXPECT_EQ(Shown(), "::/mover.html");
+    window.actBack->trigger();
+    EXPECT_EQ(Shown(), "::/round.html");
+    EXPECT_TRUE(window.actForward->isEnabled());
+    window.actForward->trigger();
+    window.actForward->trigger();
+    EXPECT_EQ(Shown(), "::/heap.html");
+    EXPECT_FALSE(window.actForward->isEnabled()) << "the last page shown";
+    window.actHome->trigger();
+    EXPECT_EQ(Shown(), "::/index.html");
+}
 
 // A page missing from a good file, or a help file that is not there, empty, cut short or
 // not a help file at all, is reported in the window in one sentence, and the viewer goes

@@ -1,6 +1,7 @@
 // Hint, autoplay and their shortcuts.
 #include "support/MainWindowFixture.h"
 
+#include "Clock.h"
 #include "MainMenu.h"
 #include "MainToolBar.h"
 
@@ -52,3 +53,54 @@ TEST_F(CommandsTest, HAndAWorkOnlyWhileAGameRunsAndAutoplayIsOffInEveryNewGame)
     EXPECT_FALSE(AutoplayShown());
 }
 
+
+// Calls back on each event of one type that reaches an object.
+class TEventSpy : public QObject {
+public:
+    TEventSpy(QObject* watched, QEvent::Type type, std::function<void()> seen)
+        : type(type), seen(std::move(seen))
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == type)
+            seen();
+        return false;
+    }
+
+private:
+    QEvent::Type type;
+    std::function<void()> seen;
+};
+
+// The suggested card is painted lit, held so for half a second, and lit no more after;
+// nothing is asked or held without a suggestion or under autoplay.
+TEST_F(CommandsTest, HintLightsTheSuggestedCardForHalfASecondUnlessThereIsNoneOrAutoplay)
+{
+    ShowWindow();
+    TFakeGame* game = Start(0);
+    TCard* card = game->OnlyCard;
+    std::vector<std::pair<uint32_t, bool>> paints; // when, and whether lit
+    const TEventSpy spy(game->Board, QEvent::Paint,
+                        [&] { paints.emplace_back(Clock::TickCount(), card->SelectedCard()); });
+    const uint32_t start = Clock::TickCount();
+    window->Hint(); // nothing suggested
+    game->Suggestion = card;
+    window->SetAutoplayCommand(true);
+    window->ToolBar().btnHint->trigger();
+    EXPECT_EQ(log.chooseCalls, 1) << "not even asked under autoplay";
+    EXPECT_EQ(Clock::TickCount(), start) << "no wait";
+    EXPECT_TRUE(paints.empty());
+
+    window->SetAutoplayCommand(false);
+    window->Menu().mnuHint->trigger();
+    ASSERT_FALSE(paints.empty());
+    EXPECT_EQ(paints.front(), std::make_pair(start, true)) << "painted lit before the wait";
+    EXPECT_EQ(Clock::TickCount() - start, uint32_t(TFMain::HintTime));
+    EXPECT_FALSE(card->SelectedCard());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(paints.back().second) << "painted unlit after it";
+}

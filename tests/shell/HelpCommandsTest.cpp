@@ -1,4 +1,5 @@
-// Rules and Contents from the main window's menus, toolbar and F1.
+// Rules and Contents from the main window's menus, toolbar and F1, and what they say
+// without a help viewer or without chmlib.
 #include "support/MainWindowFixture.h"
 
 #include "Commons.h"
@@ -7,7 +8,11 @@
 #include "MainMenu.h"
 #include "MainToolBar.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
@@ -32,7 +37,50 @@ protected:
     }
 };
 
+// Runs the action and answers the message box it shows with its first button; the box
+// as "title | text | icon | buttons", empty when none showed.
+QString AnswerBoxDuring(const std::function<void()>& action)
+{
+    QString seen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        QStringList buttons;
+        for (QAbstractButton* button : box->buttons())
+            buttons << button->text();
+        seen = QStringList{box->windowTitle(), box->text(), QString::number(box->icon()),
+                           buttons.join(u',')}
+                   .join(" | ");
+        box->buttons().front()->click();
+    });
+    watch.start(5);
+    action();
+    return seen;
+}
+
 } // namespace
+
+TEST_F(HelpCommandsTest, WithoutAViewerOrWithoutChmLibTheCommandsSayWhyAndTheGameGoesOn)
+{
+    window->SetHelp(nullptr);
+    Start(0);
+    for (QAction* command :
+         {window->Menu().mnuRules, window->ToolBar().btnRules, window->Menu().mnuContents})
+        EXPECT_EQ(AnswerBoxDuring([command] { command->trigger(); }),
+                  "Christmas Zelmo | Could not initialize HTML Help. Make sure you have "
+                  "Microsoft Internet Explorer 4.0 or greater installed | 0 | OK")
+            << command->text().toStdString();
+
+    window->SetHelp(std::make_unique<THtmlHelp>(HelpFile, "libchm-not-installed.so.1"));
+    for (QAction* command : {window->Menu().mnuContents, window->Menu().mnuRules})
+        EXPECT_EQ(AnswerBoxDuring([command] { command->trigger(); }),
+                  "Warning | MS Html Help is not installed on this PC. | 2 | OK")
+            << command->text().toStdString();
+    EXPECT_EQ(window->Help()->Window(), nullptr);
+    EXPECT_TRUE(window->Game()) << "the game goes on";
+}
 
 TEST_F(HelpCommandsTest, RulesOpenThePageOfTheGameRunningNowAndWithoutAGameNothing)
 {

@@ -1,15 +1,25 @@
-// The preferences dialog over a main window: a wrong-typed value at loading, and what
-// the exit writes back after it.
+// The preferences dialog over a main window: Cancel, the backgrounds page's previews, a
+// wrong-typed value at loading, and what the exit writes back after it.
+#include "Board.h"
+#include "ColorSwatch.h"
+#include "FileEdit.h"
 #include "GradientButton.h"
 #include "MainToolBar.h"
 #include "Prefs.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSlider>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
+
+const QColor Red(220, 0, 0), Blue(0, 0, 200), Yellow(250, 230, 0);
 
 class PrefsDialog : public MainWindowFixture {
 protected:
@@ -25,11 +35,106 @@ protected:
                                           [this](const QString& text) { reports << text; });
         window->SetPreferencesDialog(prefs.get());
     }
+    void Show()
+    {
+        if (!prefs)
+            Open();
+        prefs->show();
+        QCoreApplication::processEvents();
+    }
+    void Select(const char* node)
+    {
+        const auto found = prefs->Tree->findItems(QString::fromUtf8(node), Qt::MatchRecursive);
+        ASSERT_EQ(found.size(), 1) << node;
+        prefs->Tree->setCurrentItem(found.first());
+    }
+    // Every control the player can change but the tree, which is set when shown.
+    auto Controls() const
+    {
+        return std::tuple(prefs->lbBacks->currentRow(),
+                          prefs->cbDrawFrame->isChecked(), prefs->pSolid->Color(),
+                          prefs->pC1->Color(), prefs->pC2->Color(), prefs->rbTile->isChecked(),
+                          prefs->TrackBar->value(), prefs->rbPacing[0]->isChecked(),
+                          prefs->cbShowtoolbar->isChecked(), prefs->cbFlatbuttons->isChecked(),
+                          prefs->cmbTableSize->currentIndex(), prefs->rbStrong->isChecked());
+    }
 
     TStoreFiles files;
     std::unique_ptr<TFPrefs> prefs;
     QStringList reports;
 };
+
+// Cancel after a change to every control leaves the dialog, the record and the next
+// showing as they were.
+TEST_F(PrefsDialog, CancelPutsEveryControlAndTheRecordBack)
+{
+    Show();
+    const auto before = Controls();
+    const TSettings record = window->Settings();
+    prefs->lbBacks->setCurrentRow(9);
+    prefs->cbDrawFrame->setChecked(false);
+    prefs->pSolid->SetColor(Red);
+    prefs->pC1->SetColor(Blue);
+    prefs->pC2->SetColor(Yellow);
+    prefs->rbStretch->click();
+    Select("Gifts");
+    prefs->TrackBar->setValue(900);
+    prefs->rbPacing[2]->setChecked(true);
+    prefs->cbShowtoolbar->setChecked(false);
+    prefs->cbFlatbuttons->setChecked(false);
+    prefs->cmbTableSize->setCurrentIndex(2);
+    prefs->rbStrong->setChecked(true);
+    ASSERT_NE(Controls(), before);
+    prefs->btnCancel->click();
+    EXPECT_EQ(prefs->BacksPreview(), nullptr) << "previews live only while shown";
+    EXPECT_EQ(Controls(), before);
+    EXPECT_EQ(TSettingsStore::Values(window->Settings()), TSettingsStore::Values(record));
+    Show();
+    EXPECT_EQ(Controls(), before);
+    EXPECT_EQ(prefs->SelectedCode(), 8) << "Snowflakes 1, from the record";
+    EXPECT_EQ(prefs->BackgroundPreview()->Picture(), BuiltInBackground(4));
+}
+
+// Each kind of background on both previews: colours from their own swatches, the first
+// and the last picture, tiled, stretched or kept in proportion.
+TEST_F(PrefsDialog, TheTreeNodesShowOnBothPreviews)
+{
+    Show();
+    prefs->pSolid->SetColor(Red);
+    prefs->pC1->SetColor(Blue);
+    prefs->pC2->SetColor(Yellow);
+    TBoard& background = *prefs->BackgroundPreview();
+    TBoard& backs = *prefs->BacksPreview();
+    const struct {
+        const char* node;
+        TBoardBackType type;
+        QColor color, color2;
+    } colours[] = {{"Horizontal", btHGradient, Blue, Yellow},
+                   {"Elliptic", btEGradient, Blue, Yellow},
+                   {"Solid color", btSolid, Red, Yellow}};
+    for (const auto& c : colours) {
+        SCOPED_TRACE(c.node);
+        Select(c.node);
+        for (const TBoard* preview : {&background, &backs})
+            EXPECT_EQ(std::tuple(preview->BackType(), preview->Color(), preview->Color2()),
+                      std::tuple(c.type, c.color, c.color2));
+    }
+    prefs->rbStretch->click();
+    for (const auto& [node, picture] : {std::pair("Bells", 1), std::pair("Snowflakes 2", 6)}) {
+        Select(node);
+        EXPECT_EQ(prefs->Background(), picture);
+        EXPECT_EQ(background.Picture(), BuiltInBackground(picture)) << node;
+        EXPECT_EQ(backs.Picture(), BuiltInBackground(picture)) << node;
+        EXPECT_EQ(background.BackType(), btStretch);
+        EXPECT_TRUE(prefs->eFile->isHidden());
+    }
+    prefs->cbOneToOne->click();
+    EXPECT_EQ(background.BackType(), btPropStretch);
+    EXPECT_EQ(backs.BackType(), btPropStretch);
+    prefs->rbTile->click();
+    EXPECT_EQ(background.BackType(), btTile);
+    EXPECT_TRUE(prefs->cbOneToOne->isHidden()) << "1:1 only with Stretch";
+}
 
 // The values after a wrong one are not used, but the exit must not write defaults over
 // them: they stay as stored unless the player changes them.

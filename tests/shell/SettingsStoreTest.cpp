@@ -1,5 +1,5 @@
-// The settings store: the range rules, a wrong-typed value, and a store that cannot be
-// written. Bad values through the whole program are in HostileSettingsTest.
+// The settings store: the number forms it reads, the range rules, a wrong-typed value,
+// and a store that cannot be written. Bad values through the whole program are in HostileSettingsTest.
 #include "SettingsStore.h"
 #include "AnimationTime.h"
 #include "Board.h"
@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,6 +28,20 @@ protected:
     TSettings loaded;
 };
 
+// Whole 32-bit numbers, negative ones as their two's complement; nothing else.
+TEST(SettingsStoreParse, WholeThirtyTwoBitNumbersOnly)
+{
+    const std::pair<const char*, uint32_t> accepted[] = {{"0", 0u},
+                                                         {"4294967295", 4294967295u},
+                                                         {"-1", 4294967295u},
+                                                         {"-2147483648", 2147483648u},
+                                                         {"0000000250", 250u}};
+    for (const auto& [text, value] : accepted)
+        EXPECT_EQ(TSettingsStore::ParseDword(text), value) << text;
+    for (const char* text : {"4294967296", "-2147483649", "12x", "", "-", "+5", " 5", "0x10", "1.5"})
+        EXPECT_EQ(TSettingsStore::ParseDword(text), std::nullopt) << text;
+}
+
 // Each value just outside its range gets the replacement; the edge itself is kept.
 TEST_F(SettingsStoreTest, ValuesOutsideTheirRangeAreReplaced)
 {
@@ -37,13 +52,18 @@ TEST_F(SettingsStoreTest, ValuesOutsideTheirRangeAreReplaced)
     } cases[] = {{"AnimateTime=9", &TSettings::AnimateTime, 250},
                  {"AnimateTime=1001", &TSettings::AnimateTime, 250},
                  {"AnimateTime=10", &TSettings::AnimateTime, 10},
+                 {"AnimateTime=1000", &TSettings::AnimateTime, 1000},
                  {"Background=7", &TSettings::Background, 4},
                  {"Background=6", &TSettings::Background, 6},
                  {"BackType=8", &TSettings::BackType, 0},
+                 {"BackType=7", &TSettings::BackType, 7},
                  {"CardBack=14", &TSettings::CardBack, 0},
                  {"CardBack=13", &TSettings::CardBack, 13},
                  {"AnimateType=5", &TSettings::AnimateType, 0},
-                 {"CpuPlayer=2", &TSettings::CpuPlayer, 0}};
+                 {"AnimateType=4", &TSettings::AnimateType, 4},
+                 {"CpuPlayer=1", &TSettings::CpuPlayer, 1},
+                 {"CpuPlayer=2", &TSettings::CpuPlayer, 0},
+                 {"CpuPlayer=4294967295", &TSettings::CpuPlayer, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
         files.Write(QByteArray(c.line) + '\n');
@@ -54,6 +74,13 @@ TEST_F(SettingsStoreTest, ValuesOutsideTheirRangeAreReplaced)
     Load();
     EXPECT_EQ(AnimationTime(), 400) << "the shared animation time follows the stored one";
     EXPECT_TRUE(loaded.DrawFrame) << "any non-zero value is true";
+    // Background 0 is the player's own picture, while its file reads.
+    const QString picture = QDir(files.Folder()).filePath(QStringLiteral("mine.bmp"));
+    ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(picture));
+    files.Write("Background=0\nBackgroundImage=" + picture.toUtf8() + '\n');
+    Load();
+    EXPECT_EQ(loaded.Background, 0);
+    EXPECT_EQ(loaded.BackPicture.size(), QSize(30, 20));
 }
 
 TEST_F(SettingsStoreTest, AWrongTypeStopsTheReadingThere)

@@ -40,6 +40,9 @@ const std::vector<TFault>& Faults()
     static const std::vector<TFault> faults{
         {"CardInNoPile", false, [](TVariantGame& g) { return g.CpuHand->Count() > 0; },
          [](TVariantGame& g) { g.CpuHand->RemoveCard(0); }, "lies in no pile"},
+        {"CardLost", false, [](TVariantGame& g) { return g.CpuHand->Count() > 0; },
+         [](TVariantGame& g) { g.Board->DestroyCard(g.CpuHand->TopCard()); },
+         "35 real cards on the board, not 36"},
         {"SameCardTwice", false, Always,
          [](TVariantGame& g) {
              TCard* a = g.Board->Card(0);

@@ -39,18 +39,39 @@ QStringList Games(const char* variant, int games, uint32_t seed)
     return {"--variant", variant, "--games", QString::number(games), "--seed", QString::number(seed)};
 }
 
-// Follows every card through the trace: each deal puts all of them in the deck, and
-// every move must take its card from where the trace last put it. Returns how many
-// events of each kind there were, and the piles moved to under "to:NAME".
+// Whether card a beats card b, read from their names in the trace.
+bool Beats(const QString& a, const QString& b, const QString& trumps)
+{
+    const QString ranks = QStringLiteral("6789TJQKA");
+    if (a[1] == trumps[0] && b[1] != trumps[0])
+        return true;
+    return a[1] == b[1] && ranks.indexOf(a[0]) > ranks.indexOf(b[0]);
+}
+
+// Follows every card through the trace: each deal puts all of them in the deck, every
+// move must take its card from where the trace last put it, and a card laid on an
+// attack beats it. Returns how many events of each kind there were, and the piles moved
+// to under "to:NAME".
 std::map<QString, int> FollowCards(const QStringList& trace)
 {
     std::map<QString, int> events;
     std::map<QString, QString> where; // card -> pile
+    QString trumps;
+    QStringList table;
     for (const QString& line : trace) {
         const QJsonObject ev = QJsonDocument::fromJson(line.toUtf8()).object();
         ++events[ev["ev"].toString()];
         for (const auto& c : ev["cards"].toArray())
             where[c.toString()] = "Deck";
+        if (ev["ev"] == "deck")
+            trumps = ev["trumps"].toString();
+        const int index = ev["index"].toInt();
+        if (ev["ev"] == "move" && ev["to"] == "Table") {
+            table.resize(index + 1);
+            table[index] = ev["card"].toString();
+            if (index % 2 == 1 && table[index - 1].size() == 2)
+                EXPECT_TRUE(Beats(table[index], table[index - 1], trumps)) << line.toStdString();
+        }
         if (ev["ev"] == "move") {
             EXPECT_EQ(where[ev["card"].toString()], ev["from"].toString()) << line.toStdString();
             where[ev["card"].toString()] = ev["to"].toString();
@@ -100,7 +121,13 @@ TEST(SimTrace, LinesFollowTheFormatAndTheCards)
         ASSERT_EQ(run.Out.size(), 4);
         const QRegularExpression gameLine(QStringLiteral(R"(^game 3 %1 result [012] moves \d+$)").arg(c.variant));
         EXPECT_TRUE(gameLine.match(run.Out[2]).hasMatch()) << run.Out[2].toStdString();
-        EXPECT_TRUE(run.Out[3].startsWith("3 games: ")) << run.Out[3].toStdString();
+        // The summary counts the results the game lines gave.
+        int results[3] = {0, 0, 0};
+        for (int game = 0; game < 3; ++game)
+            ++results[run.Out[game].section(' ', 4, 4).toInt()];
+        EXPECT_TRUE(run.Out[3].startsWith(QStringLiteral("3 games: %1 won, %2 lost, %3 drawn in ")
+                                              .arg(results[1]).arg(results[2]).arg(results[0])))
+            << run.Out[3].toStdString();
     }
 }
 
