@@ -46,7 +46,7 @@ protected:
     explicit TBoutModel(const TBoutModelRules& rules) : rules(rules) {}
 
     // Clears the beaten table, refills, checks for the end; then side attacks.
-    void EnterAttack(TSide side);
+    void EnterAttack(TSide side) override;
     // A move outside the bout (Round's circle).
     virtual void PlayOwn(const TModelMove&) {}
     virtual void OwnMoves(std::vector<TModelMove>&) const {}

@@ -187,6 +187,12 @@ bool TRulesModel::CpuStarts() const
     return human == NoCard || (cpu != NoCard && cpu < human);
 }
 
+void TRulesModel::DealAndAttack(int size)
+{
+    if (DealHands(size))
+        EnterAttack(CpuStarts() ? sdCpu : sdHuman);
+}
+
 void TRulesModel::Refill(int size, TSide attacker)
 {
     for (TSide side : {Other(attacker), attacker})

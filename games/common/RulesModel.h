@@ -166,6 +166,10 @@ protected:
     // or, with no trump dealt, msRedeal.
     bool DealHands(int size);
     bool CpuStarts() const;
+    // Deals size cards each and lets the side that starts make the first attack.
+    void DealAndAttack(int size);
+    // The side is about to make the first attack of a bout.
+    virtual void EnterAttack(TSide side) = 0;
     // Refills both hands up to size, the defender first.
     void Refill(int size, TSide attacker);
     // With the deck empty, an empty hand ends the game. Whether it has ended.

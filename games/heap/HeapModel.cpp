@@ -2,12 +2,6 @@
 
 namespace Model {
 
-void THeapModel::Deal()
-{
-    if (DealHands(HandSize))
-        EnterAttack(CpuStarts() ? sdCpu : sdHuman);
-}
-
 std::unique_ptr<TRulesModel> THeapModel::Clone() const
 {
     return std::make_unique<THeapModel>(*this);

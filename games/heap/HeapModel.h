@@ -7,7 +7,7 @@ namespace Model {
 // takes the top three (five under a trump); hands are refilled to five before an attack.
 class THeapModel : public TRulesModel {
 public:
-    void Deal() override;
+    void Deal() override { DealAndAttack(HandSize); }
     std::unique_ptr<TRulesModel> Clone() const override;
     void LegalMoves(std::vector<TModelMove>& moves) const override;
     void Play(const TModelMove& move) override;
@@ -21,7 +21,7 @@ protected:
     void AddTableCards(TPositionKey& key) const override;
 
 private:
-    void EnterAttack(TSide side);
+    void EnterAttack(TSide side) override;
     void EnterDefence(TSide side);
     bool OnlyCardBeatsTop(TSide side) const;
     void Take(TSide taker);

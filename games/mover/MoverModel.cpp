@@ -2,12 +2,6 @@
 
 namespace Model {
 
-void TMoverModel::Deal()
-{
-    if (DealHands(HandSize))
-        EnterAttack(CpuStarts() ? sdCpu : sdHuman);
-}
-
 std::unique_ptr<TRulesModel> TMoverModel::Clone() const
 {
     return std::make_unique<TMoverModel>(*this);

@@ -8,7 +8,7 @@ namespace Model {
 class TMoverModel : public TBoutModel {
 public:
     TMoverModel() : TBoutModel({.HandSize = HandSize, .MovesTable = true}) {}
-    void Deal() override;
+    void Deal() override { DealAndAttack(HandSize); }
     std::unique_ptr<TRulesModel> Clone() const override;
 
     static constexpr int HandSize = 6;
