@@ -41,10 +41,10 @@ bool THtmlHelp::LibraryLoaded() const
 bool THtmlHelp::ShowPage(const QString& page, QWidget* parent)
 {
     if (!library->Load()) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"),
-                        QStringLiteral("MS Html Help is not installed on this PC."),
+        QMessageBox box(QMessageBox::Warning, THtmlHelp::tr("Warning"),
+                        THtmlHelp::tr("MS Html Help is not installed on this PC."),
                         QMessageBox::NoButton, parent);
-        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.addButton(THtmlHelp::tr("OK"), QMessageBox::AcceptRole);
         box.exec();
         return false;
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
@@ -16,6 +17,8 @@ QString FindHelpFile(const QString& programDir);
 // Shows pages of one compiled help file in the help window. chmlib is loaded only
 // when the first page is asked for; until then nothing but the file name is kept.
 class THtmlHelp {
+    Q_DECLARE_TR_FUNCTIONS(THtmlHelp)
+
 public:
     explicit THtmlHelp(QString helpFile, QString chmLibrary = QString());
     ~THtmlHelp();
