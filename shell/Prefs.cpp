@@ -203,6 +203,7 @@ void TFPrefs::SyncControlsFromRecord()
     cmbTableSize->setCurrentIndex(
         int(std::find(TableSizes.begin(), TableSizes.end(), record.Zoom) - TableSizes.begin()));
     (record.CpuPlayer == cpStrong ? rbStrong : rbClassic)->setChecked(true);
+    cmbLanguage->setCurrentIndex(std::max(cmbLanguage->findData(record.Language), 0));
 }
 
 void TFPrefs::BackClicked()
@@ -230,6 +231,7 @@ void TFPrefs::Ok()
             record.AnimateType = type;
     record.Zoom = TableSizes.at(size_t(std::max(cmbTableSize->currentIndex(), 0)));
     record.CpuPlayer = rbStrong->isChecked() ? cpStrong : cpClassic;
+    record.Language = cmbLanguage->currentData().toString();
     record.Background = background;
     if (background == 0)
         record.BackgroundImage = lastLoaded;

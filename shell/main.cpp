@@ -39,7 +39,7 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("christmas-zelmo"));
     QApplication::setWindowIcon(ProgramIcon());
     TTranslations translations(FindTranslationsFolder(AppDir));
-    translations.Use(QString());
+    translations.Use(TSettingsStore().StoredLanguage());
 
     TFMain mainWindow(ProgramGames());
     // The three dialogs, in this order: about box, preferences, game over.
