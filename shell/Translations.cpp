@@ -13,6 +13,12 @@ namespace {
 const QString FilePrefix = QStringLiteral("christmas-zelmo");
 const QString TranslationsName = QStringLiteral("translations");
 
+QString& InEffect()
+{
+    static QString language;
+    return language;
+}
+
 std::unique_ptr<QTranslator> Installed(std::unique_ptr<QTranslator> translator)
 {
     QCoreApplication::installTranslator(translator.get());
@@ -39,6 +45,8 @@ bool IsLanguage(const QString& code)
     });
 }
 
+QString LanguageInEffect() { return InEffect(); }
+
 QString FindTranslationsFolder(const QString& programDir)
 {
     const QString beside = QDir(programDir).filePath(TranslationsName);
@@ -63,6 +71,7 @@ void TTranslations::Drop()
 QString TTranslations::Use(const QString& code)
 {
     Drop();
+    InEffect().clear();
     const QLocale locale = code.isEmpty() ? QLocale::system() : QLocale(code);
     auto programFile = std::make_unique<QTranslator>();
     // Tries each of the locale's languages in turn, "pt_BR" before "pt".
@@ -70,6 +79,7 @@ QString TTranslations::Use(const QString& code)
         return {};
     const QString language = programFile->language();
     program = Installed(std::move(programFile));
+    InEffect() = language;
     auto qtFile = std::make_unique<QTranslator>();
     if (qtFile->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

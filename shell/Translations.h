@@ -17,6 +17,10 @@ extern const std::array<TLanguage, 8> Languages;
 // Whether a code is one of those; the empty code (the system's language) is not.
 bool IsLanguage(const QString& code);
 
+// The language the program's texts are in, as the last TTranslations::Use made it: a
+// code of Languages, empty for English.
+QString LanguageInEffect();
+
 // Where the compiled translations are: beside the program (a build tree), else in the
 // data folder of the installed tree the program runs from.
 QString FindTranslationsFolder(const QString& programDir);
