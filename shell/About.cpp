@@ -3,6 +3,7 @@
 #include "AboutInfo.h"
 #include "AboutLinkLabel.h"
 #include "Artwork.h"
+#include "Commons.h"
 #include "DialogLook.h"
 #include "GradientButton.h"
 #include "TiledWallpaper.h"
@@ -97,7 +98,7 @@ void TFAbout::BuildControls()
     imgLogo = new QLabel(this);
     imgLogo->setGeometry(16, 16, 128, 128);
     imgLogo->setPixmap(ArtworkPixmap(QStringLiteral(":/about/ABOUT.png")));
-    imgLogo->setAccessibleName(QStringLiteral("Christmas Zelmo"));
+    imgLogo->setAccessibleName(ShownTitle());
 
     lineVertical = OliveLine(this, QRect(LineX, 0, 1, ClientHeight));
     lineHorizontal = OliveLine(this, QRect(0, LineY, ClientWidth, 1));

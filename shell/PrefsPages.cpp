@@ -28,6 +28,9 @@ constexpr const char* PictureFilter = QT_TRANSLATE_NOOP(
     "*.wmf|Portable Graphics Network (*.png)|*.png|PCX Image (*.pcx)|*.pcx|ANI Image "
     "(*.ani)|*.ani|JPEG Image (*.jpeg;*.jpg)|*.jpeg;*.jpg");
 
+// Room for the pacing choices, left of the vertical line at 124.
+constexpr int PacingWidth = 120;
+
 template <class T> T* Place(T* widget, int x, int y, int w = -1, int h = -1)
 {
     if (w < 0)
@@ -106,7 +109,10 @@ QWidget* TFPrefs::BuildGeneralPage()
                                                   {QT_TR_NOOP("Much decelerated"), 2}};
     int y = 18;
     for (const auto& [text, type] : pacing) {
-        rbPacing.at(size_t(type)) = Place(new QRadioButton(tr(text), animation), 4, y);
+        // As wide as the room left of the vertical line, so that a caption never reaches it.
+        QRadioButton* choice = Place(new QRadioButton(tr(text), animation), 4, y);
+        choice->resize(PacingWidth, choice->height());
+        rbPacing.at(size_t(type)) = choice;
         y += 22;
     }
     // A few pixels right of its classic place, so that the radio captions clear it.

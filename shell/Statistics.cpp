@@ -75,7 +75,11 @@ TFStatistics::TFStatistics(QWidget* parent, TStatisticsStore statisticsStore, TC
     cbOpponent = new QComboBox(this);
     cbOpponent->addItem(tr("Against the classic CPU"), cpClassic);
     cbOpponent->addItem(tr("Against the strong CPU"), cpStrong);
-    cbOpponent->setGeometry(Margin, ClientHeight - 33, 160, 25);
+    // Wider where a language's choices need it, up to the buttons.
+    cbOpponent->setGeometry(Margin, ClientHeight - 33,
+                            std::clamp(cbOpponent->sizeHint().width(), 160,
+                                       btnReset->x() - 2 * Margin),
+                            25);
     connect(cbOpponent, &QComboBox::currentIndexChanged, this, &TFStatistics::Refresh);
     connect(btnReset, &QPushButton::clicked, this, &TFStatistics::Reset);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
