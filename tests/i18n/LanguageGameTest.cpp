@@ -1,5 +1,5 @@
-// A whole game of each variant in German and in Russian, played through the window: every
-// status text and the game-over box come in that language.
+// A whole game of each variant in German, Russian and French, played through the window:
+// every status text and the game-over box come in that language.
 #include "Artifacts.h"
 #include "GameOver.h"
 #include "MainMenu.h"
@@ -78,13 +78,13 @@ TEST_P(LanguageGame, StatusTextsAndTheGameOverBoxAreInTheLanguage)
 std::vector<TCase> Cases()
 {
     std::vector<TCase> cases;
-    for (const QString code : {QStringLiteral("de"), QStringLiteral("ru")})
+    for (const QString code : {QStringLiteral("de"), QStringLiteral("ru"), QStringLiteral("fr")})
         for (int kind : ProgramGames().Built())
             cases.push_back({code, kind});
     return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(GermanAndRussian, LanguageGame, ::testing::ValuesIn(Cases()),
+INSTANTIATE_TEST_SUITE_P(GermanRussianFrench, LanguageGame, ::testing::ValuesIn(Cases()),
                          [](const auto& info) {
                              return info.param.Code.toStdString() +
                                     TGameKinds::Name(info.param.Kind).toStdString();

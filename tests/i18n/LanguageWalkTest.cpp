@@ -4,6 +4,8 @@
 #include "About.h"
 #include "Artifacts.h"
 #include "GameOver.h"
+#include "Help.h"
+#include "HelpWindow.h"
 #include "LanguageWalk.h"
 #include "Prefs.h"
 #include "ProgramGames.h"
@@ -157,6 +159,10 @@ TEST_P(RealLanguage, EveryTextFitsItsControl)
     windows.about.show();
     QCoreApplication::processEvents();
     SaveArtifact(windows.about.grab().toImage(), code + "-about.png");
+    THtmlHelp help(FindHelpFile(QStringLiteral(ZELMO_BINARY_DIR), code));
+    ASSERT_TRUE(help.ShowPage(QStringLiteral("mover.html")));
+    QCoreApplication::processEvents();
+    SaveArtifact(help.Window()->grab().toImage(), code + "-help-rules.png");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, RealLanguage,
