@@ -6,6 +6,7 @@
 #include "ZelmoGame.h"
 
 #include <QAccessibleEvent>
+#include <QCoreApplication>
 #include <algorithm>
 #include <type_traits>
 
@@ -63,7 +64,10 @@ public:
             return Title();
         if (t == QAccessible::Description) {
             const int count = childCount();
-            return count == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(count);
+            // The plural forms of other languages come from the translation of "%n cards".
+            return count == 1 ? QCoreApplication::translate("BoardAccessible", "1 card")
+                              : QCoreApplication::translate("BoardAccessible", "%n cards",
+                                                            nullptr, count);
         }
         return {};
     }
@@ -186,9 +190,11 @@ void InstallBoardAccessibility()
 void SpeakForGame(TZelmoGame& game)
 {
     TBoard& board = *game.Board;
-    board.setAccessibleName(QStringLiteral("Card table"));
-    QObject::connect(&board, &TBoard::HintChanged, &board, [&board](const QString& text) { Say(board, text); });
-    QObject::connect(&game, &TZelmoGame::Announced, &board, [&board](const QString& text) { Say(board, text); });
+    board.setAccessibleName(QCoreApplication::translate("BoardAccessible", "Card table"));
+    QObject::connect(&board, &TBoard::HintChanged, &board,
+                     [&board](const QString& text) { Say(board, text); });
+    QObject::connect(&game, &TZelmoGame::Announced, &board,
+                     [&board](const QString& text) { Say(board, text); });
     QObject::connect(game.Keys(), &TKeyboardPlay::FocusChanged, &board,
                      [&board](TCard* card) { FocusCard(board, card); });
 }
@@ -197,11 +203,15 @@ void SetAccessibleListener(TAccessibleListener listener) { Listener() = std::mov
 
 QString SpokenCardName(const TCard& card, const QString& pileTitle)
 {
-    QString name = card.ShowCard() ? CardName(card) : QStringLiteral("face-down card");
+    QString name = card.ShowCard()
+                       ? CardName(card)
+                       : QCoreApplication::translate("BoardAccessible", "face-down card");
     if (!pileTitle.isEmpty())
-        name += QStringLiteral(", ") + pileTitle;
+        //: %1 a card, %2 the pile it lies in: "Queen of Hearts, your hand"
+        name = QCoreApplication::translate("BoardAccessible", "%1, %2").arg(name, pileTitle);
     if (card.Marked())
-        name += QStringLiteral(", playable");
+        //: %1 a card, perhaps with its pile
+        name = QCoreApplication::translate("BoardAccessible", "%1, playable").arg(name);
     return name;
 }
 

@@ -160,8 +160,10 @@ QString TKeyboardPlay::StatusLine() const
     QString name = CardName(*focused);
     const std::vector<TCard*> cards = game.PressableCards();
     if (focused->Pile() && focused->Pile() != cards.front()->Pile())
-        name += QStringLiteral(", ") + game.PileTitle(*focused->Pile());
-    return hint.isEmpty() ? name : name + QStringLiteral(" \u2014 ") + hint;
+        //: %1 a card, %2 the pile it lies in
+        name = tr("%1, %2").arg(name, game.PileTitle(*focused->Pile()));
+    //: %1 the focused card, %2 what the game asks for
+    return hint.isEmpty() ? name : tr("%1 \u2014 %2").arg(name, hint);
 }
 
 void TKeyboardPlay::Show()

@@ -9,6 +9,10 @@
 # PICTURES_DIR (the card pictures cut at build time), everything else from the project's
 # folder. The compiler writes into the staging folder; only a complete file is moved to
 # OUTPUT.
+#
+# A translated help passes its pages' folder as SOURCE_DIR (the project then may live
+# elsewhere) and the English folder as SHARED_DIR, where the files that are no page,
+# contents or index (the style sheet) come from when the pages' folder has none.
 cmake_minimum_required(VERSION 3.25)
 
 foreach(var PROJECT PICTURES_DIR STAGE_DIR OUTPUT CHMCMD)
@@ -25,7 +29,11 @@ function(fail message)
   message(FATAL_ERROR "Help file not built: ${message}")
 endfunction()
 
-get_filename_component(source_dir "${PROJECT}" DIRECTORY)
+if(DEFINED SOURCE_DIR)
+  set(source_dir "${SOURCE_DIR}")
+else()
+  get_filename_component(source_dir "${PROJECT}" DIRECTORY)
+endif()
 get_filename_component(project_name "${PROJECT}" NAME)
 if(NOT EXISTS "${PROJECT}")
   fail("the project ${PROJECT} is missing")
@@ -69,6 +77,9 @@ foreach(name IN LISTS listed)
     set(from "${PICTURES_DIR}/${CMAKE_MATCH_1}")
   else()
     set(from "${source_dir}/${name}")
+    if(DEFINED SHARED_DIR AND NOT EXISTS "${from}" AND NOT name MATCHES "\\.(html|htm|hhc|hhk)$")
+      set(from "${SHARED_DIR}/${name}")
+    endif()
   endif()
   if(NOT EXISTS "${from}" OR IS_DIRECTORY "${from}")
     fail("${name} is missing (looked for ${from})")

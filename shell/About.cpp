@@ -3,6 +3,7 @@
 #include "AboutInfo.h"
 #include "AboutLinkLabel.h"
 #include "Artwork.h"
+#include "Commons.h"
 #include "DialogLook.h"
 #include "GradientButton.h"
 #include "TiledWallpaper.h"
@@ -44,11 +45,8 @@ QLabel* CaptionLabel(const QString& text, int y, QWidget* parent)
     return label;
 }
 
-// "Version " and the program's version number.
-QString VersionText()
-{
-    return QStringLiteral("Version ") + QString::fromUtf8(ZELMO_VERSION);
-}
+// "Version" and the program's version number.
+QString VersionText() { return TFAbout::tr("Version %1").arg(QString::fromUtf8(ZELMO_VERSION)); }
 
 // The heavy condensed face of the title, or the nearest one the system has.
 QFont TitleFont(int pixelSize)
@@ -89,8 +87,7 @@ QUrl FeedbackUrl()
 
 TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
 {
-    SetUpSmallDialog(this, QStringLiteral("FAbout"), QStringLiteral("About"),
-                     QSize(ClientWidth, ClientHeight));
+    SetUpSmallDialog(this, QStringLiteral("FAbout"), tr("About"), QSize(ClientWidth, ClientHeight));
     BuildControls();
 }
 
@@ -101,7 +98,7 @@ void TFAbout::BuildControls()
     imgLogo = new QLabel(this);
     imgLogo->setGeometry(16, 16, 128, 128);
     imgLogo->setPixmap(ArtworkPixmap(QStringLiteral(":/about/ABOUT.png")));
-    imgLogo->setAccessibleName(QStringLiteral("Christmas Zelmo"));
+    imgLogo->setAccessibleName(ShownTitle());
 
     lineVertical = OliveLine(this, QRect(LineX, 0, 1, ClientHeight));
     lineHorizontal = OliveLine(this, QRect(0, LineY, ClientWidth, 1));
@@ -110,7 +107,7 @@ void TFAbout::BuildControls()
     lblTitle->setFont(TitleFont(48));
     lblTitle->move(168, 8);
     lblTitle->adjustSize();
-    lblEdition = new QLabel(QStringLiteral("Christmas Edition"), this);
+    lblEdition = new QLabel(tr("Christmas Edition"), this);
     lblEdition->setFont(TitleFont(15));
     lblEdition->move(170, lblTitle->geometry().bottom() + 1);
     lblEdition->adjustSize();
@@ -121,28 +118,28 @@ void TFAbout::BuildControls()
     lblVersion->move(170, lblEdition->geometry().bottom() + 8);
     lblVersion->adjustSize();
 
-    lblHomepageCaption = CaptionLabel(QStringLiteral("Christmas Zelmo homepage:"), 168, this);
+    lblHomepageCaption = CaptionLabel(tr("Christmas Zelmo homepage:"), 168, this);
     lblHomepage = new TLinkLabel(HomePageUrl().toString(), HomePageUrl(), this);
     lblHomepage->move(RightColumn, 168);
     lblHomepage->adjustSize();
 
-    lblQuestions = new QLabel(QStringLiteral("If you have any questions, comments or suggestions "
-                                             "about Christmas Zelmo, e-mail author:"),
+    lblQuestions = new QLabel(tr("If you have any questions, comments or suggestions "
+                                 "about Christmas Zelmo, e-mail author:"),
                               this);
     lblQuestions->setWordWrap(true);
     lblQuestions->setGeometry(RightColumn, 196, 345, 30);
     lblQuestions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lblMailCaption = CaptionLabel(QStringLiteral("Author's e-mail:"), 232, this);
+    lblMailCaption = CaptionLabel(tr("Author's e-mail:"), 232, this);
     lblMail = new TLinkLabel(FeedbackAddress(), FeedbackUrl(), this);
     lblMail->move(RightColumn, 232);
     lblMail->adjustSize();
 
-    lblFeedback = new QLabel(QStringLiteral("Your feedback will be gladly accepted."), this);
+    lblFeedback = new QLabel(tr("Your feedback will be gladly accepted."), this);
     lblFeedback->move(RightColumn, 264);
     lblFeedback->adjustSize();
 
-    btnOK = new TGradientButton(QStringLiteral("&OK"), this);
+    btnOK = new TGradientButton(tr("&OK"), this);
     btnOK->setGeometry(384, 24, 123, 25);
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);

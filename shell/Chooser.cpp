@@ -3,6 +3,7 @@
 
 #include "Artwork.h"
 #include "DialogLook.h"
+#include "GameKinds.h"
 #include "HoverImage.h"
 
 #include <QLabel>
@@ -19,9 +20,18 @@ struct TNameLabelPlace {
 
 // One per kind, in kind order; places are inside the panel's border.
 const std::array<TNameLabelPlace, TChooser::KindCount> places{{
-    {"MOVER", {163, 281, 71, 33}, {152, 168, 89, 114}, "Mover Zelmo -- the most popular"},
-    {"HEAP", {298, 336, 71, 33}, {272, 248, 113, 89}, "Heap Zelmo -- a very unpredictable play"},
-    {"ROUND", {397, 259, 71, 33}, {400, 184, 65, 76}, "Round Zelmo -- take more to win"},
+    {"MOVER",
+     {163, 281, 71, 33},
+     {152, 168, 89, 114},
+     QT_TRANSLATE_NOOP("TChooser", "Mover Zelmo -- the most popular")},
+    {"HEAP",
+     {298, 336, 71, 33},
+     {272, 248, 113, 89},
+     QT_TRANSLATE_NOOP("TChooser", "Heap Zelmo -- a very unpredictable play")},
+    {"ROUND",
+     {397, 259, 71, 33},
+     {400, 184, 65, 76},
+     QT_TRANSLATE_NOOP("TChooser", "Round Zelmo -- take more to win")},
 }};
 
 QPixmap ChooserPicture(const QString& name)
@@ -55,10 +65,10 @@ TChooser::TChooser(QWidget* parent) : QFrame(parent)
     Image1->setGeometry(contentsRect());
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(ChooserPicture(QStringLiteral("CHOOSER.jpg")));
-    Image1->setStatusTip(QStringLiteral("Select a gift! (click on game's name)"));
-    Image1->setAccessibleName(QStringLiteral("Christmas tree with gifts"));
+    Image1->setStatusTip(tr("Select a gift! (click on game's name)"));
+    Image1->setAccessibleName(tr("Christmas tree with gifts"));
 
-    Label1 = new QLabel(QStringLiteral("Select a gift from under the tree to play game"), this);
+    Label1 = new QLabel(tr("Select a gift from under the tree to play game"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(TitleFont());
     Label1->move(origin + QPoint(8, 8));
@@ -70,14 +80,14 @@ TChooser::TChooser(QWidget* parent) : QFrame(parent)
         auto* label =
             new THoverImage(ChooserPicture(QStringLiteral("LABEL_%1.png").arg(word)),
                             ChooserPicture(QStringLiteral("HOVER_%1.png").arg(word)), this);
-        const QString name = word.at(0) + word.mid(1).toLower();
-        label->setObjectName(QStringLiteral("img") + name);
+        const QString name = TGameKinds::DisplayName(kind);
+        label->setObjectName(QStringLiteral("img") + word.at(0) + word.mid(1).toLower());
         label->setAccessibleName(name); // the picture shows the word
         label->setGeometry(place.label.translated(origin));
         THotArea* figure = label->AddHotArea(place.figure.translated(origin));
         figure->setObjectName(label->objectName() + QStringLiteral("Assistant"));
         figure->setAccessibleName(name);
-        label->SetHint(QString::fromLatin1(place.hint));
+        label->SetHint(tr(place.hint));
         connect(label, &THoverImage::Clicked, this, [this, kind] { emit KindChosen(kind); });
         nameLabels[size_t(kind)] = label;
     }

@@ -1,5 +1,6 @@
 #include "Commons.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <filesystem>
 #include <system_error>
@@ -17,6 +18,8 @@ QString ProgramDirectory()
 }
 
 } // namespace
+
+QString ShownTitle() { return QCoreApplication::translate("Package", "Christmas Zelmo"); }
 
 QString WithTrailingSeparator(const QString& dir)
 {

@@ -16,9 +16,9 @@ TFileEdit::TFileEdit(const QString& windowsFilter, QWidget* parent)
         return QFileDialog::getOpenFileName(owner, QString(), QString(), dialogFilter, nullptr,
                                             QFileDialog::DontUseNativeDialog);
     };
-    QAction* browse = addAction(style()->standardIcon(QStyle::SP_DirOpenIcon),
-                                QLineEdit::TrailingPosition);
-    browse->setToolTip(QStringLiteral("Browse"));
+    QAction* browse =
+        addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
+    browse->setToolTip(tr("Browse"));
     connect(browse, &QAction::triggered, this, &TFileEdit::Browse);
 }
 

@@ -65,12 +65,9 @@ void TFMain::ShowStatistics() { statistics->exec(); }
 
 void TFMain::ShowRecord(const QString& variant, const TPlayerRecord& r)
 {
-    statusBar()->showMessage(QStringLiteral("%1: %2 won, %3 lost, %4 drawn")
-                                 .arg(variant)
-                                 .arg(r.Won)
-                                 .arg(r.Lost)
-                                 .arg(r.Drawn),
-                             RecordShownFor);
+    statusBar()->showMessage(
+        tr("%1: %2 won, %3 lost, %4 drawn").arg(variant).arg(r.Won).arg(r.Lost).arg(r.Drawn),
+        RecordShownFor);
 }
 
 void TFMain::ApplyToolbarLook()
@@ -81,7 +78,8 @@ void TFMain::ApplyToolbarLook()
 
 void TFMain::ApplySettings()
 {
-    if (!FGame) return;
+    if (!FGame)
+        return;
     TBoard& board = *FGame->Board;
     board.SetColor(ColorFromStored(settings.StartColor));
     board.SetColor2(ColorFromStored(settings.EndColor));

@@ -11,10 +11,14 @@ QString TGameKinds::Name(int kind)
     return names.at(size_t(kind));
 }
 
-bool TGameKinds::IsBuilt(int kind) const
+QString TGameKinds::DisplayName(int kind)
 {
-    return IsKind(kind) && makers[size_t(kind)] != nullptr;
+    static const std::array<const char*, Count> names{QT_TR_NOOP("Mover"), QT_TR_NOOP("Heap"),
+                                                      QT_TR_NOOP("Round")};
+    return tr(names.at(size_t(kind)));
 }
+
+bool TGameKinds::IsBuilt(int kind) const { return IsKind(kind) && makers[size_t(kind)] != nullptr; }
 
 std::vector<int> TGameKinds::Built() const
 {

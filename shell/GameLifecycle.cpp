@@ -23,8 +23,8 @@ bool IsGameOverState(int state)
 bool TFMain::EndCurrentGame()
 {
     const bool askFirst = FGame && !FGame->Stopped && !IsGameOverState(FGame->State);
-    if (askFirst && !askConfirmation(this, QStringLiteral("End current game?"))) return false;
-    setWindowTitle(AppTitle);
+    if (askFirst && !askConfirmation(this, tr("End current game?"))) return false;
+    setWindowTitle(ShownTitle());
     if (FGame) {
         FGame->StopGame();
         // A running handler announces the end itself when it unwinds.
@@ -47,8 +47,7 @@ void TFMain::RandomGame()
 void TFMain::EndGame()
 {
     EndCurrentGame();
-    statusBar()->showMessage(
-        QStringLiteral("Click a gift from under the Christmas Tree to start playing"));
+    statusBar()->showMessage(tr("Click a gift from under the Christmas Tree to start playing"));
 }
 
 void TFMain::Exit()
@@ -65,7 +64,7 @@ void TFMain::StartGameMessage(int kind)
         return;
     }
     SetAutoplayCommand(false);
-    setWindowTitle(AppTitle + QStringLiteral(" - ") + TGameKinds::Name(kind));
+    setWindowTitle(tr("%1 - %2").arg(ShownTitle(), TGameKinds::DisplayName(kind)));
     std::unique_ptr<TZelmoGame> game = kinds.Make(kind, this);
     game->Init(this); // the client area it fills owns it from here
     FGame = game.release();

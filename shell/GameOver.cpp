@@ -16,22 +16,30 @@ constexpr int ClientHeight = 178;
 
 // By result code (draw, human wins, computer wins), then by picture number 1..4.
 const char* const Slogans[3][4] = {
-    {"\"Do I play better?\"", "\"Nobody wins\"", "\"I gave him odds\"",
-     "\"Hmm... Result is nothing.\""},
-    {"\"The next game will be...\"", "\"I can win all other games too!\"",
-     "\"It was a piece of cake!\"", "\"Remember son: computer cannot beat human\""},
-    {"\"Oops! It's just a bad luck\"", "\"I got entangled\"", "\"He! Makes! Me! Crazy!!!\"",
-     "\"I can beat him right now\""},
+    {QT_TRANSLATE_NOOP("TFGameOver", "\"Do I play better?\""),
+     QT_TRANSLATE_NOOP("TFGameOver", "\"Nobody wins\""),
+     QT_TRANSLATE_NOOP("TFGameOver", "\"I gave him odds\""),
+     QT_TRANSLATE_NOOP("TFGameOver", "\"Hmm... Result is nothing.\"")},
+    {QT_TRANSLATE_NOOP("TFGameOver", "\"The next game will be...\""),
+     QT_TRANSLATE_NOOP("TFGameOver", "\"I can win all other games too!\""),
+     QT_TRANSLATE_NOOP("TFGameOver", "\"It was a piece of cake!\""),
+     QT_TRANSLATE_NOOP("TFGameOver", "\"Remember son: computer cannot beat human\"")},
+    {QT_TRANSLATE_NOOP("TFGameOver", "\"Oops! It's just a bad luck\""),
+     QT_TRANSLATE_NOOP("TFGameOver", "\"I got entangled\""),
+     QT_TRANSLATE_NOOP("TFGameOver", "\"He! Makes! Me! Crazy!!!\""),
+     QT_TRANSLATE_NOOP("TFGameOver", "\"I can beat him right now\"")},
 };
 
-const char* const ResultTexts[3] = {"Draw", "You win", "Computer wins"};
+const char* const ResultTexts[3] = {QT_TRANSLATE_NOOP("TFGameOver", "Draw"),
+                                    QT_TRANSLATE_NOOP("TFGameOver", "You win"),
+                                    QT_TRANSLATE_NOOP("TFGameOver", "Computer wins")};
 const char* const Prefixes[3] = {"DRAW", "WIN", "LOOSE"};
 
 } // namespace
 
 TFGameOver::TFGameOver(QWidget* parent) : QDialog(parent)
 {
-    SetUpSmallDialog(this, QStringLiteral("FGameOver"), QStringLiteral("Game over"),
+    SetUpSmallDialog(this, QStringLiteral("FGameOver"), tr("Game over"),
                      QSize(ClientWidth, ClientHeight));
     BuildControls();
 }
@@ -51,7 +59,7 @@ void TFGameOver::BuildControls()
     Image1 = new QLabel(Panel1);
     Image1->setGeometry(1, 1, 127, 127);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setAccessibleName(QStringLiteral("Picture of the result"));
+    Image1->setAccessibleName(tr("Picture of the result"));
 
     lblResult = new QLabel(this);
     lblResult->setGeometry(150, 32, 116, 57);
@@ -62,18 +70,18 @@ void TFGameOver::BuildControls()
     big.setBold(true);
     lblResult->setFont(big);
 
-    btnAgain = new TGradientButton(QStringLiteral("Play again!"), this);
+    btnAgain = new TGradientButton(tr("Play again!"), this);
     btnAgain->setGeometry(160, 104, 97, 25);
     btnAgain->setDefault(true);
     connect(btnAgain, &QPushButton::clicked, this, [this] { done(mrOk); });
-    btnMenu = new TGradientButton(QStringLiteral("Close"), this);
+    btnMenu = new TGradientButton(tr("Close"), this);
     btnMenu->setGeometry(160, 136, 97, 25);
     connect(btnMenu, &QPushButton::clicked, this, [this] { done(mrCancel); });
 }
 
-QString TFGameOver::ResultText(int result) { return QString::fromUtf8(ResultTexts[result]); }
+QString TFGameOver::ResultText(int result) { return tr(ResultTexts[result]); }
 
-QString TFGameOver::Slogan(int result, int n) { return QString::fromUtf8(Slogans[result][n - 1]); }
+QString TFGameOver::Slogan(int result, int n) { return tr(Slogans[result][n - 1]); }
 
 QString TFGameOver::PicturePrefix(int result) { return QString::fromUtf8(Prefixes[result]); }
 

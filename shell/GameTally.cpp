@@ -1,5 +1,7 @@
 #include "GameTally.h"
 
+#include <QCoreApplication>
+
 #include "GameOverStep.h"
 #include "ZelmoGame.h"
 
@@ -70,7 +72,12 @@ void TGameTally::Count(const std::function<void(TPlayerRecord&)>& change)
     if (!store.Save(name, record))
         TStatisticsStore::StandardError(
             QStringLiteral("Christmas Zelmo: could not write the statistics to %1").arg(name));
-    if (counted)
-        counted(cpuPlayer == cpStrong ? variant + QStringLiteral(" (strong CPU)") : variant,
-                record);
+    if (!counted)
+        return;
+    // The stored name is also the source text of the name the player reads.
+    const QString shown = QCoreApplication::translate("TGameKinds", qPrintable(variant));
+    counted(cpuPlayer == cpStrong
+                ? QCoreApplication::translate("TGameTally", "%1 (strong CPU)").arg(shown)
+                : shown,
+            record);
 }

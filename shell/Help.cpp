@@ -8,12 +8,32 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-QString FindHelpFile(const QString& programDir)
+namespace {
+
+// A help file beside the program or in the installed data folder; empty when in neither.
+QString Existing(const QString& programDir, const QString& name)
 {
-    const QString beside = QDir(programDir).filePath(HelpFileName);
+    const QString beside = QDir(programDir).filePath(name);
     const QString installed =
-        QDir::cleanPath(QDir(programDir).filePath(QStringLiteral(ZELMO_DATA_FROM_BIN "/") + HelpFileName));
-    return QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside : installed;
+        QDir::cleanPath(QDir(programDir).filePath(QStringLiteral(ZELMO_DATA_FROM_BIN "/") + name));
+    for (const QString& path : {beside, installed})
+        if (QFileInfo::exists(path))
+            return path;
+    return {};
+}
+
+} // namespace
+
+QString FindHelpFile(const QString& programDir, const QString& language)
+{
+    if (!language.isEmpty()) {
+        const QString translated =
+            Existing(programDir, QStringLiteral("kelvash_%1.chm").arg(language));
+        if (!translated.isEmpty())
+            return translated;
+    }
+    const QString english = Existing(programDir, HelpFileName);
+    return english.isEmpty() ? QDir(programDir).filePath(HelpFileName) : english;
 }
 
 THtmlHelp::THtmlHelp(QString file, QString chmLibrary)
@@ -41,10 +61,10 @@ bool THtmlHelp::LibraryLoaded() const
 bool THtmlHelp::ShowPage(const QString& page, QWidget* parent)
 {
     if (!library->Load()) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"),
-                        QStringLiteral("MS Html Help is not installed on this PC."),
+        QMessageBox box(QMessageBox::Warning, THtmlHelp::tr("Warning"),
+                        THtmlHelp::tr("MS Html Help is not installed on this PC."),
                         QMessageBox::NoButton, parent);
-        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.addButton(THtmlHelp::tr("OK"), QMessageBox::AcceptRole);
         box.exec();
         return false;
     }

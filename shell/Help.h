@@ -1,4 +1,7 @@
 #pragma once
+#include "Translations.h"
+
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
@@ -10,12 +13,15 @@ class THelpWindow;
 inline const QString HelpFileName = QStringLiteral("kelvash.chm");
 
 // Where the help file is: beside the program (a build tree), else in the data folder of
-// the installed tree the program runs from. The first when neither has it.
-QString FindHelpFile(const QString& programDir);
+// the installed tree the program runs from; the language's own (kelvash_<code>.chm)
+// when there is one, else the English. The one beside the program when none exists.
+QString FindHelpFile(const QString& programDir, const QString& language = LanguageInEffect());
 
 // Shows pages of one compiled help file in the help window. chmlib is loaded only
 // when the first page is asked for; until then nothing but the file name is kept.
 class THtmlHelp {
+    Q_DECLARE_TR_FUNCTIONS(THtmlHelp)
+
 public:
     explicit THtmlHelp(QString helpFile, QString chmLibrary = QString());
     ~THtmlHelp();

@@ -37,8 +37,8 @@ QString RulesPage(int kind)
 
 void ReportNoHelp(QWidget* parent)
 {
-    ShowMessage(QStringLiteral("Could not initialize HTML Help. Make sure you have Microsoft "
-                               "Internet Explorer 4.0 or greater installed"),
+    ShowMessage(TFMain::tr("Could not initialize HTML Help. Make sure you have Microsoft "
+                           "Internet Explorer 4.0 or greater installed"),
                 parent);
 }
 
@@ -50,7 +50,8 @@ void TFMain::Rules()
         ReportNoHelp(this);
         return;
     }
-    if (FGame && TGameKinds::IsKind(FGameKind)) FHelp->ShowPage(RulesPage(FGameKind), this);
+    if (FGame && TGameKinds::IsKind(FGameKind))
+        FHelp->ShowPage(RulesPage(FGameKind), this);
 }
 
 void TFMain::Contents()

@@ -156,7 +156,7 @@ void THelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType typ
 THelpWindow::THelpWindow(std::shared_ptr<TChmLibrary> library) : file(std::move(library))
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(AppTitle + QStringLiteral(" Help"));
+    setWindowTitle(tr("%1 Help").arg(ShownTitle()));
     // Open help must not keep the program running once the main window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
     BuildWindow();

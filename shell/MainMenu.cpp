@@ -12,32 +12,35 @@ TMainMenu::TMainMenu(QMenuBar& bar, const TIconStrips& icons)
         return AddMenuItem(*menu, look, icons);
     };
 
-    mnuPlay = AddSubMenu(bar, "&Play", "Play: select a game to play or exit");
-    mnuMover = add(mnuPlay, {"&Mover", R"(Play "mover" zelmo)"});
-    mnuRailway = add(mnuPlay, {"&Heap", R"(Play "heap" zelmo)"});
-    mnuRound = add(mnuPlay, {"&Round", R"(Play "round" zelmo)"});
+    mnuPlay = AddSubMenu(bar, tr("&Play"), tr("Play: select a game to play or exit"));
+    mnuMover = add(mnuPlay, {tr("&Mover"), tr("Play \"mover\" zelmo")});
+    mnuRailway = add(mnuPlay, {tr("&Heap"), tr("Play \"heap\" zelmo")});
+    mnuRound = add(mnuPlay, {tr("&Round"), tr("Play \"round\" zelmo")});
     mnuPlay->addSeparator();
     mnuRandomZelmo =
-        add(mnuPlay, {"Random &Game", "Play random game", Qt::CTRL | Qt::Key_R, iiPlay});
-    mnuEndgame = add(mnuPlay, {"&End game", "End current game"});
+        add(mnuPlay, {tr("Random &Game"), tr("Play random game"), Qt::CTRL | Qt::Key_R, iiPlay});
+    mnuEndgame = add(mnuPlay, {tr("&End game"), tr("End current game")});
     mnuPlay->addSeparator();
-    mnuExit = add(mnuPlay, {"E&xit", "Exit game", Qt::ALT | Qt::Key_X, iiExit});
+    mnuExit = add(mnuPlay, {tr("E&xit"), tr("Exit game"), Qt::ALT | Qt::Key_X, iiExit});
 
-    mnuGame = AddSubMenu(bar, "&Game", "Game: game options");
-    mnuHint =
-        add(mnuGame, {"&Hint", "Suggest a next move (it may be not the best)", Qt::Key_H, iiHint});
-    mnuAutoplay = add(mnuGame, {"&Autoplay", "Let computer play for you", Qt::Key_A, iiAutoplay});
+    mnuGame = AddSubMenu(bar, tr("&Game"), tr("Game: game options"));
+    mnuHint = add(mnuGame, {tr("&Hint"), tr("Suggest a next move (it may be not the best)"),
+                            Qt::Key_H, iiHint});
+    mnuAutoplay =
+        add(mnuGame, {tr("&Autoplay"), tr("Let computer play for you"), Qt::Key_A, iiAutoplay});
     mnuAutoplay->setCheckable(true);
-    mnuStatistics = add(mnuGame, {"&Statistics...", "Show how your games have gone so far"});
+    mnuStatistics =
+        add(mnuGame, {tr("&Statistics..."), tr("Show how your games have gone so far")});
     mnuGame->addSeparator();
-    mnuPreferences = add(mnuGame, {"&Preferences...", "Customize game"});
+    mnuPreferences = add(mnuGame, {tr("&Preferences..."), tr("Customize game")});
 
-    mnuHelp = AddSubMenu(bar, "&Help", "Help: the stuff to read");
-    mnuRules = add(mnuHelp, {"&Rules", "Read game rules", Qt::Key_F1, iiRules});
-    mnuContents = add(mnuHelp, {"&Contents", "Show help contents"});
+    mnuHelp = AddSubMenu(bar, tr("&Help"), tr("Help: the stuff to read"));
+    mnuRules = add(mnuHelp, {tr("&Rules"), tr("Read game rules"), Qt::Key_F1, iiRules});
+    mnuContents = add(mnuHelp, {tr("&Contents"), tr("Show help contents")});
     mnuHelp->addSeparator();
-    mnuHomepage = add(mnuHelp, {"&Christmas Zelmo homepage", "Go to Christmas Zelmo homepage!"});
-    mnuAbout = add(mnuHelp, {"&About...", "About this game"});
+    mnuHomepage =
+        add(mnuHelp, {tr("&Christmas Zelmo homepage"), tr("Go to Christmas Zelmo homepage!")});
+    mnuAbout = add(mnuHelp, {tr("&About..."), tr("About this game")});
 
     kindItems = {mnuMover, mnuRailway, mnuRound};
 }

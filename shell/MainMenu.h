@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <array>
 
@@ -9,6 +10,9 @@ class TIconStrips;
 
 // The main window's menu bar: Play, Game and Help.
 struct TMainMenu {
+    Q_DECLARE_TR_FUNCTIONS(TMainMenu)
+
+public:
     TMainMenu(QMenuBar& bar, const TIconStrips& icons);
 
     // The Play item that starts the given kind.

@@ -14,18 +14,19 @@ TMainToolBar::TMainToolBar(const TIconStrips& icons, QWidget* parent) : QToolBar
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     setContextMenuPolicy(Qt::PreventContextMenu);
 
-    btnPlay = AddButton(icons, iiPlay, "Play",
-                        "Press this button for random play or select game from drop-down menu");
+    btnPlay = AddButton(icons, iiPlay, tr("Play"),
+                        tr("Press this button for random play or select game from drop-down menu"));
     BuildPopupMenu();
     addSeparator();
-    btnHint = AddButton(icons, iiHint, "Hint", "Suggest the next move (it may be not the best)");
-    btnAutoplay = AddButton(icons, iiAutoplay, "Autoplay", "Let computer play for you");
+    btnHint =
+        AddButton(icons, iiHint, tr("Hint"), tr("Suggest the next move (it may be not the best)"));
+    btnAutoplay = AddButton(icons, iiAutoplay, tr("Autoplay"), tr("Let computer play for you"));
     btnAutoplay->setCheckable(true);
     addSeparator();
-    btnRules = AddButton(icons, iiRules, "Rules", "Read game rules");
+    btnRules = AddButton(icons, iiRules, tr("Rules"), tr("Read game rules"));
     // The exit button has no hint, so no tooltip either.
     ToolButton1 = AddButton(icons, iiExit, QString(), QString());
-    widgetForAction(ToolButton1)->setAccessibleName(QStringLiteral("Exit"));
+    widgetForAction(ToolButton1)->setAccessibleName(tr("Exit"));
 }
 
 QAction* TMainToolBar::AddButton(const TIconStrips& icons, TIconIndex icon, const QString& caption,
@@ -40,11 +41,11 @@ QAction* TMainToolBar::AddButton(const TIconStrips& icons, TIconIndex icon, cons
 void TMainToolBar::BuildPopupMenu()
 {
     PopupMenu1 = new QMenu(this);
-    pmMover = PopupMenu1->addAction(QStringLiteral("&Mover"));
-    pmRailway = PopupMenu1->addAction(QStringLiteral("&Heap"));
-    pmRound = PopupMenu1->addAction(QStringLiteral("&Round"));
+    pmMover = PopupMenu1->addAction(tr("&Mover"));
+    pmRailway = PopupMenu1->addAction(tr("&Heap"));
+    pmRound = PopupMenu1->addAction(tr("&Round"));
     PopupMenu1->addSeparator();
-    pmRandom = PopupMenu1->addAction(QStringLiteral("R&andom"));
+    pmRandom = PopupMenu1->addAction(tr("R&andom"));
     // The default item is drawn bold.
     PopupMenu1->setDefaultAction(pmRandom);
 

@@ -24,17 +24,27 @@
 #include <cstdio>
 #include <optional>
 
-const std::array<const char*, 14> TFPrefs::BackNames{
-    "Candy Canes", "Rabbit",         "Cone",        "Elf Doll",        "Gingerbread House",
-    "Bells",       "Chocolate Santa", "Candles",     "Young Fir",       "Santa Claus",
-    "Elf With Gift", "Christmas Tree", "Ice Sculpture", "Snow-plough"};
+const std::array<const char*, 14> TFPrefs::BackNames{QT_TR_NOOP("Candy Canes"),
+                                                     QT_TR_NOOP("Rabbit"),
+                                                     QT_TR_NOOP("Cone"),
+                                                     QT_TR_NOOP("Elf Doll"),
+                                                     QT_TR_NOOP("Gingerbread House"),
+                                                     QT_TR_NOOP("Bells"),
+                                                     QT_TR_NOOP("Chocolate Santa"),
+                                                     QT_TR_NOOP("Candles"),
+                                                     QT_TR_NOOP("Young Fir"),
+                                                     QT_TR_NOOP("Santa Claus"),
+                                                     QT_TR_NOOP("Elf With Gift"),
+                                                     QT_TR_NOOP("Christmas Tree"),
+                                                     QT_TR_NOOP("Ice Sculpture"),
+                                                     QT_TR_NOOP("Snow-plough")};
 
 TFPrefs::TFPrefs(TFMain& mainWindow, TSettingsStore settingsStore, TReport report)
     : QDialog(&mainWindow), main(mainWindow), record(mainWindow.Settings()),
       store(std::move(settingsStore))
 {
     setObjectName(QStringLiteral("FPrefs"));
-    setWindowTitle(QStringLiteral("Zelmo Preferences"));
+    setWindowTitle(tr("Zelmo Preferences"));
     setFixedSize(ClientWidth, ClientHeight);
     // The fixed layout is drawn for a small dialog face.
     QFont small = font();
@@ -42,10 +52,10 @@ TFPrefs::TFPrefs(TFMain& mainWindow, TSettingsStore settingsStore, TReport repor
     setFont(small);
     Pages = new QTabWidget(this);
     Pages->setGeometry(8, 8, 425, 225);
-    Pages->addTab(BuildGeneralPage(), QStringLiteral("&General"));
-    Pages->addTab(BuildBacksPage(), QStringLiteral("&Backs"));
-    Pages->addTab(BuildBackgroundsPage(), QStringLiteral("B&ackgrounds"));
-    Pages->addTab(BuildComputerPage(), QStringLiteral("Co&mputer"));
+    Pages->addTab(BuildGeneralPage(), tr("&General"));
+    Pages->addTab(BuildBacksPage(), tr("&Backs"));
+    Pages->addTab(BuildBackgroundsPage(), tr("B&ackgrounds"));
+    Pages->addTab(BuildComputerPage(), tr("Co&mputer"));
     BuildButtons();
     LoadSettings(report);
 }
@@ -59,10 +69,10 @@ TFPrefs::~TFPrefs()
 
 void TFPrefs::BuildButtons()
 {
-    btnOK = new TGradientButton(QStringLiteral("&OK"), this);
+    btnOK = new TGradientButton(tr("&OK"), this);
     btnOK->setGeometry(232, 240, 97, 25);
     btnOK->setDefault(true);
-    btnCancel = new TGradientButton(QStringLiteral("&Cancel"), this);
+    btnCancel = new TGradientButton(tr("&Cancel"), this);
     btnCancel->setGeometry(336, 240, 97, 25);
     connect(btnOK, &QPushButton::clicked, this, &TFPrefs::Ok);
     connect(btnCancel, &QPushButton::clicked, this, &TFPrefs::reject);
@@ -83,7 +93,7 @@ void TFPrefs::LoadSettings(const TReport& report)
     unread = loaded.Unread;
     atLoad = TSettingsStore::Values(record);
     if (loaded.WrongType)
-        report(QStringLiteral("Invalid data type for '%1'").arg(*loaded.WrongType));
+        report(tr("Invalid data type for '%1'").arg(*loaded.WrongType));
     // A wrong type still leaves a consistent look: the values read so far, the rest
     // their defaults.
     background = record.Background;
@@ -193,6 +203,7 @@ void TFPrefs::SyncControlsFromRecord()
     cmbTableSize->setCurrentIndex(
         int(std::find(TableSizes.begin(), TableSizes.end(), record.Zoom) - TableSizes.begin()));
     (record.CpuPlayer == cpStrong ? rbStrong : rbClassic)->setChecked(true);
+    cmbLanguage->setCurrentIndex(std::max(cmbLanguage->findData(record.Language), 0));
 }
 
 void TFPrefs::BackClicked()
@@ -220,6 +231,7 @@ void TFPrefs::Ok()
             record.AnimateType = type;
     record.Zoom = TableSizes.at(size_t(std::max(cmbTableSize->currentIndex(), 0)));
     record.CpuPlayer = rbStrong->isChecked() ? cpStrong : cpClassic;
+    record.Language = cmbLanguage->currentData().toString();
     record.Background = background;
     if (background == 0)
         record.BackgroundImage = lastLoaded;

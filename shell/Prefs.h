@@ -49,7 +49,7 @@ public:
     static QPoint FanPosition(int i);
     // The card backs' names, by index.
     static const std::array<const char*, 14> BackNames;
-    static constexpr const char* LoadFailed = "Could not load picture";
+    static constexpr const char* LoadFailed = QT_TR_NOOP("Could not load picture");
 
     // The tree's node codes: 0 solid, 1 to 4 gradients, 5 to 10 pictures, 22 custom.
     static constexpr int CodeCustom = 22;
@@ -74,7 +74,8 @@ public:
     QSlider* TrackBar;
     QLabel* lblTime;
     QComboBox* cmbTableSize; // by TableSizes
-    QLabel* lblTableSizeNote;
+    QComboBox* cmbLanguage;  // the system's, then by Languages; the code as item data
+    QLabel* lblRestartNote;
     // Computer.
     QRadioButton* rbClassic;
     QRadioButton* rbStrong;
@@ -117,6 +118,7 @@ private:
     void BuildPanels(QWidget* page);
     QFrame* PreviewPanel(QWidget* page);
     void BuildTableSize(QWidget* page);
+    void BuildLanguage(QWidget* page);
 
     void LoadSettings(const TReport& report);
     QStringList UnchangedUnread() const;

@@ -94,7 +94,7 @@ void TFPrefs::LoadCustomPicture()
         backgroundPreview->SetPicture(*picture);
         lastLoaded = name;
     } else {
-        eFile->setText(QString::fromUtf8(LoadFailed)); // the preview keeps its picture
+        eFile->setText(tr(LoadFailed)); // the preview keeps its picture
     }
 }
 

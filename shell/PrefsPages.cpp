@@ -7,6 +7,7 @@
 #include "IconStrips.h"
 #include "MainToolBar.h"
 #include "TableSize.h"
+#include "Translations.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,10 +22,14 @@
 
 namespace {
 
-constexpr const char* PictureFilter =
+constexpr const char* PictureFilter = QT_TRANSLATE_NOOP(
+    "TFPrefs",
     "All Images (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;"
     "*.wmf|Portable Graphics Network (*.png)|*.png|PCX Image (*.pcx)|*.pcx|ANI Image "
-    "(*.ani)|*.ani|JPEG Image (*.jpeg;*.jpg)|*.jpeg;*.jpg";
+    "(*.ani)|*.ani|JPEG Image (*.jpeg;*.jpg)|*.jpeg;*.jpg");
+
+// Room for the pacing choices, left of the vertical line at 124.
+constexpr int PacingWidth = 120;
 
 template <class T> T* Place(T* widget, int x, int y, int w = -1, int h = -1)
 {
@@ -51,10 +56,20 @@ struct TNode {
     int depth;
 };
 constexpr TNode Nodes[] = {
-    {"Solid color", 0, 0},  {"Gradient", -1, 0},    {"Horizontal", 1, 1},  {"Vertical", 2, 1},
-    {"Elliptic", 3, 1},     {"Rectangular", 4, 1},  {"Bitmap", -1, 0},     {"Bells", 5, 1},
-    {"Candy Canes", 6, 1},  {"Gifts", 7, 1},        {"Snowflakes 1", 8, 1}, {"Snow", 9, 1},
-    {"Snowflakes 2", 10, 1}, {"Custom...", TFPrefs::CodeCustom, 1},
+    {QT_TRANSLATE_NOOP("TFPrefs", "Solid color"), 0, 0},
+    {QT_TRANSLATE_NOOP("TFPrefs", "Gradient"), -1, 0},
+    {QT_TRANSLATE_NOOP("TFPrefs", "Horizontal"), 1, 1},
+    {QT_TRANSLATE_NOOP("TFPrefs", "Vertical"), 2, 1},
+    {QT_TRANSLATE_NOOP("TFPrefs", "Elliptic"), 3, 1},
+    {QT_TRANSLATE_NOOP("TFPrefs", "Rectangular"), 4, 1},
+    {QT_TRANSLATE_NOOP("TFPrefs", "Bitmap"), -1, 0},
+    {QT_TRANSLATE_NOOP("TFPrefs", "Bells"), 5, 1},
+    {QT_TRANSLATE_NOOP("TFPrefs", "Candy Canes"), 6, 1},
+    {QT_TRANSLATE_NOOP("TFPrefs", "Gifts"), 7, 1},
+    {QT_TRANSLATE_NOOP("TFPrefs", "Snowflakes 1"), 8, 1},
+    {QT_TRANSLATE_NOOP("TFPrefs", "Snow"), 9, 1},
+    {QT_TRANSLATE_NOOP("TFPrefs", "Snowflakes 2"), 10, 1},
+    {QT_TRANSLATE_NOOP("TFPrefs", "Custom..."), TFPrefs::CodeCustom, 1},
 };
 
 } // namespace
@@ -78,32 +93,34 @@ QWidget* TFPrefs::BuildGeneralPage()
     TestToolbar->setGeometry(0, 0, 177, TMainToolBar::BandHeight);
     MakeUntouchable(sample);
 
-    auto* toolbar = Place(new QGroupBox(QStringLiteral("Toolbar "), page), 8, 40, 129, 65);
-    cbShowtoolbar = Place(new QCheckBox(QStringLiteral("Show toolbar"), toolbar), 8, 18);
-    cbShowtoolbar->setToolTip(QStringLiteral("Show toolbar in main window"));
+    auto* toolbar = Place(new QGroupBox(tr("Toolbar "), page), 8, 40, 129, 65);
+    cbShowtoolbar = Place(new QCheckBox(tr("Show toolbar"), toolbar), 8, 18);
+    cbShowtoolbar->setToolTip(tr("Show toolbar in main window"));
     cbShowtoolbar->setStatusTip(cbShowtoolbar->toolTip());
-    cbFlatbuttons = Place(new QCheckBox(QStringLiteral("Flat buttons"), toolbar), 8, 40);
+    cbFlatbuttons = Place(new QCheckBox(tr("Flat buttons"), toolbar), 8, 40);
     connect(cbFlatbuttons, &QCheckBox::toggled, TestToolbar, &TMainToolBar::SetFlat);
 
-    auto* animation =
-        Place(new QGroupBox(QStringLiteral(" Card animation "), page), 152, 40, 249, 137);
+    auto* animation = Place(new QGroupBox(tr(" Card animation "), page), 152, 40, 249, 137);
     // Top to bottom; each stands for the animate type it is stored under.
-    const std::pair<const char*, int> pacing[] = {{"Much accelerated", 4},
-                                                  {"Acceleration", 3},
-                                                  {"Steady", 0},
-                                                  {"Deceleration", 1},
-                                                  {"Much decelerated", 2}};
+    const std::pair<const char*, int> pacing[] = {{QT_TR_NOOP("Much accelerated"), 4},
+                                                  {QT_TR_NOOP("Acceleration"), 3},
+                                                  {QT_TR_NOOP("Steady"), 0},
+                                                  {QT_TR_NOOP("Deceleration"), 1},
+                                                  {QT_TR_NOOP("Much decelerated"), 2}};
     int y = 18;
     for (const auto& [text, type] : pacing) {
-        rbPacing.at(size_t(type)) = Place(new QRadioButton(QString::fromUtf8(text), animation), 4, y);
+        // As wide as the room left of the vertical line, so that a caption never reaches it.
+        QRadioButton* choice = Place(new QRadioButton(tr(text), animation), 4, y);
+        choice->resize(PacingWidth, choice->height());
+        rbPacing.at(size_t(type)) = choice;
         y += 22;
     }
     // A few pixels right of its classic place, so that the radio captions clear it.
     VerticalLine = Place(new QFrame(animation), 124, 16, 2, 112);
     VerticalLine->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-    VerticalLine->setToolTip(QStringLiteral(
-        "The vertical line.\nThis hint is a kind of easter egg that does nothing."));
-    Place(new QLabel(QStringLiteral("Animation time:"), animation), 132, 18);
+    VerticalLine->setToolTip(
+        tr("The vertical line.\nThis hint is a kind of easter egg that does nothing."));
+    Place(new QLabel(tr("Animation time:"), animation), 132, 18);
     TrackBar = Place(new QSlider(Qt::Horizontal, animation), 130, 38, 113, 30);
     TrackBar->setRange(10, 1000);
     TrackBar->setSingleStep(10);
@@ -116,21 +133,35 @@ QWidget* TFPrefs::BuildGeneralPage()
     lblTime = Place(new QLabel(animation), 152, 88, 70, 16);
     lblTime->setAlignment(Qt::AlignCenter);
     connect(TrackBar, &QSlider::valueChanged, lblTime,
-            [this](int value) { lblTime->setText(QString::number(value) + " msec"); });
+            [this](int value) { lblTime->setText(tr("%1 msec").arg(value)); });
     BuildTableSize(page);
+    BuildLanguage(page);
     return page;
 }
 
 void TFPrefs::BuildTableSize(QWidget* page)
 {
-    auto* group = Place(new QGroupBox(QStringLiteral("Table size "), page), 8, 112, 129, 65);
+    auto* group = Place(new QGroupBox(tr("Table size "), page), 8, 112, 129, 65);
     cmbTableSize = Place(new QComboBox(group), 8, 24, 113, 22);
     for (int zoom : TableSizes)
-        cmbTableSize->addItem(QStringLiteral("%1 %").arg(zoom));
-    cmbTableSize->setToolTip(QStringLiteral("Show the whole game larger"));
+        cmbTableSize->addItem(tr("%1 %").arg(zoom));
+    cmbTableSize->setToolTip(tr("Show the whole game larger"));
     cmbTableSize->setStatusTip(cmbTableSize->toolTip());
-    lblTableSizeNote = Place(new QLabel(QStringLiteral("A new table size takes effect when the "
-                                                       "game is next started."), page), 8, 184);
+    lblRestartNote = Place(new QLabel(tr("A new table size or language takes effect when "
+                                         "the game is next started."),
+                                      page),
+                           8, 184);
+}
+
+void TFPrefs::BuildLanguage(QWidget* page)
+{
+    auto* label = Place(new QLabel(tr("Language:"), page), 200, 14);
+    const int left = label->geometry().right() + 8;
+    cmbLanguage = Place(new QComboBox(page), left, 10, 401 - left, 22);
+    cmbLanguage->addItem(tr("System language"), QString());
+    for (const TLanguage& language : Languages)
+        cmbLanguage->addItem(QString::fromUtf8(language.Name), QString::fromLatin1(language.Code));
+    label->setBuddy(cmbLanguage);
 }
 
 QWidget* TFPrefs::BuildBacksPage()
@@ -138,11 +169,11 @@ QWidget* TFPrefs::BuildBacksPage()
     auto* page = new QWidget;
     lbBacks = Place(new QListWidget(page), 8, 8, 137, 153);
     for (const char* name : BackNames) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(name), lbBacks);
+        auto* item = new QListWidgetItem(tr(name), lbBacks);
         item->setSizeHint(QSize(0, 16));
     }
     connect(lbBacks, &QListWidget::currentRowChanged, this, &TFPrefs::BackClicked);
-    cbDrawFrame = Place(new QCheckBox(QStringLiteral("Draw frame"), page), 8, 168);
+    cbDrawFrame = Place(new QCheckBox(tr("Draw frame"), page), 8, 168);
     connect(cbDrawFrame, &QCheckBox::toggled, this, [this](bool on) {
         if (!backsPreview)
             return;
@@ -167,7 +198,7 @@ QWidget* TFPrefs::BuildBackgroundsPage()
     QTreeWidgetItem* group = nullptr;
     for (const TNode& node : Nodes) {
         auto* item = node.depth == 0 ? new QTreeWidgetItem(Tree) : new QTreeWidgetItem(group);
-        item->setText(0, QString::fromUtf8(node.text));
+        item->setText(0, tr(node.text));
         item->setData(0, Qt::UserRole, node.code);
         item->setIcon(0, node.code < 0 ? groupIcon : nodeIcon);
         if (node.code < 0) {
@@ -185,18 +216,16 @@ QWidget* TFPrefs::BuildBackgroundsPage()
 void TFPrefs::BuildPanels(QWidget* page)
 {
     pnlColor = Place(new QWidget(page), 8, 136, 137, 57);
-    Place(new QLabel(QStringLiteral("Select board color:"), pnlColor), 0, 2);
-    pSolid = Place(new TColorSwatch(QStringLiteral("Click here"), QColor(0, 0xC4, 0), pnlColor),
-                   0, 22, 121, 25);
+    Place(new QLabel(tr("Select board color:"), pnlColor), 0, 2);
+    pSolid =
+        Place(new TColorSwatch(tr("Click here"), QColor(0, 0xC4, 0), pnlColor), 0, 22, 121, 25);
 
     pnlGradient = Place(new QWidget(page), 8, 136, 137, 57);
-    Place(new QLabel(QStringLiteral("Start color"), pnlGradient), 0, 0);
-    Place(new QLabel(QStringLiteral("End color"), pnlGradient), 72, 0);
-    pC1 = Place(new TColorSwatch(QStringLiteral("Click..."), QColor(0, 0xC4, 0), pnlGradient), 0,
-                15, 64, 25);
-    pC2 = Place(new TColorSwatch(QStringLiteral("Click..."), Qt::black, pnlGradient), 72, 15, 64,
-                25);
-    auto* swap = Place(new QPushButton(QStringLiteral("Swap colors"), pnlGradient), 28, 42, 80, 15);
+    Place(new QLabel(tr("Start color"), pnlGradient), 0, 0);
+    Place(new QLabel(tr("End color"), pnlGradient), 72, 0);
+    pC1 = Place(new TColorSwatch(tr("Click..."), QColor(0, 0xC4, 0), pnlGradient), 0, 15, 64, 25);
+    pC2 = Place(new TColorSwatch(tr("Click..."), Qt::black, pnlGradient), 72, 15, 64, 25);
+    auto* swap = Place(new QPushButton(tr("Swap colors"), pnlGradient), 28, 42, 80, 15);
     swap->setStyleSheet(QStringLiteral("font-size: 8pt; padding: 0px;"));
     btnSwap = swap;
     connect(swap, &QPushButton::clicked, this, [this] {
@@ -209,10 +238,10 @@ void TFPrefs::BuildPanels(QWidget* page)
         connect(swatch, &TColorSwatch::ColorChosen, this, &TFPrefs::TreeChange);
 
     pnlPicture = Place(new QWidget(page), 8, 136, 137, 57);
-    eFile = Place(new TFileEdit(QString::fromUtf8(PictureFilter), pnlPicture), 0, 0, 137, 21);
+    eFile = Place(new TFileEdit(tr(PictureFilter), pnlPicture), 0, 0, 137, 21);
     connect(eFile, &QLineEdit::textChanged, this, &TFPrefs::TreeChange);
-    rbStretch = Place(new QRadioButton(QStringLiteral("Stretch"), pnlPicture), 0, 24);
-    rbTile = Place(new QRadioButton(QStringLiteral("Tile"), pnlPicture), 72, 24);
+    rbStretch = Place(new QRadioButton(tr("Stretch"), pnlPicture), 0, 24);
+    rbTile = Place(new QRadioButton(tr("Tile"), pnlPicture), 72, 24);
     cbOneToOne = Place(new QCheckBox(QStringLiteral("1:1"), pnlPicture), 0, 40);
     for (QAbstractButton* choice : {static_cast<QAbstractButton*>(rbStretch),
                                     static_cast<QAbstractButton*>(rbTile),
@@ -226,17 +255,16 @@ void TFPrefs::BuildPanels(QWidget* page)
 QWidget* TFPrefs::BuildComputerPage()
 {
     auto* page = new QWidget;
-    auto* player = Place(new QGroupBox(QStringLiteral(" Computer player "), page), 8, 8, 401, 121);
-    rbClassic = Place(new QRadioButton(QStringLiteral("Classic"), player), 8, 20);
-    rbClassic->setToolTip(QStringLiteral("Plays by fixed rules, as the hint does"));
-    rbStrong = Place(new QRadioButton(QStringLiteral("Strong"), player), 8, 64);
-    rbStrong->setToolTip(
-        QStringLiteral("Thinks ahead from what it has seen, never from your cards"));
+    auto* player = Place(new QGroupBox(tr(" Computer player "), page), 8, 8, 401, 121);
+    rbClassic = Place(new QRadioButton(tr("Classic"), player), 8, 20);
+    rbClassic->setToolTip(tr("Plays by fixed rules, as the hint does"));
+    rbStrong = Place(new QRadioButton(tr("Strong"), player), 8, 64);
+    rbStrong->setToolTip(tr("Thinks ahead from what it has seen, never from your cards"));
     for (QRadioButton* choice : {rbClassic, rbStrong}) {
         choice->setStatusTip(choice->toolTip());
         auto* note = Place(new QLabel(choice->toolTip(), player), 26, choice->y() + 20);
         note->setEnabled(false);
     }
-    Place(new QLabel(QStringLiteral("A change counts from the next game on."), page), 8, 140);
+    Place(new QLabel(tr("A change counts from the next game on."), page), 8, 140);
     return page;
 }

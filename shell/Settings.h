@@ -23,6 +23,9 @@ struct TSettings {
     // The table size in per cent: 100, 150 or 200. It takes effect at the next start.
     int Zoom = 100;
     int CpuPlayer = 0; // cpClassic or cpStrong, from the next game on
+    // A code of Languages, or empty for the system's language. It takes effect at the
+    // next start.
+    QString Language;
     // The picture that Background (or BackgroundImage) stands for.
     QImage BackPicture;
 

@@ -2,6 +2,7 @@
 
 #include "Board.h"
 #include "PictureLoader.h"
+#include "Translations.h"
 
 #include <QFile>
 #include <QSettings>
@@ -54,6 +55,7 @@ int ValidZoom(uint32_t stored)
 }
 
 const QString ZoomName = QStringLiteral("Zoom");
+const QString LanguageName = QStringLiteral("Language");
 
 // The reader parses a file once per process and caches it by name: only the first look
 // sees it broken. A copy under a new name is parsed afresh.
@@ -143,6 +145,7 @@ TSettingsStore::TLoadReport TSettingsStore::Load(TSettings& s) const
     }
     if (s.Background != 0)
         s.BackPicture = BuiltInBackground(s.Background);
+    s.Language = StoredLanguage();
     return report;
 }
 
@@ -152,6 +155,13 @@ int TSettingsStore::StoredZoom() const
     return ReadDword(QSettings(path, QSettings::IniFormat), ZoomName, stored) == TRead::Read
                ? ValidZoom(stored)
                : 100;
+}
+
+QString TSettingsStore::StoredLanguage() const
+{
+    const QVariant stored = QSettings(path, QSettings::IniFormat).value(LanguageName);
+    const QString code = stored.typeId() == QMetaType::QString ? stored.toString() : QString();
+    return IsLanguage(code) ? code : QString();
 }
 
 TSettingsStore::TValues TSettingsStore::Values(const TSettings& s)
@@ -168,6 +178,7 @@ TSettingsStore::TValues TSettingsStore::Values(const TSettings& s)
         {QStringLiteral("AnimateType"), s.AnimateType},
         {ZoomName, s.Zoom},
         {QStringLiteral("CpuPlayer"), s.CpuPlayer},
+        {LanguageName, s.Language},
     };
     if (s.BackType >= btTile) {
         values.emplace_back(QStringLiteral("Background"), s.Background);

@@ -32,6 +32,9 @@ public:
     // The stored table size alone, read before the application exists; 100 when there
     // is none or it is not one of the sizes offered.
     int StoredZoom() const;
+    // The stored language alone, read before the application exists: a code of
+    // Languages, or empty (the system's) for anything else.
+    QString StoredLanguage() const;
     // What Save writes for the record, by name, in writing order: Background and
     // BackgroundImage only for a picture background.
     using TValues = std::vector<std::pair<QString, QVariant>>;

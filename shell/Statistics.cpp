@@ -19,8 +19,15 @@ constexpr int Margin = 8;
 constexpr int ButtonWidth = 97;
 constexpr int TotalRow = TGameKinds::Count;
 
-const char* const Columns[] = {"Played", "Won", "Lost", "Drawn", "Abandoned",
-                               "Won %", "Streak", "Longest wins", "Longest losses"};
+const char* const Columns[] = {QT_TRANSLATE_NOOP("TFStatistics", "Played"),
+                               QT_TRANSLATE_NOOP("TFStatistics", "Won"),
+                               QT_TRANSLATE_NOOP("TFStatistics", "Lost"),
+                               QT_TRANSLATE_NOOP("TFStatistics", "Drawn"),
+                               QT_TRANSLATE_NOOP("TFStatistics", "Abandoned"),
+                               QT_TRANSLATE_NOOP("TFStatistics", "Won %"),
+                               QT_TRANSLATE_NOOP("TFStatistics", "Streak"),
+                               QT_TRANSLATE_NOOP("TFStatistics", "Longest wins"),
+                               QT_TRANSLATE_NOOP("TFStatistics", "Longest losses")};
 
 QString Percent(const TPlayerRecord& r)
 {
@@ -32,9 +39,9 @@ QString Streak(const TPlayerRecord& r)
 {
     switch (r.StreakKind) {
     case TPlayerRecord::skWins:
-        return QStringLiteral("%1 won").arg(r.Streak);
+        return TFStatistics::tr("%1 won").arg(r.Streak);
     case TPlayerRecord::skLosses:
-        return QStringLiteral("%1 lost").arg(r.Streak);
+        return TFStatistics::tr("%1 lost").arg(r.Streak);
     default:
         return QStringLiteral("-");
     }
@@ -46,7 +53,7 @@ TFStatistics::TFStatistics(QWidget* parent, TStatisticsStore statisticsStore, TC
     : QDialog(parent), store(std::move(statisticsStore)), confirm(std::move(ask))
 {
     setObjectName(QStringLiteral("FStatistics"));
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
@@ -60,15 +67,19 @@ TFStatistics::TFStatistics(QWidget* parent, TStatisticsStore statisticsStore, TC
     const int width = table->width() + 2 * Margin;
     setFixedSize(width, ClientHeight);
 
-    btnReset = new TGradientButton(QStringLiteral("&Reset"), this);
+    btnReset = new TGradientButton(tr("&Reset"), this);
     btnReset->setGeometry(width - 2 * (ButtonWidth + Margin), ClientHeight - 33, ButtonWidth, 25);
-    btnClose = new TGradientButton(QStringLiteral("&Close"), this);
+    btnClose = new TGradientButton(tr("&Close"), this);
     btnClose->setGeometry(width - (ButtonWidth + Margin), ClientHeight - 33, ButtonWidth, 25);
     btnClose->setDefault(true);
     cbOpponent = new QComboBox(this);
-    cbOpponent->addItem(QStringLiteral("Against the classic CPU"), cpClassic);
-    cbOpponent->addItem(QStringLiteral("Against the strong CPU"), cpStrong);
-    cbOpponent->setGeometry(Margin, ClientHeight - 33, 160, 25);
+    cbOpponent->addItem(tr("Against the classic CPU"), cpClassic);
+    cbOpponent->addItem(tr("Against the strong CPU"), cpStrong);
+    // Wider where a language's choices need it, up to the buttons.
+    cbOpponent->setGeometry(Margin, ClientHeight - 33,
+                            std::clamp(cbOpponent->sizeHint().width(), 160,
+                                       btnReset->x() - 2 * Margin),
+                            25);
     connect(cbOpponent, &QComboBox::currentIndexChanged, this, &TFStatistics::Refresh);
     connect(btnReset, &QPushButton::clicked, this, &TFStatistics::Reset);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
@@ -83,10 +94,10 @@ void TFStatistics::BuildTable()
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int column = 0; column < table->columnCount(); ++column)
-        table->setHorizontalHeaderItem(column, new QTableWidgetItem(QString::fromLatin1(Columns[column])));
+        table->setHorizontalHeaderItem(column, new QTableWidgetItem(tr(Columns[column])));
     for (int kind = 0; kind < TGameKinds::Count; ++kind)
-        table->setVerticalHeaderItem(kind, new QTableWidgetItem(TGameKinds::Name(kind)));
-    auto* total = new QTableWidgetItem(QStringLiteral("Total"));
+        table->setVerticalHeaderItem(kind, new QTableWidgetItem(TGameKinds::DisplayName(kind)));
+    auto* total = new QTableWidgetItem(tr("Total"));
     QFont bold = table->font();
     bold.setBold(true);
     total->setFont(bold);
@@ -120,8 +131,8 @@ void TFStatistics::Refresh()
 {
     TPlayerRecord total;
     for (int kind = 0; kind < TGameKinds::Count; ++kind) {
-        const TPlayerRecord record = store.Load(
-            TStatisticsStore::RecordName(TGameKinds::Name(kind), cbOpponent->currentData().toInt()));
+        const TPlayerRecord record = store.Load(TStatisticsStore::RecordName(
+            TGameKinds::Name(kind), cbOpponent->currentData().toInt()));
         ShowRow(kind, record);
         total.Add(record);
     }
@@ -141,7 +152,7 @@ void TFStatistics::ShowRow(int row, const TPlayerRecord& r)
 
 void TFStatistics::Reset()
 {
-    if (!confirm(this, QStringLiteral("Reset the statistics of all games?")))
+    if (!confirm(this, tr("Reset the statistics of all games?")))
         return;
     if (!store.Reset())
         TStatisticsStore::StandardError(

@@ -43,7 +43,7 @@ TFMain::~TFMain()
 void TFMain::BuildWindow()
 {
     setObjectName(QStringLiteral("FMain"));
-    setWindowTitle(AppTitle);
+    setWindowTitle(ShownTitle());
     // A single fixed frame: minimise, but neither maximise nor resize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -113,8 +113,8 @@ bool TFMain::event(QEvent* e)
         GameEndedMessage();
         return true;
     case WM_GAMEDESTROYED:
-        ShowMessage(QStringLiteral("Game has received a WM_GAMEDESTROYED! Please report to "
-                                   "author about this message"),
+        ShowMessage(tr("Game has received a WM_GAMEDESTROYED! Please report to "
+                       "author about this message"),
                     this);
         return true;
     default:

@@ -8,6 +8,7 @@
 #include "ProgramGames.h"
 #include "SettingsStore.h"
 #include "TableSize.h"
+#include "Translations.h"
 #include "UMain.h"
 
 #include <QApplication>
@@ -37,6 +38,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(AppTitle);
     QApplication::setDesktopFileName(QStringLiteral("christmas-zelmo"));
     QApplication::setWindowIcon(ProgramIcon());
+    TTranslations translations(FindTranslationsFolder(AppDir));
+    translations.Use(TSettingsStore().StoredLanguage());
 
     TFMain mainWindow(ProgramGames());
     // The three dialogs, in this order: about box, preferences, game over.

@@ -4,6 +4,7 @@
 ZELMO_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-tools-dev qt6-image-formats-plugins libgl-dev
+  qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra
   fp-utils libchm1 libchm-dev libchm-bin

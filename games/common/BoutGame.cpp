@@ -4,10 +4,11 @@ namespace {
 
 TVariantGame::TStatusTexts WithBoutTexts(TVariantGame::TStatusTexts texts)
 {
-    texts.insert({{stCpuAttacks, "Waiting until CPU moves"},
-                  {stCpuDefends, "Waiting until CPU defends"},
-                  {stHumanThrows, ThrowMoreText},
-                  {stCpuThrows, "Waiting until CPU throws more"}});
+    texts.insert(
+        {{stCpuAttacks, QT_TRANSLATE_NOOP("TVariantGame", "Waiting until CPU moves")},
+         {stCpuDefends, QT_TRANSLATE_NOOP("TVariantGame", "Waiting until CPU defends")},
+         {stHumanThrows, ThrowMoreText},
+         {stCpuThrows, QT_TRANSLATE_NOOP("TVariantGame", "Waiting until CPU throws more")}});
     return texts;
 }
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 // What the human may do after a full defence, and in Mover also while the CPU takes.
-constexpr const char* ThrowMoreText =
-    "Click your card to throw more, click right mouse button if that's it";
+constexpr const char* ThrowMoreText = QT_TRANSLATE_NOOP(
+    "TVariantGame", "Click your card to throw more, click right mouse button if that's it");
 
 // The states of an attack-and-defend bout beyond attacking and defending (1 to 4).
 constexpr int stHumanThrows = 5;     // after the CPU has covered every attack

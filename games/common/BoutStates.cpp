@@ -12,7 +12,7 @@ bool TBoutGame::OpenAttack(bool humanAttacks)
 bool TBoutGame::LayOnTable(TCard* card)
 {
     if (card->Pile() == CpuHand)
-        AnnounceCpu("CPU plays %1", *card);
+        AnnounceCpu(QT_TRANSLATE_NOOP("TVariantGame", "CPU plays %1"), *card);
     return pairs->Lay(card, AnimationTime());
 }
 
@@ -73,7 +73,8 @@ bool TBoutGame::Cover(TCard* card, const TSide& side)
             // The human clicks only the card; the game decides which attack it covers.
             const int target = side.Human ? pairs->HumanTarget(*card) : attack;
             if (!side.Human)
-                AnnounceCpu("CPU beats %1 with %2", attackCard, *card);
+                AnnounceCpu(QT_TRANSLATE_NOOP("TVariantGame", "CPU beats %1 with %2"), attackCard,
+                            *card);
             if (pairs->Cover(target, card, AnimationTime()))
                 AfterCover(side);
             return true;
@@ -95,7 +96,7 @@ void TBoutGame::AfterCover(const TSide& side)
 void TBoutGame::Take(const TSide& side)
 {
     if (!side.Human)
-        Announce(QStringLiteral("CPU takes the table"));
+        Announce(TVariantGame::tr("CPU takes the table"));
     ThrowLimit = side.Hand->Count() - 1;
     const bool mayGive = !rules.GiveOnlyWithinLimit || ThrowLimit > 0;
     if (mayGive && pairs->CanAdd(*side.AttackerHand))

@@ -37,7 +37,7 @@ void TVariantGame::RunState(int state)
     }
     State = state;
     if (const char* text = StatusText(state))
-        Board->SetHint(QString::fromUtf8(text));
+        Board->SetHint(tr(text));
     switch (state) {
     case stNewGame:
         // The choice of computer player counts from the next game on; its generator is
@@ -224,20 +224,24 @@ std::vector<TCard*> TVariantGame::PressableCards() const
 QString TVariantGame::PileTitle(const TPile& pile) const
 {
     static const std::map<std::string, const char*> titles{
-        {"CpuHand", "CPU's hand"}, {"HumanHand", "your hand"}, {"Deck", "deck"},
-        {"Table", "table"},        {"Discard", "discard pile"}, {"Circle", "circle"}};
+        {"CpuHand", QT_TRANSLATE_NOOP("TVariantGame", "CPU's hand")},
+        {"HumanHand", QT_TRANSLATE_NOOP("TVariantGame", "your hand")},
+        {"Deck", QT_TRANSLATE_NOOP("TVariantGame", "deck")},
+        {"Table", QT_TRANSLATE_NOOP("TVariantGame", "table")},
+        {"Discard", QT_TRANSLATE_NOOP("TVariantGame", "discard pile")},
+        {"Circle", QT_TRANSLATE_NOOP("TVariantGame", "circle")}};
     for (const auto& [named, name] : pileNames)
         if (named == &pile)
-            return QString::fromLatin1(titles.at(name));
+            return tr(titles.at(name));
     return {};
 }
 
 void TVariantGame::AnnounceCpu(const char* what, const TCard& card)
 {
-    Announce(QString::fromLatin1(what).arg(CardName(card)));
+    Announce(tr(what).arg(CardName(card)));
 }
 
 void TVariantGame::AnnounceCpu(const char* what, const TCard& card, const TCard& other)
 {
-    Announce(QString::fromLatin1(what).arg(CardName(card), CardName(other)));
+    Announce(tr(what).arg(CardName(card), CardName(other)));
 }

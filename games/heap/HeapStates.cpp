@@ -47,9 +47,10 @@ bool THeap::GameOverBeforeDefence()
 bool THeap::PlayOnHeap(TCard* card)
 {
     if (card->Pile() == CpuHand && State == stCpuDefends)
-        AnnounceCpu("CPU beats %1 with %2", *Table->TopCard(), *card);
+        AnnounceCpu(QT_TRANSLATE_NOOP("TVariantGame", "CPU beats %1 with %2"), *Table->TopCard(),
+                    *card);
     else if (card->Pile() == CpuHand)
-        AnnounceCpu("CPU plays %1", *card);
+        AnnounceCpu(QT_TRANSLATE_NOOP("TVariantGame", "CPU plays %1"), *card);
     return Moves().Move(card, Table, AnimationTime(), TWait::Arrived);
 }
 
@@ -62,7 +63,8 @@ int THeap::TakeCount() const
 void THeap::Take(bool humanTakes)
 {
     if (!humanTakes)
-        Announce(QStringLiteral("CPU takes %1 cards").arg(std::min(TakeCount(), Table->Count())));
+        Announce(
+            TVariantGame::tr("CPU takes %n cards", nullptr, std::min(TakeCount(), Table->Count())));
     if (!Moves().MoveTop(Table, humanTakes ? HumanHand : CpuHand, TakeCount(), AnimationTime()))
         return;
     if (Table->Count() == 0)

@@ -3,10 +3,14 @@
 #include "HeapModel.h"
 
 THeap::THeap(QObject* owner)
-    : TVariantGame(owner, {{stHumanAttacks, "Click on your card to make move"},
-                           {stCpuAttacks, "Wait until CPU moves"},
-                           {stHumanDefends, "Click on your card to defend, click table card to take"},
-                           {stCpuDefends, "Waiting until CPU defends"}})
+    : TVariantGame(
+          owner,
+          {{stHumanAttacks, QT_TRANSLATE_NOOP("TVariantGame", "Click on your card to make move")},
+           {stCpuAttacks, QT_TRANSLATE_NOOP("TVariantGame", "Wait until CPU moves")},
+           {stHumanDefends,
+            QT_TRANSLATE_NOOP("TVariantGame",
+                              "Click on your card to defend, click table card to take")},
+           {stCpuDefends, QT_TRANSLATE_NOOP("TVariantGame", "Waiting until CPU defends")}})
 {
 }
 

@@ -3,14 +3,17 @@
 #include "MoverModel.h"
 
 TMover::TMover(QObject* owner)
-    : TBoutGame(owner, TBoutRules{},
-                {{stMoverHumanAttacks, "Click your card to move"},
-                 {stMoverHumanDefends, "Click your card to defend, click table card to take, "
-                                       "make move with right mouse button to avoid moving table"},
-                 {stMoverHumanMovesTable, "You are moving the table"},
-                 {stMoverCpuMovesTable, "CPU is moving the table"},
-                 {stMoverCpuAddsToTaker, "CPU throws more"},
-                 {stMoverHumanAddsToTaker, ThrowMoreText}})
+    : TBoutGame(
+          owner, TBoutRules{},
+          {{stMoverHumanAttacks, QT_TRANSLATE_NOOP("TVariantGame", "Click your card to move")},
+           {stMoverHumanDefends,
+            QT_TRANSLATE_NOOP("TVariantGame",
+                              "Click your card to defend, click table card to take, "
+                              "make move with right mouse button to avoid moving table")},
+           {stMoverHumanMovesTable, QT_TRANSLATE_NOOP("TVariantGame", "You are moving the table")},
+           {stMoverCpuMovesTable, QT_TRANSLATE_NOOP("TVariantGame", "CPU is moving the table")},
+           {stMoverCpuAddsToTaker, QT_TRANSLATE_NOOP("TVariantGame", "CPU throws more")},
+           {stMoverHumanAddsToTaker, ThrowMoreText}})
 {
 }
 

@@ -37,7 +37,7 @@ void TRound::CircleTurn(bool human)
         PlayAtCircle(human);
     else if (Circle->Count() > 0) {
         if (!human)
-            Announce(QStringLiteral("CPU gets the rest of the circle"));
+            Announce(TVariantGame::tr("CPU gets the rest of the circle"));
         if (GiveCircleTo(human ? HumanHand : CpuHand))
             PostState(again);
     } else if (Deck->Count() > 0) {
@@ -54,9 +54,11 @@ void TRound::PlayAtCircle(bool human)
     if (!pick)
         return;
     if (!human && *pick)
-        AnnounceCpu("CPU captures %1 with %2", **pick, *Deck->TopCard());
+        AnnounceCpu(QT_TRANSLATE_NOOP("TVariantGame", "CPU captures %1 with %2"), **pick,
+                    *Deck->TopCard());
     else if (!human)
-        AnnounceCpu("CPU puts %1 into the circle", *Deck->TopCard());
+        AnnounceCpu(QT_TRANSLATE_NOOP("TVariantGame", "CPU puts %1 into the circle"),
+                    *Deck->TopCard());
     const int self = human ? stRoundHumanCircle : stRoundCpuCircle;
     const int other = human ? stRoundCpuCircle : stRoundHumanCircle;
     if (*pick ? Capture(*pick, human ? HumanHand : CpuHand) : Pass())

@@ -21,14 +21,21 @@ constexpr int CircleHandStep = 2; // hands stay compact while the circle takes t
 } // namespace
 
 TRound::TRound(QObject* owner)
-    : TBoutGame(owner, RoundRules,
-                {{stHumanAttacks, "Click your card to make move"},
-                 {stHumanDefends, "Click your card to defend, click table card to take"},
-                 {stCpuAddsToTaker, "CPU gives you more"},
-                 {stHumanAddsToTaker, "CPU has taken, so throw him more, right click if ok"},
-                 {stRoundHumanCircle,
-                  "Select a card in the circle and beat it with top card in the deck to get them"},
-                 {stRoundCpuCircle, "Wait until CPU beats"}})
+    : TBoutGame(
+          owner, RoundRules,
+          {{stHumanAttacks, QT_TRANSLATE_NOOP("TVariantGame", "Click your card to make move")},
+           {stHumanDefends,
+            QT_TRANSLATE_NOOP("TVariantGame",
+                              "Click your card to defend, click table card to take")},
+           {stCpuAddsToTaker, QT_TRANSLATE_NOOP("TVariantGame", "CPU gives you more")},
+           {stHumanAddsToTaker,
+            QT_TRANSLATE_NOOP("TVariantGame",
+                              "CPU has taken, so throw him more, right click if ok")},
+           {stRoundHumanCircle,
+            QT_TRANSLATE_NOOP(
+                "TVariantGame",
+                "Select a card in the circle and beat it with top card in the deck to get them")},
+           {stRoundCpuCircle, QT_TRANSLATE_NOOP("TVariantGame", "Wait until CPU beats")}})
 {
 }
 

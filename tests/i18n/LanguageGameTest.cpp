@@ -1,0 +1,93 @@
+// A whole game of each variant in German, Russian and French, played through the window:
+// every status text and the game-over box come in that language.
+#include "Artifacts.h"
+#include "GameOver.h"
+#include "MainMenu.h"
+#include "ProgramGames.h"
+#include "Random.h"
+#include "Translations.h"
+#include "VariantGame.h"
+#include "support/ProgramWindow.h"
+
+#include <QAction>
+#include <QSet>
+#include <QStatusBar>
+#include <QTest>
+
+namespace {
+
+struct TCase {
+    QString Code;
+    int Kind;
+};
+
+class LanguageGame : public ProgramWindowFixture, public ::testing::WithParamInterface<TCase> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(translations.Use(GetParam().Code), GetParam().Code);
+        ProgramWindowFixture::SetUp();
+    }
+    TTranslations translations{QStringLiteral(ZELMO_TRANSLATIONS_DIR)};
+};
+
+// The English status texts of every variant.
+QSet<QString> EnglishStatusTexts()
+{
+    QSet<QString> texts;
+    QObject owner;
+    for (int kind : ProgramGames().Built()) {
+        const auto game = ProgramGames().Make(kind, &owner);
+        const auto* variant = dynamic_cast<const TVariantGame*>(game.get());
+        for (int state = 0; state < 256 && variant; ++state)
+            if (const char* text = variant->StatusText(state))
+                texts.insert(QString::fromUtf8(text));
+    }
+    return texts;
+}
+
+TEST_P(LanguageGame, StatusTextsAndTheGameOverBoxAreInTheLanguage)
+{
+    const auto [code, kind] = GetParam();
+    const QString name = code + u'-' + TGameKinds::Name(kind).toLower();
+    SetRandSeed(77);
+    const TClosingGameOver gameOver(*window, [name] { return name + "-game-over.png"; });
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    TZelmoGame* game = StartGame(kind);
+    ASSERT_NE(game, nullptr);
+    QStringList shown;
+    QObject::connect(game->Board, &TBoard::HintChanged, [&shown](const QString& text) { shown << text; });
+    PumpWhile([game] { return !game->Waiting || game->Board->MovingCount() > 0; });
+    SaveArtifact(window->grab().toImage(), name + ".png");
+    window->Menu().mnuAutoplay->trigger();
+    PumpWhile([this] { return window->Game() != nullptr; });
+
+    ASSERT_EQ(gameOver.Shown, 1);
+    const QStringList results{TFGameOver::ResultText(0), TFGameOver::ResultText(1),
+                              TFGameOver::ResultText(2)};
+    EXPECT_TRUE(results.contains(gameOver.Result)) << gameOver.Result.toStdString();
+    EXPECT_NE(TFGameOver::ResultText(1), QStringLiteral("You win"));
+    const QSet<QString> english = EnglishStatusTexts();
+    EXPECT_FALSE(shown.isEmpty());
+    for (const QString& text : shown)
+        EXPECT_FALSE(english.contains(text)) << "English in " << code.toStdString() << ": "
+                                             << text.toStdString();
+}
+
+std::vector<TCase> Cases()
+{
+    std::vector<TCase> cases;
+    for (const QString code : {QStringLiteral("de"), QStringLiteral("ru"), QStringLiteral("fr")})
+        for (int kind : ProgramGames().Built())
+            cases.push_back({code, kind});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(GermanRussianFrench, LanguageGame, ::testing::ValuesIn(Cases()),
+                         [](const auto& info) {
+                             return info.param.Code.toStdString() +
+                                    TGameKinds::Name(info.param.Kind).toStdString();
+                         });
+
+} // namespace

@@ -1,0 +1,106 @@
+#include "LanguageWalk.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+QString Shown(QString text) { return text.remove(QLatin1Char('&')); }
+
+void WalkActions(const QList<QAction*>& actions,
+                 const std::function<void(const QString&, QWidget*)>& visit)
+{
+    for (QAction* action : actions) {
+        visit(action->text(), nullptr);
+        visit(action->statusTip(), nullptr);
+        visit(action->toolTip(), nullptr);
+        if (action->menu()) {
+            visit(action->menu()->title(), nullptr);
+            WalkActions(action->menu()->actions(), visit);
+        }
+    }
+}
+
+} // namespace
+
+void WalkTexts(QWidget& root, const std::function<void(const QString&, QWidget*)>& visit)
+{
+    QList<QWidget*> widgets = root.findChildren<QWidget*>();
+    widgets.prepend(&root);
+    visit(root.windowTitle(), nullptr);
+    for (QWidget* w : widgets) {
+        visit(w->toolTip(), nullptr);
+        visit(w->statusTip(), nullptr);
+        visit(w->accessibleName(), nullptr);
+        WalkActions(w->actions(), visit);
+        if (auto* label = qobject_cast<QLabel*>(w))
+            visit(label->text(), label);
+        else if (auto* tool = qobject_cast<QToolButton*>(w))
+            visit(tool->text(), tool->toolButtonStyle() == Qt::ToolButtonIconOnly ? nullptr : tool);
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            visit(button->text(), button);
+        else if (auto* group = qobject_cast<QGroupBox*>(w))
+            visit(group->title(), group);
+        else if (auto* combo = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < combo->count(); ++i)
+                visit(combo->itemText(i), combo);
+        else if (auto* tabs = qobject_cast<QTabWidget*>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                visit(tabs->tabText(i), nullptr);
+        else if (auto* list = qobject_cast<QListWidget*>(w))
+            for (int i = 0; i < list->count(); ++i)
+                visit(list->item(i)->text(), list);
+        else if (auto* tree = qobject_cast<QTreeWidget*>(w))
+            for (QTreeWidgetItemIterator it(tree); *it; ++it)
+                visit((*it)->text(0), nullptr);
+        else if (auto* table = qobject_cast<QTableWidget*>(w)) {
+            for (int c = 0; c < table->columnCount(); ++c)
+                visit(table->horizontalHeaderItem(c)->text(), nullptr);
+            for (int r = 0; r < table->rowCount(); ++r)
+                visit(table->verticalHeaderItem(r)->text(), nullptr);
+        }
+    }
+}
+
+bool Fits(const QString& text, QWidget& control)
+{
+    const QFontMetrics metrics(control.font());
+    const int width = metrics.horizontalAdvance(Shown(text));
+    if (auto* label = qobject_cast<QLabel*>(&control)) {
+        if (label->wordWrap())
+            return metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, text).height() <=
+                   label->contentsRect().height();
+        return width <= label->contentsRect().width();
+    }
+    // A check or radio box: its indicator, the space after it, the caption.
+    const QStyle& style = *control.style();
+    if (qobject_cast<QCheckBox*>(&control))
+        return style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &control) +
+                   style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &control) + width <=
+               control.width();
+    if (qobject_cast<QRadioButton*>(&control))
+        return style.pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, &control) +
+                   style.pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, &control) +
+                   width <=
+               control.width();
+    // A combo's arrow, a button's frame.
+    const int chrome = qobject_cast<QComboBox*>(&control) ? 24 : 8;
+    if (qobject_cast<QGroupBox*>(&control))
+        return width + 12 <= control.width();
+    if (qobject_cast<QListWidget*>(&control))
+        return width + 8 <= control.width();
+    return width + chrome <= control.width();
+}

@@ -1,0 +1,172 @@
+// Every window, dialog, menu, tooltip and status text in other languages: under a
+// pseudo-translation each must come marked (so none bypasses translation, and each
+// source is in the translation files); in every real language each must fit its control.
+#include "About.h"
+#include "Artifacts.h"
+#include "GameOver.h"
+#include "Help.h"
+#include "HelpWindow.h"
+#include "LanguageWalk.h"
+#include "Prefs.h"
+#include "ProgramGames.h"
+#include "SettingsStore.h"
+#include "Statistics.h"
+#include "Translations.h"
+#include "UMain.h"
+#include "VariantGame.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Open = QStringLiteral("\u27e6");
+const QString Close = QStringLiteral("\u27e7");
+
+// Marks every text and lengthens it by a third, keeping its place markers.
+class TPseudoTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int n) const override
+    {
+        seen.insert(QString::fromUtf8(context) + u'|' + QString::fromUtf8(source));
+        QString text = QString::fromUtf8(source);
+        if (n >= 0)
+            text.replace(QLatin1String("%n"), QString::number(n));
+        return Open + text + QString(text.size() / 3, u'~') + Close;
+    }
+    bool isEmpty() const override { return false; }
+    mutable QSet<QString> seen;
+};
+
+// What the program shows with the translations installed now.
+struct TWindows {
+    QTemporaryDir dir;
+    TFMain main{ProgramGames()};
+    TFPrefs prefs{main, TSettingsStore(dir.filePath("settings.conf")), [](const QString&) {}};
+    TFAbout about{&main};
+    TFGameOver gameOver{&main};
+
+    template <typename F> void Walk(F visit)
+    {
+        for (QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&prefs),
+                                static_cast<QWidget*>(&about), static_cast<QWidget*>(&gameOver),
+                                static_cast<QWidget*>(&main.StatisticsDialog())})
+            WalkTexts(*window, visit);
+        for (int result = 0; result < 3; ++result) {
+            visit(TFGameOver::ResultText(result), nullptr);
+            for (int n = 1; n <= 4; ++n)
+                visit(TFGameOver::Slogan(result, n), nullptr);
+        }
+        QObject owner;
+        for (int kind : ProgramGames().Built()) {
+            const auto game = ProgramGames().Make(kind, &owner);
+            const auto* variant = dynamic_cast<const TVariantGame*>(game.get());
+            for (int state = 0; state < 256 && variant; ++state)
+                if (const char* text = variant->StatusText(state))
+                    visit(TVariantGame::tr(text), nullptr);
+        }
+    }
+};
+
+// Texts no translation changes: the languages' own names, the logo, addresses, numbers.
+bool Untranslated(const QString& text)
+{
+    static const QRegularExpression letter(QStringLiteral("\\p{L}"));
+    if (!text.contains(letter) || text == QLatin1String("ZELMO") || text.contains(u'@') ||
+        text.startsWith(QLatin1String("https://")))
+        return true;
+    return std::any_of(Languages.begin(), Languages.end(), [&text](const TLanguage& language) {
+        return text == QString::fromUtf8(language.Name);
+    });
+}
+
+// Every context|source of the translation sources.
+QSet<QString> TranslationSources()
+{
+    QFile file(QStringLiteral(ZELMO_TS_DIR "/christmas-zelmo_de.ts"));
+    file.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&file);
+    QSet<QString> sources;
+    QString context;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement) {
+            if (xml.name() == u"name")
+                context = xml.readElementText();
+            else if (xml.name() == u"source")
+                sources.insert(context + u'|' + xml.readElementText());
+        }
+    return sources;
+}
+
+TEST(LanguageWalk, UnderAPseudoTranslationEveryTextIsMarkedAndInTheTranslationFiles)
+{
+    TPseudoTranslator pseudo;
+    QCoreApplication::installTranslator(&pseudo);
+    {
+        TWindows windows;
+        int walked = 0;
+        windows.Walk([&walked](const QString& text, QWidget*) {
+            if (text.isEmpty() || Untranslated(text))
+                return;
+            ++walked;
+            EXPECT_TRUE(text.startsWith(Open) && text.endsWith(Close))
+                << "not through translation: " << text.toStdString();
+        });
+        EXPECT_GT(walked, 150);
+    }
+    QCoreApplication::removeTranslator(&pseudo);
+    const QSet<QString> sources = TranslationSources();
+    for (const QString& seen : pseudo.seen)
+        if (!seen.startsWith(QLatin1String("Q"))) // Qt's own contexts
+            EXPECT_TRUE(sources.contains(seen)) << "not in the .ts files: " << seen.toStdString();
+}
+
+class RealLanguage : public ::testing::TestWithParam<QString> {};
+
+TEST_P(RealLanguage, EveryTextFitsItsControl)
+{
+    TTranslations translations(QStringLiteral(ZELMO_TRANSLATIONS_DIR));
+    ASSERT_EQ(translations.Use(GetParam()), GetParam()) << "no compiled translation";
+    TWindows windows;
+    for (QWidget* window : {static_cast<QWidget*>(&windows.main), static_cast<QWidget*>(&windows.prefs)})
+        window->show();
+    QCoreApplication::processEvents();
+    windows.Walk([](const QString& text, QWidget* control) {
+        if (control && !text.isEmpty())
+            EXPECT_TRUE(Fits(text, *control))
+                << control->metaObject()->className() << " " << control->objectName().toStdString()
+                << " cuts \"" << text.toStdString() << "\" (" << control->width() << " px)";
+    });
+    const QString code = GetParam();
+    if (code != "de" && code != "ru" && code != "fr")
+        return;
+    SaveArtifact(windows.main.grab().toImage(), code + "-chooser.png");
+    for (int page = 0; page < windows.prefs.Pages->count(); ++page) {
+        windows.prefs.Pages->setCurrentIndex(page);
+        QCoreApplication::processEvents();
+        SaveArtifact(windows.prefs.grab().toImage(), code + QStringLiteral("-prefs-%1.png").arg(page + 1));
+    }
+    windows.main.StatisticsDialog().show();
+    QCoreApplication::processEvents();
+    SaveArtifact(windows.main.StatisticsDialog().grab().toImage(), code + "-statistics.png");
+    windows.about.show();
+    QCoreApplication::processEvents();
+    SaveArtifact(windows.about.grab().toImage(), code + "-about.png");
+    THtmlHelp help(FindHelpFile(QStringLiteral(ZELMO_BINARY_DIR), code));
+    ASSERT_TRUE(help.ShowPage(QStringLiteral("mover.html")));
+    QCoreApplication::processEvents();
+    SaveArtifact(help.Window()->grab().toImage(), code + "-help-rules.png");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, RealLanguage,
+                         ::testing::ValuesIn(QString(ZELMO_LANGUAGES).split(u' ')),
+                         [](const auto& info) { return info.param.toStdString(); });
+
+} // namespace
