@@ -606,7 +606,7 @@
     <message>
         <location line="+2"/>
         <source>Much accelerated</source>
-        <translation>Stark beschleunigt</translation>
+        <translation>Viel schneller</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -626,7 +626,7 @@
     <message>
         <location line="+1"/>
         <source>Much decelerated</source>
-        <translation>Stark abgebremst</translation>
+        <translation>Viel langsamer</translation>
     </message>
     <message>
         <location line="+10"/>
