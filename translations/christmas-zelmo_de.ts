@@ -240,7 +240,7 @@
     <message>
         <location line="+11"/>
         <source>Christmas Zelmo homepage:</source>
-        <translation>Homepage von Christmas Zelmo:</translation>
+        <translation>Zelmo-Homepage:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -400,7 +400,7 @@
         <location filename="../shell/Prefs.cpp" line="+27"/>
         <location filename="../shell/PrefsPages.cpp" line="+64"/>
         <source>Candy Canes</source>
-        <translation>Zuckerstangen</translation>
+        <translation>Zuckerstange</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -451,7 +451,7 @@
     <message>
         <location line="+1"/>
         <source>Elf With Gift</source>
-        <translation>Wichtel mit Geschenk</translation>
+        <translation>Geschenkwichtel</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -561,7 +561,7 @@
     <message>
         <location line="+1"/>
         <source>Snowflakes 1</source>
-        <translation>Schneeflocken 1</translation>
+        <translation>Flocken 1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -571,7 +571,7 @@
     <message>
         <location line="+1"/>
         <source>Snowflakes 2</source>
-        <translation>Schneeflocken 2</translation>
+        <translation>Flocken 2</translation>
     </message>
     <message>
         <location line="+1"/>

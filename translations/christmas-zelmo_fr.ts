@@ -240,7 +240,7 @@
     <message>
         <location line="+11"/>
         <source>Christmas Zelmo homepage:</source>
-        <translation>Site de Christmas Zelmo :</translation>
+        <translation>Site de Zelmo :</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -663,7 +663,7 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
     <message>
         <location line="+2"/>
         <source>A new table size or language takes effect when the game is next started.</source>
-        <translation>Une nouvelle taille de table ou langue s&apos;applique au prochain lancement du jeu.</translation>
+        <translation>Une nouvelle taille ou langue s&apos;applique au prochain lancement.</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -719,7 +719,7 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
     <message>
         <location line="+1"/>
         <source>Tile</source>
-        <translation>Mosaïque</translation>
+        <translation>Répéter</translation>
     </message>
     <message>
         <location line="+14"/>
