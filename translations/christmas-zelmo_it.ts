@@ -420,7 +420,7 @@
     <message>
         <location line="+1"/>
         <source>Gingerbread House</source>
-        <translation>Casetta di pan di zenzero</translation>
+        <translation>Casa di pan di zenzero</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -431,7 +431,7 @@
     <message>
         <location line="+1"/>
         <source>Chocolate Santa</source>
-        <translation>Babbo Natale di cioccolato</translation>
+        <translation>Babbo Natale al cacao</translation>
     </message>
     <message>
         <location line="+1"/>
