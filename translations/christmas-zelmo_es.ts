@@ -6,37 +6,37 @@
     <message>
         <location filename="../cards/BoardAccessible.cpp" line="+68"/>
         <source>1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>1 carta</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n cards</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n carta</numerusform>
+            <numerusform>%n cartas</numerusform>
         </translation>
     </message>
     <message>
         <location line="+124"/>
         <source>Card table</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesa de juego</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>face-down card</source>
-        <translation type="unfinished"></translation>
+        <translation>carta boca abajo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1, %2</source>
         <extracomment>%1 a card, %2 the pile it lies in: &quot;Queen of Hearts, your hand&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1, playable</source>
         <extracomment>%1 a card, perhaps with its pile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, jugable</translation>
     </message>
 </context>
 <context>
@@ -44,93 +44,93 @@
     <message>
         <location filename="../cards/CardNames.cpp" line="+11"/>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>As</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Four</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuatro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Five</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinco</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Six</source>
-        <translation type="unfinished"></translation>
+        <translation>Seis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Seven</source>
-        <translation type="unfinished"></translation>
+        <translation>Siete</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Eight</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocho</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nine</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueve</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ten</source>
-        <translation type="unfinished"></translation>
+        <translation>Diez</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Jota</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reina</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>Rey</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>tréboles</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>diamantes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>corazones</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>picas</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 of %2</source>
         <extracomment>%1 the value, %2 the suit: &quot;Queen of Hearts&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -139,52 +139,52 @@
         <location filename="../shell/Commons.cpp" line="+22"/>
         <location filename="../tools/packagetexts/PackageTexts.cpp" line="+6"/>
         <source>Christmas Zelmo</source>
-        <translation type="unfinished"></translation>
+        <translation>Christmas Zelmo</translation>
     </message>
     <message>
         <location filename="../tools/packagetexts/PackageTexts.cpp" line="+1"/>
         <source>Card Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego de cartas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Attack and defend with a 36-card deck against the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ataca y defiende con una baraja de 36 cartas contra el ordenador</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cards;zelmo;christmas;</source>
-        <translation type="unfinished"></translation>
+        <translation>cartas;naipes;zelmo;navidad;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Christmas card game against the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego de cartas navideño contra el ordenador</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Christmas Zelmo is an attack-and-defend trick game with a 36-card deck and a trump suit. You play against the computer in three variants:</source>
-        <translation type="unfinished"></translation>
+        <translation>Christmas Zelmo es un juego de cartas de ataque y defensa con una baraja de 36 cartas y un palo de triunfo. Juegas contra el ordenador en tres variantes:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Mover: the defender may pass the attack on by moving the table to the other player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traspaso: el defensor puede pasar el ataque al otro jugador pasándole la mesa.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Heap: every card played stays on one growing heap, and a side that cannot beat its top card takes the top three, or five under a trump.</source>
-        <translation type="unfinished"></translation>
+        <translation>Montón: cada carta jugada se queda en un montón que crece, y quien no puede matar la carta de arriba recoge las tres de arriba, o cinco si es un triunfo.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Round: a capture phase around a ring of nine cards, then an attack phase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronda: una fase de capturas alrededor de un círculo de nueve cartas y después una fase de ataque.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cards fly across the table in smooth animations. Ask for a hint, let the computer play your side, read the rules in the built-in help, and choose card backs, backgrounds and the pace of the animation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cartas vuelan por la mesa con animaciones suaves. Pide una pista, deja que el ordenador juegue por ti, lee las reglas en la ayuda integrada y elige los dorsos, el fondo y el ritmo de la animación.</translation>
     </message>
 </context>
 <context>
@@ -192,32 +192,32 @@
     <message>
         <location filename="../shell/Chooser.cpp" line="+26"/>
         <source>Mover Zelmo -- the most popular</source>
-        <translation type="unfinished"></translation>
+        <translation>Traspaso Zelmo -- el más popular</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Heap Zelmo -- a very unpredictable play</source>
-        <translation type="unfinished"></translation>
+        <translation>Montón Zelmo -- lleno de sorpresas</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Round Zelmo -- take more to win</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronda Zelmo -- quien más se lleva, gana</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Select a gift! (click on game&apos;s name)</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Elige un regalo! (clic en el nombre del juego)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Christmas tree with gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Árbol de Navidad con regalos</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Select a gift from under the tree to play game</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un regalo bajo el árbol para jugar</translation>
     </message>
 </context>
 <context>
@@ -225,42 +225,42 @@
     <message>
         <location filename="../shell/About.cpp" line="+48"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Christmas Edition</source>
-        <translation type="unfinished"></translation>
+        <translation>Edición de Navidad</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Christmas Zelmo homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de Christmas Zelmo:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>If you have any questions, comments or suggestions about Christmas Zelmo, e-mail author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Si tienes preguntas, comentarios o sugerencias sobre Christmas Zelmo, escribe al autor:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Author&apos;s e-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo del autor:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Your feedback will be gladly accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu opinión será muy bienvenida.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
@@ -268,97 +268,97 @@
     <message>
         <location filename="../shell/GameOver.cpp" line="+19"/>
         <source>&quot;Do I play better?&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;¿Será que juego mejor?&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Nobody wins&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Nadie gana&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I gave him odds&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Le he dado ventaja&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Hmm... Result is nothing.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Mmm... Resultado: nada.&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;The next game will be...&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;La próxima partida será...&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I can win all other games too!&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;¡También puedo ganar todas las demás!&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;It was a piece of cake!&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;¡Ha sido pan comido!&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Remember son: computer cannot beat human&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Recuerda, hijo: el ordenador no puede con el humano&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Oops! It&apos;s just a bad luck&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;¡Vaya! Solo es mala suerte&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I got entangled&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Me he liado&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;He! Makes! Me! Crazy!!!&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;¡Me! ¡Saca! ¡De! ¡Quicio!!!&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I can beat him right now&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Puedo ganarle ahora mismo&quot;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Empate</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You win</source>
-        <translation type="unfinished"></translation>
+        <translation>Has ganado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Computer wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Gana el ordenador</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la partida</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Picture of the result</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen del resultado</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Play again!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Otra partida!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -366,32 +366,32 @@
     <message>
         <location filename="../shell/GameCommands.cpp" line="+69"/>
         <source>%1: %2 won, %3 lost, %4 drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ganadas, %3 perdidas, %4 empatadas</translation>
     </message>
     <message>
         <location filename="../shell/GameLifecycle.cpp" line="+26"/>
         <source>End current game?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Terminar la partida actual?</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Click a gift from under the Christmas Tree to start playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en un regalo bajo el árbol de Navidad para empezar a jugar</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <location filename="../shell/HelpCommands.cpp" line="+40"/>
         <source>Could not initialize HTML Help. Make sure you have Microsoft Internet Explorer 4.0 or greater installed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la Ayuda HTML. Comprueba que tienes instalado Microsoft Internet Explorer 4.0 o posterior</translation>
     </message>
     <message>
         <location filename="../shell/UMain.cpp" line="+116"/>
         <source>Game has received a WM_GAMEDESTROYED! Please report to author about this message</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El juego ha recibido un WM_GAMEDESTROYED! Por favor, informa al autor de este mensaje</translation>
     </message>
 </context>
 <context>
@@ -400,355 +400,356 @@
         <location filename="../shell/Prefs.cpp" line="+27"/>
         <location filename="../shell/PrefsPages.cpp" line="+64"/>
         <source>Candy Canes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bastones de caramelo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Conejo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cone</source>
-        <translation type="unfinished"></translation>
+        <translation>Piña</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Elf Doll</source>
-        <translation type="unfinished"></translation>
+        <translation>Muñeco de elfo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gingerbread House</source>
-        <translation type="unfinished"></translation>
+        <translation>Casita de jengibre</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../shell/PrefsPages.cpp" line="-1"/>
         <source>Bells</source>
-        <translation type="unfinished"></translation>
+        <translation>Campanas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chocolate Santa</source>
-        <translation type="unfinished"></translation>
+        <translation>Papá Noel de chocolate</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Candles</source>
-        <translation type="unfinished"></translation>
+        <translation>Velas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Young Fir</source>
-        <translation type="unfinished"></translation>
+        <translation>Abeto joven</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Santa Claus</source>
-        <translation type="unfinished"></translation>
+        <translation>Papá Noel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Elf With Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Elfo con regalo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Christmas Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Árbol de Navidad</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ice Sculpture</source>
-        <translation type="unfinished"></translation>
+        <translation>Escultura de hielo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Snow-plough</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitanieves</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Zelmo Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de Zelmo</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;General</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;General</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Backs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dorsos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>B&amp;ackgrounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fondos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Co&amp;mputer</source>
-        <translation type="unfinished"></translation>
+        <translation>Orde&amp;nador</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Invalid data type for &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de dato no válido para &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../shell/Prefs.h" line="+52"/>
         <source>Could not load picture</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la imagen</translation>
     </message>
     <message>
         <location filename="../shell/PrefsPages.cpp" line="-38"/>
         <source>All Images (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Portable Graphics Network (*.png)|*.png|PCX Image (*.pcx)|*.pcx|ANI Image (*.ani)|*.ani|JPEG Image (*.jpeg;*.jpg)|*.jpeg;*.jpg</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las imágenes (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Imagen PNG (*.png)|*.png|Imagen PCX (*.pcx)|*.pcx|Imagen ANI (*.ani)|*.ani|Imagen JPEG (*.jpeg;*.jpg)|*.jpeg;*.jpg</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Solid color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color liso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>Degradado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Elliptic</source>
-        <translation type="unfinished"></translation>
+        <translation>Elíptico</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rectangular</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Snowflakes 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copos de nieve 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieve</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Snowflakes 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Copos de nieve 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra imagen...</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Toolbar </source>
-        <translation type="unfinished"></translation>
+        <translation>Herramientas </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar barra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show toolbar in main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la barra de herramientas en la ventana principal</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Flat buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Botones planos</translation>
     </message>
     <message>
         <location line="+3"/>
         <source> Card animation </source>
-        <translation type="unfinished"></translation>
+        <translation> Animación de cartas </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Much accelerated</source>
-        <translation type="unfinished"></translation>
+        <translation>Muy acelerado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Acelerado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Steady</source>
-        <translation type="unfinished"></translation>
+        <translation>Uniforme</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Deceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Frenado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Much decelerated</source>
-        <translation type="unfinished"></translation>
+        <translation>Muy frenado</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The vertical line.
 This hint is a kind of easter egg that does nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea vertical.
+Esta ayuda es una especie de huevo de Pascua que no hace nada.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Animation time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 msec</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Table size </source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de la mesa </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the whole game larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra todo el juego más grande</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A new table size or language takes effect when the game is next started.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo tamaño de la mesa o idioma se aplica la próxima vez que se inicie el juego.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del sistema</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Draw frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Con marco</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Select board color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de la mesa:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Click here</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Start color</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicial</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End color</source>
-        <translation type="unfinished"></translation>
+        <translation>Final</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Click...</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Swap colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertir</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Estirar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosaico</translation>
     </message>
     <message>
         <location line="+14"/>
         <source> Computer player </source>
-        <translation type="unfinished"></translation>
+        <translation> Tu rival </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Clásico</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Plays by fixed rules, as the hint does</source>
-        <translation type="unfinished"></translation>
+        <translation>Juega con reglas fijas, como la pista</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Strong</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuerte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Thinks ahead from what it has seen, never from your cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Piensa por adelantado con lo que ha visto, nunca con tus cartas</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>A change counts from the next game on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios cuentan a partir de la próxima partida.</translation>
     </message>
 </context>
 <context>
@@ -756,92 +757,92 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/Statistics.cpp" line="+22"/>
         <source>Played</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdidas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Empates</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Abandoned</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Won %</source>
-        <translation type="unfinished"></translation>
+        <translation>% ganadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Streak</source>
-        <translation type="unfinished"></translation>
+        <translation>Racha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Longest wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor racha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Longest losses</source>
-        <translation type="unfinished"></translation>
+        <translation>Peor racha</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1 won</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ganadas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 lost</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 perdidas</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Against the classic CPU</source>
-        <translation type="unfinished"></translation>
+        <translation>Contra la CPU clásica</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Against the strong CPU</source>
-        <translation type="unfinished"></translation>
+        <translation>Contra la CPU fuerte</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>Reset the statistics of all games?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Restablecer las estadísticas de todos los juegos?</translation>
     </message>
 </context>
 <context>
@@ -849,7 +850,7 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/FileEdit.cpp" line="+21"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar</translation>
     </message>
 </context>
 <context>
@@ -857,17 +858,17 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/GameKinds.cpp" line="+16"/>
         <source>Mover</source>
-        <translation type="unfinished"></translation>
+        <translation>Traspaso</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Heap</source>
-        <translation type="unfinished"></translation>
+        <translation>Montón</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronda</translation>
     </message>
 </context>
 <context>
@@ -875,7 +876,7 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/GameTally.cpp" line="+80"/>
         <source>%1 (strong CPU)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (CPU fuerte)</translation>
     </message>
 </context>
 <context>
@@ -883,28 +884,28 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/HelpWindow.cpp" line="+86"/>
         <source>The help file %1 could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el archivo de ayuda %1.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The help file %1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ayuda %1 está vacío.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+14"/>
         <source>The help file %1 is damaged and cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ayuda %1 está dañado y no se puede leer.</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>The help file %1 does not name a start page.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ayuda %1 no indica ninguna página de inicio.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The page %1 is not in the help file %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página %1 no está en el archivo de ayuda %2.</translation>
     </message>
 </context>
 <context>
@@ -912,38 +913,38 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location line="+41"/>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de %1</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegación</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+11"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Type a word to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe una palabra para buscar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
 </context>
 <context>
@@ -951,17 +952,17 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/Help.cpp" line="+44"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MS Html Help is not installed on this PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>MS Html Help no está instalado en este equipo.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -970,13 +971,13 @@ This hint is a kind of easter egg that does nothing.</source>
         <location filename="../cards/KeyboardPlay.cpp" line="+164"/>
         <source>%1, %2</source>
         <extracomment>%1 a card, %2 the pile it lies in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 — %2</source>
         <extracomment>%1 the focused card, %2 what the game asks for</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
@@ -984,172 +985,172 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/MainMenu.cpp" line="+15"/>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play: select a game to play or exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar: elige un juego o sal del programa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Mover</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Traspaso</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play &quot;mover&quot; zelmo</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar a Traspaso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Heap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montón</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play &quot;heap&quot; zelmo</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar a Montón</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Round</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ronda</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play &quot;round&quot; zelmo</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar a Ronda</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Random &amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida al &amp;azar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play random game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar una partida al azar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;End game</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar &amp;partida</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>End current game</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar la partida actual</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Exit game</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del juego</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partida</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Game: game options</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida: opciones del juego</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pista</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Suggest a next move (it may be not the best)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugiere una jugada (puede que no sea la mejor)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Autoplay</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego &amp;automático</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Let computer play for you</source>
-        <translation type="unfinished"></translation>
+        <translation>El ordenador juega por ti</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estadísticas...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Show how your games have gone so far</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra cómo te han ido las partidas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre&amp;ferencias...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Customize game</source>
-        <translation type="unfinished"></translation>
+        <translation>Personaliza el juego</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Help: the stuff to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda: cosas para leer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reglas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Read game rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee las reglas del juego</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Show help contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el contenido de la ayuda</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Christmas Zelmo homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de Christmas &amp;Zelmo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Go to Christmas Zelmo homepage!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Visita la página de Christmas Zelmo!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>About this game</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de este juego</translation>
     </message>
 </context>
 <context>
@@ -1157,67 +1158,67 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/MainToolBar.cpp" line="+17"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Press this button for random play or select game from drop-down menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa para una partida al azar o elige un juego en el menú desplegable</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Suggest the next move (it may be not the best)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugiere la siguiente jugada (puede que no sea la mejor)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Autoplay</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego automático</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Let computer play for you</source>
-        <translation type="unfinished"></translation>
+        <translation>El ordenador juega por ti</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Reglas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Read game rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee las reglas del juego</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>&amp;Mover</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Traspaso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Heap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montón</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Round</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ronda</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>R&amp;andom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Al azar</translation>
     </message>
 </context>
 <context>
@@ -1226,167 +1227,167 @@ This hint is a kind of easter egg that does nothing.</source>
         <location filename="../games/common/BoutStates.cpp" line="+15"/>
         <location filename="../games/heap/HeapStates.cpp" line="+53"/>
         <source>CPU plays %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La CPU juega %1</translation>
     </message>
     <message>
         <location line="+61"/>
         <location filename="../games/heap/HeapStates.cpp" line="-3"/>
         <source>CPU beats %1 with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La CPU mata %1 con %2</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>CPU takes the table</source>
-        <translation type="unfinished"></translation>
+        <translation>La CPU recoge la mesa</translation>
     </message>
     <message>
         <location filename="../games/common/VariantAttacks.cpp" line="+49"/>
         <source>The same position came round three times: a draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>La misma posición se ha repetido tres veces: empate.</translation>
     </message>
     <message numerus="yes">
         <location filename="../games/heap/HeapStates.cpp" line="+17"/>
         <source>CPU takes %n cards</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La CPU recoge %n carta</numerusform>
+            <numerusform>La CPU recoge %n cartas</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../games/round/RoundCircle.cpp" line="+40"/>
         <source>CPU gets the rest of the circle</source>
-        <translation type="unfinished"></translation>
+        <translation>La CPU se lleva el resto del círculo</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>CPU captures %1 with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La CPU captura %1 con %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>CPU puts %1 into the circle</source>
-        <translation type="unfinished"></translation>
+        <translation>La CPU pone %1 en el círculo</translation>
     </message>
     <message>
         <location filename="../games/common/BoutGame.cpp" line="+8"/>
         <source>Waiting until CPU moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando a que juegue la CPU</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../games/heap/HeapZelmo.cpp" line="+13"/>
         <source>Waiting until CPU defends</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando a que se defienda la CPU</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Waiting until CPU throws more</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando a que la CPU eche más</translation>
     </message>
     <message>
         <location filename="../games/common/BoutGame.h" line="+9"/>
         <source>Click your card to throw more, click right mouse button if that&apos;s it</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en tu carta para echar más, o clic derecho si ya está</translation>
     </message>
     <message>
         <location filename="../games/common/VariantGame.cpp" line="+227"/>
         <source>CPU&apos;s hand</source>
-        <translation type="unfinished"></translation>
+        <translation>mano de la CPU</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>your hand</source>
-        <translation type="unfinished"></translation>
+        <translation>tu mano</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>deck</source>
-        <translation type="unfinished"></translation>
+        <translation>mazo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>table</source>
-        <translation type="unfinished"></translation>
+        <translation>mesa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>discard pile</source>
-        <translation type="unfinished"></translation>
+        <translation>descarte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>circle</source>
-        <translation type="unfinished"></translation>
+        <translation>círculo</translation>
     </message>
     <message>
         <location filename="../games/heap/HeapZelmo.cpp" line="-5"/>
         <source>Click on your card to make move</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en tu carta para jugar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wait until CPU moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que juegue la CPU</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Click on your card to defend, click table card to take</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en tu carta para defender, en una de la mesa para recoger</translation>
     </message>
     <message>
         <location filename="../games/mover/MoverZelmo.cpp" line="+8"/>
         <source>Click your card to move</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en tu carta para atacar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Click your card to defend, click table card to take, make move with right mouse button to avoid moving table</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en tu carta para defender, en una de la mesa para recoger; con el botón derecho no pasas la mesa</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>You are moving the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Estás pasando la mesa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CPU is moving the table</source>
-        <translation type="unfinished"></translation>
+        <translation>La CPU está pasando la mesa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CPU throws more</source>
-        <translation type="unfinished"></translation>
+        <translation>La CPU echa más</translation>
     </message>
     <message>
         <location filename="../games/round/RoundZelmo.cpp" line="+26"/>
         <source>Click your card to make move</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en tu carta para jugar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Click your card to defend, click table card to take</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en tu carta para defender, en una de la mesa para recoger</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>CPU gives you more</source>
-        <translation type="unfinished"></translation>
+        <translation>La CPU te da más</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>CPU has taken, so throw him more, right click if ok</source>
-        <translation type="unfinished"></translation>
+        <translation>La CPU ha recogido: échale más, o clic derecho si ya está</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Select a card in the circle and beat it with top card in the deck to get them</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una carta del círculo y mátala con la de arriba del mazo para llevártelas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wait until CPU beats</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que mate la CPU</translation>
     </message>
 </context>
 </TS>
