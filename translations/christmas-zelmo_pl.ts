@@ -401,7 +401,7 @@
         <location filename="../shell/Prefs.cpp" line="+27"/>
         <location filename="../shell/PrefsPages.cpp" line="+64"/>
         <source>Candy Canes</source>
-        <translation>Laski cukrowe</translation>
+        <translation>Cukierki</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -562,7 +562,7 @@
     <message>
         <location line="+1"/>
         <source>Snowflakes 1</source>
-        <translation>Płatki śniegu 1</translation>
+        <translation>Śnieżynki 1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -572,7 +572,7 @@
     <message>
         <location line="+1"/>
         <source>Snowflakes 2</source>
-        <translation>Płatki śniegu 2</translation>
+        <translation>Śnieżynki 2</translation>
     </message>
     <message>
         <location line="+1"/>

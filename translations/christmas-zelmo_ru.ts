@@ -401,7 +401,7 @@
         <location filename="../shell/Prefs.cpp" line="+27"/>
         <location filename="../shell/PrefsPages.cpp" line="+64"/>
         <source>Candy Canes</source>
-        <translation>Леденцы-трости</translation>
+        <translation>Леденцы</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -427,7 +427,7 @@
         <location line="+1"/>
         <location filename="../shell/PrefsPages.cpp" line="-1"/>
         <source>Bells</source>
-        <translation>Колокольчики</translation>
+        <translation>Бубенчики</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -532,22 +532,22 @@
     <message>
         <location line="+1"/>
         <source>Horizontal</source>
-        <translation>Горизонтальный</translation>
+        <translation>Горизонталь</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vertical</source>
-        <translation>Вертикальный</translation>
+        <translation>Вертикаль</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Elliptic</source>
-        <translation>Эллиптический</translation>
+        <translation>Эллипс</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rectangular</source>
-        <translation>Прямоугольный</translation>
+        <translation>Рамка</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -745,7 +745,7 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location line="+1"/>
         <source>Thinks ahead from what it has seen, never from your cards</source>
-        <translation>Думает наперёд по увиденным картам, не заглядывая в ваши</translation>
+        <translation>Думает наперёд по увиденным картам, не видя ваших</translation>
     </message>
     <message>
         <location line="+6"/>
