@@ -6,38 +6,38 @@
     <message>
         <location filename="../cards/BoardAccessible.cpp" line="+68"/>
         <source>1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>1 карта</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n cards</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n карта</numerusform>
+            <numerusform>%n карты</numerusform>
+            <numerusform>%n карт</numerusform>
         </translation>
     </message>
     <message>
         <location line="+124"/>
         <source>Card table</source>
-        <translation type="unfinished"></translation>
+        <translation>Игровой стол</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>face-down card</source>
-        <translation type="unfinished"></translation>
+        <translation>закрытая карта</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1, %2</source>
         <extracomment>%1 a card, %2 the pile it lies in: &quot;Queen of Hearts, your hand&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1, playable</source>
         <extracomment>%1 a card, perhaps with its pile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, можно сыграть</translation>
     </message>
 </context>
 <context>
@@ -45,93 +45,93 @@
     <message>
         <location filename="../cards/CardNames.cpp" line="+11"/>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>Туз</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Двойка</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Тройка</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Four</source>
-        <translation type="unfinished"></translation>
+        <translation>Четвёрка</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Five</source>
-        <translation type="unfinished"></translation>
+        <translation>Пятёрка</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Six</source>
-        <translation type="unfinished"></translation>
+        <translation>Шестёрка</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Seven</source>
-        <translation type="unfinished"></translation>
+        <translation>Семёрка</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Eight</source>
-        <translation type="unfinished"></translation>
+        <translation>Восьмёрка</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nine</source>
-        <translation type="unfinished"></translation>
+        <translation>Девятка</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ten</source>
-        <translation type="unfinished"></translation>
+        <translation>Десятка</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Валет</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Дама</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>Король</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>треф</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>бубён</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>червей</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>пик</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 of %2</source>
         <extracomment>%1 the value, %2 the suit: &quot;Queen of Hearts&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -140,52 +140,52 @@
         <location filename="../shell/Commons.cpp" line="+22"/>
         <location filename="../tools/packagetexts/PackageTexts.cpp" line="+6"/>
         <source>Christmas Zelmo</source>
-        <translation type="unfinished"></translation>
+        <translation>Christmas Zelmo</translation>
     </message>
     <message>
         <location filename="../tools/packagetexts/PackageTexts.cpp" line="+1"/>
         <source>Card Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Карточная игра</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Attack and defend with a 36-card deck against the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Атакуйте и отбивайтесь колодой из 36 карт против компьютера</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cards;zelmo;christmas;</source>
-        <translation type="unfinished"></translation>
+        <translation>карты;zelmo;рождество;новый год;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Christmas card game against the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Рождественская карточная игра против компьютера</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Christmas Zelmo is an attack-and-defend trick game with a 36-card deck and a trump suit. You play against the computer in three variants:</source>
-        <translation type="unfinished"></translation>
+        <translation>Christmas Zelmo — карточная игра в атаку и защиту колодой из 36 карт с козырной мастью. Вы играете против компьютера в трёх вариантах:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Mover: the defender may pass the attack on by moving the table to the other player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевод: отбивающийся может перевести атаку на другого игрока.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Heap: every card played stays on one growing heap, and a side that cannot beat its top card takes the top three, or five under a trump.</source>
-        <translation type="unfinished"></translation>
+        <translation>Куча: каждая сыгранная карта остаётся в одной растущей куче, а тот, кто не может побить верхнюю карту, берёт три верхние, а под козырем — пять.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Round: a capture phase around a ring of nine cards, then an attack phase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Круг: сначала фаза захвата карт из круга в девять карт, затем фаза атаки.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cards fly across the table in smooth animations. Ask for a hint, let the computer play your side, read the rules in the built-in help, and choose card backs, backgrounds and the pace of the animation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Карты плавно летают по столу. Просите подсказку, дайте компьютеру сыграть за вас, читайте правила во встроенной справке и выбирайте рубашки, фон и темп анимации.</translation>
     </message>
 </context>
 <context>
@@ -193,32 +193,32 @@
     <message>
         <location filename="../shell/Chooser.cpp" line="+26"/>
         <source>Mover Zelmo -- the most popular</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelmo «Перевод» — самая популярная</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Heap Zelmo -- a very unpredictable play</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelmo «Куча» — игра, полная неожиданностей</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Round Zelmo -- take more to win</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelmo «Круг» — больше возьмёшь, выиграешь</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Select a gift! (click on game&apos;s name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите подарок! (щёлкните название игры)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Christmas tree with gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ёлка с подарками</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Select a gift from under the tree to play game</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите подарок под ёлкой, чтобы начать игру</translation>
     </message>
 </context>
 <context>
@@ -226,42 +226,42 @@
     <message>
         <location filename="../shell/About.cpp" line="+48"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия %1</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Christmas Edition</source>
-        <translation type="unfinished"></translation>
+        <translation>Рождественское издание</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Christmas Zelmo homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сайт Christmas Zelmo:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>If you have any questions, comments or suggestions about Christmas Zelmo, e-mail author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Вопросы, замечания и предложения о Christmas Zelmo присылайте автору по e-mail:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Author&apos;s e-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail автора:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Your feedback will be gladly accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Автор будет рад вашим отзывам.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -269,97 +269,97 @@
     <message>
         <location filename="../shell/GameOver.cpp" line="+19"/>
         <source>&quot;Do I play better?&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«Это я лучше играю?»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Nobody wins&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«Никто не выиграл»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I gave him odds&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«Это была фора»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Hmm... Result is nothing.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«Хм... Ни то ни сё.»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;The next game will be...&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«А вот следующая игра...»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I can win all other games too!&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«И все остальные игры выиграю!»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;It was a piece of cake!&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«Проще простого!»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Remember son: computer cannot beat human&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«Запомни, сынок: компьютер человека не обыграет»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Oops! It&apos;s just a bad luck&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«Ой! Просто не повезло»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I got entangled&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«Всё запуталось»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;He! Makes! Me! Crazy!!!&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«Он! Меня! Бесит!!!»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I can beat him right now&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«Да я его прямо сейчас обыграю»</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничья</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You win</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваша победа</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Computer wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Победа CPU</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Конец игры</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Picture of the result</source>
-        <translation type="unfinished"></translation>
+        <translation>Картинка результата</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Play again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ещё раз!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -367,32 +367,32 @@
     <message>
         <location filename="../shell/GameCommands.cpp" line="+69"/>
         <source>%1: %2 won, %3 lost, %4 drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: выиграно %2, проиграно %3, вничью %4</translation>
     </message>
     <message>
         <location filename="../shell/GameLifecycle.cpp" line="+26"/>
         <source>End current game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Завершить текущую игру?</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Click a gift from under the Christmas Tree to start playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Щёлкните подарок под ёлкой, чтобы начать игру</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <location filename="../shell/HelpCommands.cpp" line="+40"/>
         <source>Could not initialize HTML Help. Make sure you have Microsoft Internet Explorer 4.0 or greater installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить HTML-справку. Убедитесь, что установлен Microsoft Internet Explorer 4.0 или новее</translation>
     </message>
     <message>
         <location filename="../shell/UMain.cpp" line="+116"/>
         <source>Game has received a WM_GAMEDESTROYED! Please report to author about this message</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра получила WM_GAMEDESTROYED! Пожалуйста, сообщите об этом автору</translation>
     </message>
 </context>
 <context>
@@ -401,355 +401,356 @@
         <location filename="../shell/Prefs.cpp" line="+27"/>
         <location filename="../shell/PrefsPages.cpp" line="+64"/>
         <source>Candy Canes</source>
-        <translation type="unfinished"></translation>
+        <translation>Леденцы</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Кролик</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cone</source>
-        <translation type="unfinished"></translation>
+        <translation>Шишка</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Elf Doll</source>
-        <translation type="unfinished"></translation>
+        <translation>Кукла-эльф</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gingerbread House</source>
-        <translation type="unfinished"></translation>
+        <translation>Пряничный домик</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../shell/PrefsPages.cpp" line="-1"/>
         <source>Bells</source>
-        <translation type="unfinished"></translation>
+        <translation>Бубенчики</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chocolate Santa</source>
-        <translation type="unfinished"></translation>
+        <translation>Шоколадный Санта</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Candles</source>
-        <translation type="unfinished"></translation>
+        <translation>Свечи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Young Fir</source>
-        <translation type="unfinished"></translation>
+        <translation>Молодая ёлочка</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Santa Claus</source>
-        <translation type="unfinished"></translation>
+        <translation>Санта-Клаус</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Elf With Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Эльф с подарком</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Christmas Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Ёлка</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ice Sculpture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ледяная фигура</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Snow-plough</source>
-        <translation type="unfinished"></translation>
+        <translation>Снегоуборщик</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Zelmo Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки Zelmo</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;General</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Общие</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Backs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Рубашки</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>B&amp;ackgrounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Фон</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Co&amp;mputer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Компьютер</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;тмена</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Invalid data type for &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимый тип данных для «%1»</translation>
     </message>
     <message>
         <location filename="../shell/Prefs.h" line="+52"/>
         <source>Could not load picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось загрузить картинку</translation>
     </message>
     <message>
         <location filename="../shell/PrefsPages.cpp" line="-38"/>
         <source>All Images (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Portable Graphics Network (*.png)|*.png|PCX Image (*.pcx)|*.pcx|ANI Image (*.ani)|*.ani|JPEG Image (*.jpeg;*.jpg)|*.jpeg;*.jpg</source>
-        <translation type="unfinished"></translation>
+        <translation>Все изображения (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Изображение PNG (*.png)|*.png|Изображение PCX (*.pcx)|*.pcx|Изображение ANI (*.ani)|*.ani|Изображение JPEG (*.jpeg;*.jpg)|*.jpeg;*.jpg</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Solid color</source>
-        <translation type="unfinished"></translation>
+        <translation>Сплошной цвет</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>Градиент</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Горизонталь</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Вертикаль</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Elliptic</source>
-        <translation type="unfinished"></translation>
+        <translation>Эллипс</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rectangular</source>
-        <translation type="unfinished"></translation>
+        <translation>Рамка</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Картинка</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Подарки</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Snowflakes 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Снежинки 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Снег</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Snowflakes 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Снежинки 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Своя...</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Toolbar </source>
-        <translation type="unfinished"></translation>
+        <translation>Панель кнопок </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Показ панели</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show toolbar in main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать панель инструментов в главном окне</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Flat buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Плоские кнопки</translation>
     </message>
     <message>
         <location line="+3"/>
         <source> Card animation </source>
-        <translation type="unfinished"></translation>
+        <translation> Анимация карт </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Much accelerated</source>
-        <translation type="unfinished"></translation>
+        <translation>Сильный разгон</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Разгон</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Steady</source>
-        <translation type="unfinished"></translation>
+        <translation>Равномерно</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Deceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Торможение</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Much decelerated</source>
-        <translation type="unfinished"></translation>
+        <translation>Сильный тормоз</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The vertical line.
 This hint is a kind of easter egg that does nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вертикальная черта.
+Эта подсказка — своего рода пасхалка, которая ничего не делает.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Animation time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Время анимации:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 msec</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 мс</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Table size </source>
-        <translation type="unfinished"></translation>
+        <translation>Размер стола </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the whole game larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать всю игру крупнее</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A new table size or language takes effect when the game is next started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер стола и язык сменятся при следующем запуске игры.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык системы</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Draw frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Рисовать рамку</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Select board color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите цвет стола:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Click here</source>
-        <translation type="unfinished"></translation>
+        <translation>Щёлкните здесь</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Start color</source>
-        <translation type="unfinished"></translation>
+        <translation>Начальный</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End color</source>
-        <translation type="unfinished"></translation>
+        <translation>Конечный</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Click...</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Swap colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Поменять</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Целиком</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Плитки</translation>
     </message>
     <message>
         <location line="+14"/>
         <source> Computer player </source>
-        <translation type="unfinished"></translation>
+        <translation> Соперник </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Классический</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Plays by fixed rules, as the hint does</source>
-        <translation type="unfinished"></translation>
+        <translation>Играет по жёстким правилам, как подсказка</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Strong</source>
-        <translation type="unfinished"></translation>
+        <translation>Сильный</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Thinks ahead from what it has seen, never from your cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Думает наперёд по увиденным картам, не видя ваших</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>A change counts from the next game on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение действует со следующей игры.</translation>
     </message>
 </context>
 <context>
@@ -757,92 +758,92 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/Statistics.cpp" line="+22"/>
         <source>Played</source>
-        <translation type="unfinished"></translation>
+        <translation>Сыграно</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>Выиграно</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Проиграно</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Вничью</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Abandoned</source>
-        <translation type="unfinished"></translation>
+        <translation>Брошено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Won %</source>
-        <translation type="unfinished"></translation>
+        <translation>Выиграно %</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Streak</source>
-        <translation type="unfinished"></translation>
+        <translation>Серия</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Longest wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучшая серия</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Longest losses</source>
-        <translation type="unfinished"></translation>
+        <translation>Худшая серия</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1 won</source>
-        <translation type="unfinished"></translation>
+        <translation>побед: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 lost</source>
-        <translation type="unfinished"></translation>
+        <translation>поражений: %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Статистика</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сбросить</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Against the classic CPU</source>
-        <translation type="unfinished"></translation>
+        <translation>Классический CPU</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Against the strong CPU</source>
-        <translation type="unfinished"></translation>
+        <translation>Сильный CPU</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Всего</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>Reset the statistics of all games?</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбросить статистику всех игр?</translation>
     </message>
 </context>
 <context>
@@ -850,7 +851,7 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/FileEdit.cpp" line="+21"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Обзор</translation>
     </message>
 </context>
 <context>
@@ -858,17 +859,17 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/GameKinds.cpp" line="+16"/>
         <source>Mover</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевод</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Heap</source>
-        <translation type="unfinished"></translation>
+        <translation>Куча</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Круг</translation>
     </message>
 </context>
 <context>
@@ -876,7 +877,7 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/GameTally.cpp" line="+80"/>
         <source>%1 (strong CPU)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (сильный CPU)</translation>
     </message>
 </context>
 <context>
@@ -884,28 +885,28 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/HelpWindow.cpp" line="+86"/>
         <source>The help file %1 could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл справки %1 не найден.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The help file %1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл справки %1 пуст.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+14"/>
         <source>The help file %1 is damaged and cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл справки %1 повреждён и не может быть прочитан.</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>The help file %1 does not name a start page.</source>
-        <translation type="unfinished"></translation>
+        <translation>В файле справки %1 не указана начальная страница.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The page %1 is not in the help file %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Страницы %1 нет в файле справки %2.</translation>
     </message>
 </context>
 <context>
@@ -913,38 +914,38 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location line="+41"/>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка %1</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Навигация</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Вперёд</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+11"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Содержание</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Type a word to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите слово для поиска</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Указатель</translation>
     </message>
 </context>
 <context>
@@ -952,17 +953,17 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/Help.cpp" line="+44"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждение</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MS Html Help is not installed on this PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>MS Html Help не установлен на этом компьютере.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -971,13 +972,13 @@ This hint is a kind of easter egg that does nothing.</source>
         <location filename="../cards/KeyboardPlay.cpp" line="+164"/>
         <source>%1, %2</source>
         <extracomment>%1 a card, %2 the pile it lies in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 — %2</source>
         <extracomment>%1 the focused card, %2 what the game asks for</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
@@ -985,172 +986,172 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/MainMenu.cpp" line="+15"/>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Играть</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play: select a game to play or exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Играть: выберите игру или выйдите</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Mover</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Перевод</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play &quot;mover&quot; zelmo</source>
-        <translation type="unfinished"></translation>
+        <translation>Играть в Zelmo «Перевод»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Heap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Куча</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play &quot;heap&quot; zelmo</source>
-        <translation type="unfinished"></translation>
+        <translation>Играть в Zelmo «Куча»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Round</source>
-        <translation type="unfinished"></translation>
+        <translation>К&amp;руг</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play &quot;round&quot; zelmo</source>
-        <translation type="unfinished"></translation>
+        <translation>Играть в Zelmo «Круг»</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Random &amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Случайная игра</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play random game</source>
-        <translation type="unfinished"></translation>
+        <translation>Играть в случайную игру</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;End game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Завершить игру</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>End current game</source>
-        <translation type="unfinished"></translation>
+        <translation>Завершить текущую игру</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Выход</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Exit game</source>
-        <translation type="unfinished"></translation>
+        <translation>Выйти из игры</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>И&amp;гра</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Game: game options</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра: параметры игры</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Подсказка</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Suggest a next move (it may be not the best)</source>
-        <translation type="unfinished"></translation>
+        <translation>Подсказать ход (не обязательно лучший)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Autoplay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Автоигра</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Let computer play for you</source>
-        <translation type="unfinished"></translation>
+        <translation>Пусть компьютер играет за вас</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Статистика...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Show how your games have gone so far</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать, как шли ваши игры</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Настройки...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Customize game</source>
-        <translation type="unfinished"></translation>
+        <translation>Настроить игру</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Help: the stuff to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка: что почитать</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Правила</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Read game rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Читать правила игры</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Содержание</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Show help contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать содержание справки</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Christmas Zelmo homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Домашняя страница Christmas Zelmo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Go to Christmas Zelmo homepage!</source>
-        <translation type="unfinished"></translation>
+        <translation>Перейти на сайт Christmas Zelmo!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О программе...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>About this game</source>
-        <translation type="unfinished"></translation>
+        <translation>Об этой игре</translation>
     </message>
 </context>
 <context>
@@ -1158,67 +1159,67 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/MainToolBar.cpp" line="+17"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Играть</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Press this button for random play or select game from drop-down menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите для случайной игры или выберите игру в раскрывающемся меню</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Подсказка</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Suggest the next move (it may be not the best)</source>
-        <translation type="unfinished"></translation>
+        <translation>Подсказать следующий ход (не обязательно лучший)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Autoplay</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоигра</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Let computer play for you</source>
-        <translation type="unfinished"></translation>
+        <translation>Пусть компьютер играет за вас</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Правила</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Read game rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Читать правила игры</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>&amp;Mover</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Перевод</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Heap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Куча</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Round</source>
-        <translation type="unfinished"></translation>
+        <translation>К&amp;руг</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>R&amp;andom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Случайная</translation>
     </message>
 </context>
 <context>
@@ -1227,168 +1228,168 @@ This hint is a kind of easter egg that does nothing.</source>
         <location filename="../games/common/BoutStates.cpp" line="+15"/>
         <location filename="../games/heap/HeapStates.cpp" line="+53"/>
         <source>CPU plays %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU ходит: %1</translation>
     </message>
     <message>
         <location line="+61"/>
         <location filename="../games/heap/HeapStates.cpp" line="-3"/>
         <source>CPU beats %1 with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU бьёт карту %1 картой %2</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>CPU takes the table</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU берёт карты со стола</translation>
     </message>
     <message>
         <location filename="../games/common/VariantAttacks.cpp" line="+49"/>
         <source>The same position came round three times: a draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Одна и та же позиция повторилась трижды: ничья.</translation>
     </message>
     <message numerus="yes">
         <location filename="../games/heap/HeapStates.cpp" line="+17"/>
         <source>CPU takes %n cards</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>CPU берёт %n карту</numerusform>
+            <numerusform>CPU берёт %n карты</numerusform>
+            <numerusform>CPU берёт %n карт</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../games/round/RoundCircle.cpp" line="+40"/>
         <source>CPU gets the rest of the circle</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU получает остаток круга</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>CPU captures %1 with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU захватывает карту %1 картой %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>CPU puts %1 into the circle</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU кладёт в круг: %1</translation>
     </message>
     <message>
         <location filename="../games/common/BoutGame.cpp" line="+8"/>
         <source>Waiting until CPU moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Ждём хода CPU</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../games/heap/HeapZelmo.cpp" line="+13"/>
         <source>Waiting until CPU defends</source>
-        <translation type="unfinished"></translation>
+        <translation>Ждём, пока CPU отобьётся</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Waiting until CPU throws more</source>
-        <translation type="unfinished"></translation>
+        <translation>Ждём, подкинет ли CPU</translation>
     </message>
     <message>
         <location filename="../games/common/BoutGame.h" line="+9"/>
         <source>Click your card to throw more, click right mouse button if that&apos;s it</source>
-        <translation type="unfinished"></translation>
+        <translation>Щёлкните карту, чтобы подкинуть, или правой кнопкой, если всё</translation>
     </message>
     <message>
         <location filename="../games/common/VariantGame.cpp" line="+227"/>
         <source>CPU&apos;s hand</source>
-        <translation type="unfinished"></translation>
+        <translation>рука CPU</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>your hand</source>
-        <translation type="unfinished"></translation>
+        <translation>ваша рука</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>deck</source>
-        <translation type="unfinished"></translation>
+        <translation>колода</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>table</source>
-        <translation type="unfinished"></translation>
+        <translation>стол</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>discard pile</source>
-        <translation type="unfinished"></translation>
+        <translation>отбой</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>circle</source>
-        <translation type="unfinished"></translation>
+        <translation>круг</translation>
     </message>
     <message>
         <location filename="../games/heap/HeapZelmo.cpp" line="-5"/>
         <source>Click on your card to make move</source>
-        <translation type="unfinished"></translation>
+        <translation>Щёлкните свою карту, чтобы сделать ход</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wait until CPU moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Подождите, CPU ходит</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Click on your card to defend, click table card to take</source>
-        <translation type="unfinished"></translation>
+        <translation>Щёлкните свою карту, чтобы отбиться, или карту на столе, чтобы взять</translation>
     </message>
     <message>
         <location filename="../games/mover/MoverZelmo.cpp" line="+8"/>
         <source>Click your card to move</source>
-        <translation type="unfinished"></translation>
+        <translation>Щёлкните свою карту, чтобы походить</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Click your card to defend, click table card to take, make move with right mouse button to avoid moving table</source>
-        <translation type="unfinished"></translation>
+        <translation>Щёлкните свою карту, чтобы отбиться, или карту на столе, чтобы взять; правой кнопкой — покрыть без перевода</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>You are moving the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы переводите</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CPU is moving the table</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU переводит</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CPU throws more</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU подкидывает</translation>
     </message>
     <message>
         <location filename="../games/round/RoundZelmo.cpp" line="+26"/>
         <source>Click your card to make move</source>
-        <translation type="unfinished"></translation>
+        <translation>Щёлкните свою карту, чтобы сделать ход</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Click your card to defend, click table card to take</source>
-        <translation type="unfinished"></translation>
+        <translation>Щёлкните свою карту, чтобы отбиться, или карту на столе, чтобы взять</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>CPU gives you more</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU подкидывает вдогонку</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>CPU has taken, so throw him more, right click if ok</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU берёт: подкиньте вдогонку, правой кнопкой — хватит</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Select a card in the circle and beat it with top card in the deck to get them</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите карту в круге и побейте её верхней картой колоды, чтобы забрать обе</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wait until CPU beats</source>
-        <translation type="unfinished"></translation>
+        <translation>Подождите, CPU бьёт</translation>
     </message>
 </context>
 </TS>
