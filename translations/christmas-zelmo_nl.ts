@@ -709,7 +709,7 @@ Deze tip is een soort paasei dat niets doet.</translation>
     <message>
         <location line="+1"/>
         <source>Swap colors</source>
-        <translation>Kleuren wisselen</translation>
+        <translation>Omwisselen</translation>
     </message>
     <message>
         <location line="+15"/>

@@ -431,7 +431,7 @@
     <message>
         <location line="+1"/>
         <source>Chocolate Santa</source>
-        <translation>Papai Noel de chocolate</translation>
+        <translation>Noel de chocolate</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -581,7 +581,7 @@
     <message>
         <location line="+24"/>
         <source>Toolbar </source>
-        <translation>Barra de ferramentas </translation>
+        <translation>Ferramentas </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -606,12 +606,12 @@
     <message>
         <location line="+2"/>
         <source>Much accelerated</source>
-        <translation>Muito acelerado</translation>
+        <translation>Acelera muito</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Acceleration</source>
-        <translation>Acelerado</translation>
+        <translation>Acelera</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -621,12 +621,12 @@
     <message>
         <location line="+1"/>
         <source>Deceleration</source>
-        <translation>Desacelerado</translation>
+        <translation>Freia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Much decelerated</source>
-        <translation>Muito desacelerado</translation>
+        <translation>Freia muito</translation>
     </message>
     <message>
         <location line="+10"/>
