@@ -6,37 +6,37 @@
     <message>
         <location filename="../cards/BoardAccessible.cpp" line="+68"/>
         <source>1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>1 carta</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n cards</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n carta</numerusform>
+            <numerusform>%n cartas</numerusform>
         </translation>
     </message>
     <message>
         <location line="+124"/>
         <source>Card table</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesa de jogo</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>face-down card</source>
-        <translation type="unfinished"></translation>
+        <translation>carta virada para baixo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1, %2</source>
         <extracomment>%1 a card, %2 the pile it lies in: &quot;Queen of Hearts, your hand&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1, playable</source>
         <extracomment>%1 a card, perhaps with its pile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, jogável</translation>
     </message>
 </context>
 <context>
@@ -44,93 +44,93 @@
     <message>
         <location filename="../cards/CardNames.cpp" line="+11"/>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ás</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Dois</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Três</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Four</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Five</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinco</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Six</source>
-        <translation type="unfinished"></translation>
+        <translation>Seis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Seven</source>
-        <translation type="unfinished"></translation>
+        <translation>Sete</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Eight</source>
-        <translation type="unfinished"></translation>
+        <translation>Oito</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nine</source>
-        <translation type="unfinished"></translation>
+        <translation>Nove</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ten</source>
-        <translation type="unfinished"></translation>
+        <translation>Dez</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Valete</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dama</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>Rei</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paus</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouros</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Copas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Espadas</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 of %2</source>
         <extracomment>%1 the value, %2 the suit: &quot;Queen of Hearts&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -139,52 +139,52 @@
         <location filename="../shell/Commons.cpp" line="+22"/>
         <location filename="../tools/packagetexts/PackageTexts.cpp" line="+6"/>
         <source>Christmas Zelmo</source>
-        <translation type="unfinished"></translation>
+        <translation>Christmas Zelmo</translation>
     </message>
     <message>
         <location filename="../tools/packagetexts/PackageTexts.cpp" line="+1"/>
         <source>Card Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo de cartas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Attack and defend with a 36-card deck against the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ataque e defenda com um baralho de 36 cartas contra o computador</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cards;zelmo;christmas;</source>
-        <translation type="unfinished"></translation>
+        <translation>cartas;baralho;zelmo;natal;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Christmas card game against the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo de cartas de Natal contra o computador</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Christmas Zelmo is an attack-and-defend trick game with a 36-card deck and a trump suit. You play against the computer in three variants:</source>
-        <translation type="unfinished"></translation>
+        <translation>Christmas Zelmo é um jogo de cartas de ataque e defesa com um baralho de 36 cartas e um naipe de trunfo. Você joga contra o computador em três variantes:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Mover: the defender may pass the attack on by moving the table to the other player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Repasse: o defensor pode repassar o ataque passando a mesa para o outro jogador.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Heap: every card played stays on one growing heap, and a side that cannot beat its top card takes the top three, or five under a trump.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monte: toda carta jogada fica num único monte que vai crescendo, e quem não consegue matar a carta de cima recolhe as três de cima, ou cinco se ela for trunfo.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Round: a capture phase around a ring of nine cards, then an attack phase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Roda: uma fase de captura em volta de uma roda de nove cartas, depois uma fase de ataque.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cards fly across the table in smooth animations. Ask for a hint, let the computer play your side, read the rules in the built-in help, and choose card backs, backgrounds and the pace of the animation.</source>
-        <translation type="unfinished"></translation>
+        <translation>As cartas voam pela mesa em animações suaves. Peça uma dica, deixe o computador jogar por você, leia as regras na ajuda embutida e escolha o verso das cartas, o fundo e o ritmo da animação.</translation>
     </message>
 </context>
 <context>
@@ -192,32 +192,32 @@
     <message>
         <location filename="../shell/Chooser.cpp" line="+26"/>
         <source>Mover Zelmo -- the most popular</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelmo Repasse -- o mais popular</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Heap Zelmo -- a very unpredictable play</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelmo Monte -- cheio de surpresas</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Round Zelmo -- take more to win</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelmo Roda -- quem recolhe mais ganha</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Select a gift! (click on game&apos;s name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha um presente! (clique no nome do jogo)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Christmas tree with gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Árvore de Natal com presentes</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Select a gift from under the tree to play game</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha um presente debaixo da árvore para jogar</translation>
     </message>
 </context>
 <context>
@@ -225,42 +225,42 @@
     <message>
         <location filename="../shell/About.cpp" line="+48"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Christmas Edition</source>
-        <translation type="unfinished"></translation>
+        <translation>Edição de Natal</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Christmas Zelmo homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Página do Christmas Zelmo:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>If you have any questions, comments or suggestions about Christmas Zelmo, e-mail author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se tiver dúvidas, comentários ou sugestões sobre o Christmas Zelmo, escreva ao autor:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Author&apos;s e-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail do autor:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Your feedback will be gladly accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua opinião será muito bem-vinda.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -268,97 +268,97 @@
     <message>
         <location filename="../shell/GameOver.cpp" line="+19"/>
         <source>&quot;Do I play better?&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Eu jogo melhor?&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Nobody wins&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Ninguém ganha&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I gave him odds&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Eu dei vantagem a ele&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Hmm... Result is nothing.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Hmm... Deu em nada.&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;The next game will be...&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;A próxima partida vai ser...&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I can win all other games too!&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Eu ganho todas as outras também!&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;It was a piece of cake!&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Foi moleza!&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Remember son: computer cannot beat human&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Lembre-se, filho: computador não vence humano&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Oops! It&apos;s just a bad luck&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Ops! Foi só azar&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I got entangled&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Eu me enrolei&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;He! Makes! Me! Crazy!!!&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Ele! Me! Deixa! Louco!!!&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I can beat him right now&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Eu ganho dele agora mesmo&quot;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Empate</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You win</source>
-        <translation type="unfinished"></translation>
+        <translation>Você venceu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Computer wins</source>
-        <translation type="unfinished"></translation>
+        <translation>O computador venceu</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fim de jogo</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Picture of the result</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem do resultado</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Play again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar de novo!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -366,32 +366,32 @@
     <message>
         <location filename="../shell/GameCommands.cpp" line="+69"/>
         <source>%1: %2 won, %3 lost, %4 drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 vencidas, %3 perdidas, %4 empatadas</translation>
     </message>
     <message>
         <location filename="../shell/GameLifecycle.cpp" line="+26"/>
         <source>End current game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Encerrar o jogo atual?</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Click a gift from under the Christmas Tree to start playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique num presente debaixo da árvore de Natal para começar</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <location filename="../shell/HelpCommands.cpp" line="+40"/>
         <source>Could not initialize HTML Help. Make sure you have Microsoft Internet Explorer 4.0 or greater installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível iniciar a Ajuda HTML. Verifique se o Microsoft Internet Explorer 4.0 ou superior está instalado</translation>
     </message>
     <message>
         <location filename="../shell/UMain.cpp" line="+116"/>
         <source>Game has received a WM_GAMEDESTROYED! Please report to author about this message</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo recebeu um WM_GAMEDESTROYED! Informe o autor sobre esta mensagem</translation>
     </message>
 </context>
 <context>
@@ -400,355 +400,356 @@
         <location filename="../shell/Prefs.cpp" line="+27"/>
         <location filename="../shell/PrefsPages.cpp" line="+64"/>
         <source>Candy Canes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bengalas doces</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Coelho</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cone</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Elf Doll</source>
-        <translation type="unfinished"></translation>
+        <translation>Boneca de elfo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gingerbread House</source>
-        <translation type="unfinished"></translation>
+        <translation>Casinha de biscoito</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../shell/PrefsPages.cpp" line="-1"/>
         <source>Bells</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chocolate Santa</source>
-        <translation type="unfinished"></translation>
+        <translation>Noel de chocolate</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Candles</source>
-        <translation type="unfinished"></translation>
+        <translation>Velas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Young Fir</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinheirinho</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Santa Claus</source>
-        <translation type="unfinished"></translation>
+        <translation>Papai Noel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Elf With Gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Elfo com presente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Christmas Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Árvore de Natal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ice Sculpture</source>
-        <translation type="unfinished"></translation>
+        <translation>Escultura de gelo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Snow-plough</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpa-neve</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Zelmo Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências do Zelmo</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;General</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geral</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Backs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>B&amp;ackgrounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fundos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Co&amp;mputer</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mputador</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Invalid data type for &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de dado inválido para &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../shell/Prefs.h" line="+52"/>
         <source>Could not load picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível carregar a imagem</translation>
     </message>
     <message>
         <location filename="../shell/PrefsPages.cpp" line="-38"/>
         <source>All Images (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Portable Graphics Network (*.png)|*.png|PCX Image (*.pcx)|*.pcx|ANI Image (*.ani)|*.ani|JPEG Image (*.jpeg;*.jpg)|*.jpeg;*.jpg</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as imagens (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Imagem PNG (*.png)|*.png|Imagem PCX (*.pcx)|*.pcx|Imagem ANI (*.ani)|*.ani|Imagem JPEG (*.jpeg;*.jpg)|*.jpeg;*.jpg</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Solid color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor sólida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>Degradê</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Elliptic</source>
-        <translation type="unfinished"></translation>
+        <translation>Elíptico</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rectangular</source>
-        <translation type="unfinished"></translation>
+        <translation>Retangular</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Snowflakes 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Flocos de neve 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>Neve</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Snowflakes 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flocos de neve 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado...</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Toolbar </source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramentas </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a barra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show toolbar in main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a barra de ferramentas na janela principal</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Flat buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Botões planos</translation>
     </message>
     <message>
         <location line="+3"/>
         <source> Card animation </source>
-        <translation type="unfinished"></translation>
+        <translation> Animação das cartas </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Much accelerated</source>
-        <translation type="unfinished"></translation>
+        <translation>Acelera muito</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Acelera</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Steady</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Deceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Freia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Much decelerated</source>
-        <translation type="unfinished"></translation>
+        <translation>Freia muito</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The vertical line.
 This hint is a kind of easter egg that does nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>A linha vertical.
+Esta dica é uma espécie de surpresa escondida que não faz nada.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Animation time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo da animação:</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 msec</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Table size </source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho da mesa </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the whole game larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar o jogo inteiro maior</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A new table size or language takes effect when the game is next started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um novo tamanho de mesa ou idioma vale a partir da próxima vez que o jogo for aberto.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma do sistema</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Draw frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenhar moldura</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Select board color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor da mesa:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Click here</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Start color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor inicial</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor final</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Click...</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Swap colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocar cores</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Esticar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Lado a lado</translation>
     </message>
     <message>
         <location line="+14"/>
         <source> Computer player </source>
-        <translation type="unfinished"></translation>
+        <translation> Adversário </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Clássico</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Plays by fixed rules, as the hint does</source>
-        <translation type="unfinished"></translation>
+        <translation>Joga por regras fixas, como a dica</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Strong</source>
-        <translation type="unfinished"></translation>
+        <translation>Forte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Thinks ahead from what it has seen, never from your cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Pensa adiante com o que já viu, nunca com as suas cartas</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>A change counts from the next game on.</source>
-        <translation type="unfinished"></translation>
+        <translation>A mudança vale a partir da próxima partida.</translation>
     </message>
 </context>
 <context>
@@ -756,92 +757,92 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/Statistics.cpp" line="+22"/>
         <source>Played</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>Vencidas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdidas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Empatadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Abandoned</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Won %</source>
-        <translation type="unfinished"></translation>
+        <translation>% vencidas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Streak</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequência</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Longest wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais vitórias seguidas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Longest losses</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais derrotas seguidas</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1 won</source>
-        <translation type="unfinished"></translation>
+        <translation>vitórias: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 lost</source>
-        <translation type="unfinished"></translation>
+        <translation>derrotas: %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatísticas</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zerar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Against the classic CPU</source>
-        <translation type="unfinished"></translation>
+        <translation>Contra a CPU clássica</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Against the strong CPU</source>
-        <translation type="unfinished"></translation>
+        <translation>Contra a CPU forte</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>Reset the statistics of all games?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerar as estatísticas de todos os jogos?</translation>
     </message>
 </context>
 <context>
@@ -849,7 +850,7 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/FileEdit.cpp" line="+21"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar</translation>
     </message>
 </context>
 <context>
@@ -857,17 +858,17 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/GameKinds.cpp" line="+16"/>
         <source>Mover</source>
-        <translation type="unfinished"></translation>
+        <translation>Repasse</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Heap</source>
-        <translation type="unfinished"></translation>
+        <translation>Monte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Roda</translation>
     </message>
 </context>
 <context>
@@ -875,7 +876,7 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/GameTally.cpp" line="+80"/>
         <source>%1 (strong CPU)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (CPU forte)</translation>
     </message>
 </context>
 <context>
@@ -883,28 +884,28 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/HelpWindow.cpp" line="+86"/>
         <source>The help file %1 could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de ajuda %1 não foi encontrado.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The help file %1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de ajuda %1 está vazio.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+14"/>
         <source>The help file %1 is damaged and cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de ajuda %1 está danificado e não pode ser lido.</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>The help file %1 does not name a start page.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de ajuda %1 não indica uma página inicial.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The page %1 is not in the help file %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A página %1 não está no arquivo de ajuda %2.</translation>
     </message>
 </context>
 <context>
@@ -912,38 +913,38 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location line="+41"/>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do %1</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegação</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+11"/>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumário</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Type a word to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite uma palavra para procurar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
 </context>
 <context>
@@ -951,17 +952,17 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/Help.cpp" line="+44"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MS Html Help is not installed on this PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>O MS Html Help não está instalado neste PC.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -970,13 +971,13 @@ This hint is a kind of easter egg that does nothing.</source>
         <location filename="../cards/KeyboardPlay.cpp" line="+164"/>
         <source>%1, %2</source>
         <extracomment>%1 a card, %2 the pile it lies in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 — %2</source>
         <extracomment>%1 the focused card, %2 what the game asks for</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
@@ -984,172 +985,172 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/MainMenu.cpp" line="+15"/>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jogar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play: select a game to play or exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar: escolher um jogo ou sair</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Mover</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repasse</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play &quot;mover&quot; zelmo</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar o Zelmo &quot;Repasse&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Heap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monte</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play &quot;heap&quot; zelmo</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar o Zelmo &quot;Monte&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Ro&amp;da</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play &quot;round&quot; zelmo</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar o Zelmo &quot;Roda&quot;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Random &amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo &amp;aleatório</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Play random game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar um jogo aleatório</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;End game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Encerrar jogo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>End current game</source>
-        <translation type="unfinished"></translation>
+        <translation>Encerrar o jogo atual</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Exit game</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair do jogo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jo&amp;go</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Game: game options</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo: opções do jogo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dica</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Suggest a next move (it may be not the best)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerir uma jogada (talvez não a melhor)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Autoplay</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo &amp;automático</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Let computer play for you</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixar o computador jogar por você</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estatísticas...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Show how your games have gone so far</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar como foram suas partidas até agora</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferências...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Customize game</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizar o jogo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajuda</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Help: the stuff to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda: o que ler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regras</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Read game rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler as regras do jogo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Su&amp;mário</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Show help contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar o sumário da ajuda</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Christmas Zelmo homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Página do &amp;Christmas Zelmo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Go to Christmas Zelmo homepage!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir para a página do Christmas Zelmo!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>About this game</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre este jogo</translation>
     </message>
 </context>
 <context>
@@ -1157,67 +1158,67 @@ This hint is a kind of easter egg that does nothing.</source>
     <message>
         <location filename="../shell/MainToolBar.cpp" line="+17"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Press this button for random play or select game from drop-down menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperte para um jogo aleatório ou escolha um jogo na lista</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Dica</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Suggest the next move (it may be not the best)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerir a próxima jogada (talvez não a melhor)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Autoplay</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Let computer play for you</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixar o computador jogar por você</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Regras</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Read game rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler as regras do jogo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>&amp;Mover</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repasse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Heap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Ro&amp;da</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>R&amp;andom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aleatório</translation>
     </message>
 </context>
 <context>
@@ -1226,167 +1227,167 @@ This hint is a kind of easter egg that does nothing.</source>
         <location filename="../games/common/BoutStates.cpp" line="+15"/>
         <location filename="../games/heap/HeapStates.cpp" line="+53"/>
         <source>CPU plays %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A CPU joga %1</translation>
     </message>
     <message>
         <location line="+61"/>
         <location filename="../games/heap/HeapStates.cpp" line="-3"/>
         <source>CPU beats %1 with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A CPU mata %1 com %2</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>CPU takes the table</source>
-        <translation type="unfinished"></translation>
+        <translation>A CPU recolhe a mesa</translation>
     </message>
     <message>
         <location filename="../games/common/VariantAttacks.cpp" line="+49"/>
         <source>The same position came round three times: a draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>A mesma posição voltou três vezes: empate.</translation>
     </message>
     <message numerus="yes">
         <location filename="../games/heap/HeapStates.cpp" line="+17"/>
         <source>CPU takes %n cards</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A CPU recolhe %n carta</numerusform>
+            <numerusform>A CPU recolhe %n cartas</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../games/round/RoundCircle.cpp" line="+40"/>
         <source>CPU gets the rest of the circle</source>
-        <translation type="unfinished"></translation>
+        <translation>A CPU fica com o resto da roda</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>CPU captures %1 with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A CPU captura %1 com %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>CPU puts %1 into the circle</source>
-        <translation type="unfinished"></translation>
+        <translation>A CPU põe %1 na roda</translation>
     </message>
     <message>
         <location filename="../games/common/BoutGame.cpp" line="+8"/>
         <source>Waiting until CPU moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando a jogada da CPU</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../games/heap/HeapZelmo.cpp" line="+13"/>
         <source>Waiting until CPU defends</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando a defesa da CPU</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Waiting until CPU throws more</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando a CPU jogar mais</translation>
     </message>
     <message>
         <location filename="../games/common/BoutGame.h" line="+9"/>
         <source>Click your card to throw more, click right mouse button if that&apos;s it</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique na sua carta para jogar mais, botão direito se chega</translation>
     </message>
     <message>
         <location filename="../games/common/VariantGame.cpp" line="+227"/>
         <source>CPU&apos;s hand</source>
-        <translation type="unfinished"></translation>
+        <translation>mão da CPU</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>your hand</source>
-        <translation type="unfinished"></translation>
+        <translation>sua mão</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>deck</source>
-        <translation type="unfinished"></translation>
+        <translation>baralho</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>table</source>
-        <translation type="unfinished"></translation>
+        <translation>mesa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>discard pile</source>
-        <translation type="unfinished"></translation>
+        <translation>descarte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>circle</source>
-        <translation type="unfinished"></translation>
+        <translation>roda</translation>
     </message>
     <message>
         <location filename="../games/heap/HeapZelmo.cpp" line="-5"/>
         <source>Click on your card to make move</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique numa carta sua para jogar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wait until CPU moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere a jogada da CPU</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Click on your card to defend, click table card to take</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique numa carta sua para defender, na mesa para recolher</translation>
     </message>
     <message>
         <location filename="../games/mover/MoverZelmo.cpp" line="+8"/>
         <source>Click your card to move</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique na sua carta para jogar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Click your card to defend, click table card to take, make move with right mouse button to avoid moving table</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique na sua carta para defender, na mesa para recolher, com o botão direito para não passar a mesa</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>You are moving the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Você está passando a mesa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CPU is moving the table</source>
-        <translation type="unfinished"></translation>
+        <translation>A CPU está passando a mesa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CPU throws more</source>
-        <translation type="unfinished"></translation>
+        <translation>A CPU joga mais</translation>
     </message>
     <message>
         <location filename="../games/round/RoundZelmo.cpp" line="+26"/>
         <source>Click your card to make move</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique na sua carta para jogar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Click your card to defend, click table card to take</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique na sua carta para defender, clique na mesa para recolher</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>CPU gives you more</source>
-        <translation type="unfinished"></translation>
+        <translation>A CPU lhe dá mais</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>CPU has taken, so throw him more, right click if ok</source>
-        <translation type="unfinished"></translation>
+        <translation>A CPU recolheu, então dê mais a ela, botão direito se chega</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Select a card in the circle and beat it with top card in the deck to get them</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma carta da roda e mate-a com a carta de cima do baralho para ficar com as duas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wait until CPU beats</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere a CPU matar</translation>
     </message>
 </context>
 </TS>
