@@ -3,6 +3,7 @@
 #include "MenuItems.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -29,6 +30,11 @@ TMainMenu::TMainMenu(QMenuBar& bar, const TIconStrips& icons)
     mnuAutoplay = add(mnuGame, {"&Autoplay", "Let computer play for you", Qt::Key_A, iiAutoplay});
     mnuAutoplay->setCheckable(true);
     mnuStatistics = add(mnuGame, {"&Statistics...", "Show how your games have gone so far"});
+    mnuFullScreen = add(
+        mnuGame, {QCoreApplication::translate("TMainMenu", "&Full screen"),
+                  QCoreApplication::translate("TMainMenu", "Show the table on the whole screen"),
+                  Qt::Key_F11});
+    mnuFullScreen->setCheckable(true);
     mnuGame->addSeparator();
     mnuPreferences = add(mnuGame, {"&Preferences...", "Customize game"});
 

@@ -26,6 +26,7 @@ struct TMainMenu {
     QAction* mnuHint;
     QAction* mnuAutoplay;
     QAction* mnuStatistics;
+    QAction* mnuFullScreen;
     QAction* mnuPreferences;
 
     QMenu* mnuHelp;

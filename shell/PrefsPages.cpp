@@ -126,11 +126,13 @@ void TFPrefs::BuildTableSize(QWidget* page)
     auto* group = Place(new QGroupBox(QStringLiteral("Table size "), page), 8, 112, 129, 65);
     cmbTableSize = Place(new QComboBox(group), 8, 24, 113, 22);
     for (int zoom : TableSizes)
-        cmbTableSize->addItem(QStringLiteral("%1 %").arg(zoom));
+        cmbTableSize->addItem(TableSizeName(zoom));
     cmbTableSize->setToolTip(QStringLiteral("Show the whole game larger"));
     cmbTableSize->setStatusTip(cmbTableSize->toolTip());
-    lblTableSizeNote = Place(new QLabel(QStringLiteral("A new table size takes effect when the "
-                                                       "game is next started."), page), 8, 184);
+    lblTableSizeNote = Place(new QLabel(tr("The table resizes at once; menus and dialogs at "
+                                           "the next start."),
+                                        page),
+                             8, 184);
 }
 
 QWidget* TFPrefs::BuildBacksPage()
