@@ -24,10 +24,16 @@ TTableGeometry TTableGeometry::Scaled(qreal scale, QSize widget, qreal dpr)
 
 TTableGeometry TTableGeometry::Fitted(QSize table, QSize widget, qreal dpr)
 {
-    const qreal scale =
+    qreal scale =
         std::min(qreal(widget.width()) / table.width(), qreal(widget.height()) / table.height());
     const QSize device = DeviceRect(QRect({}, widget), dpr).size();
-    const QSize shown = DeviceRect(QRect({}, table), scale * dpr).size();
+    // The quotient's rounding error may carry the table's far edge a pixel past the
+    // widget's; a hair less keeps it inside.
+    QSize shown = DeviceRect(QRect({}, table), scale * dpr).size();
+    while (shown.width() > device.width() || shown.height() > device.height()) {
+        scale *= 1 - 1e-12;
+        shown = DeviceRect(QRect({}, table), scale * dpr).size();
+    }
     const QPoint origin((device.width() - shown.width()) / 2,
                         (device.height() - shown.height()) / 2);
     return {scale, dpr, table, origin, device};
