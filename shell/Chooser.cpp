@@ -7,6 +7,7 @@
 #include "HoverImage.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <algorithm>
 
@@ -36,6 +37,31 @@ QPixmap ChooserPicture(const QString& name, qreal ratio, qreal screenRatio)
     QPixmap pixmap = QPixmap::fromImage(LoadArtwork(QStringLiteral(":/chooser/") + name, ratio));
     pixmap.setDevicePixelRatio(screenRatio);
     return pixmap;
+}
+
+// The picture on a panel larger than it: its edge rows and columns run on across the
+// bands, so the scene has no border inside the window.
+QPixmap Continued(const QPixmap& picture, QRect at, QSize panel, qreal screenRatio)
+{
+    if (at == QRect({}, panel))
+        return picture;
+    QPixmap out((QSizeF(panel) * screenRatio).toSize());
+    out.setDevicePixelRatio(screenRatio);
+    const QSizeF p = picture.deviceIndependentSize();
+    const qreal d = picture.devicePixelRatio();
+    QPainter painter(&out);
+    const auto edge = [&](QRectF to, QRectF from) {
+        painter.drawPixmap(to, picture, QRectF(from.topLeft() * d, from.size() * d));
+    };
+    const QRectF r(at);
+    edge({0, 0, r.left(), qreal(panel.height())}, {0, 0, 1, p.height()});
+    edge({r.right(), 0, panel.width() - r.right(), qreal(panel.height())},
+         {p.width() - 1, 0, 1, p.height()});
+    edge({r.left(), 0, r.width(), r.top()}, {0, 0, p.width(), 1});
+    edge({r.left(), r.bottom(), r.width(), panel.height() - r.bottom()},
+         {0, p.height() - 1, p.width(), 1});
+    painter.drawPixmap(r, picture, QRectF({}, p * d));
+    return out;
 }
 
 QFont TitleFont(qreal scale)
@@ -118,7 +144,9 @@ void TChooser::LayOut()
                      QSize(qRound(r.width() * scale), qRound(r.height() * scale)));
     };
     LoadPictures(devicePixelRatioF() * scale);
-    Image1->setGeometry(QRect(origin, shown));
+    Image1->setGeometry(inside);
+    Image1->setPixmap(Continued(picture, QRect(origin - inside.topLeft(), shown), inside.size(),
+                                devicePixelRatioF()));
     Label1->setFont(TitleFont(scale));
     Label1->move(place({8, 8, 0, 0}).topLeft());
     Label1->adjustSize();
@@ -134,7 +162,7 @@ void TChooser::LoadPictures(qreal ratio)
         return;
     picturesRatio = ratio;
     const qreal screen = devicePixelRatioF();
-    Image1->setPixmap(ChooserPicture(QStringLiteral("CHOOSER.jpg"), ratio, screen));
+    picture = ChooserPicture(QStringLiteral("CHOOSER.jpg"), ratio, screen);
     for (int kind = 0; kind < KindCount; ++kind) {
         const QString word = QString::fromLatin1(places[size_t(kind)].word);
         nameLabels[size_t(kind)]->SetPictures(

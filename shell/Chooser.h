@@ -1,5 +1,6 @@
 #pragma once
 #include <QFrame>
+#include <QPixmap>
 #include <array>
 
 class QLabel;
@@ -39,6 +40,7 @@ private:
     QLabel* Label1;
     std::array<THoverImage*, KindCount> nameLabels{};
     std::array<THotArea*, KindCount> figures{};
+    QPixmap picture; // the scene at its shown size
     qreal tableScale = 1;
     qreal picturesRatio = 0; // device pixels per picture pixel the pictures were made for
 };
