@@ -127,14 +127,6 @@ void TFMain::closeEvent(QCloseEvent* e)
         settings.Window = Placement();
 }
 
-void TFMain::changeEvent(QEvent* e)
-{
-    // The window manager may end full screen itself.
-    if (e->type() == QEvent::WindowStateChange && fullScreen && !isFullScreen() && isVisible())
-        SetFullScreen(false);
-    QMainWindow::changeEvent(e);
-}
-
 bool TFMain::eventFilter(QObject* watched, QEvent* e)
 {
     // The client area changes with the window and with the toolbar's visibility.

@@ -94,7 +94,6 @@ protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
-    void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
@@ -131,4 +130,5 @@ private:
     bool closing = false;
     bool fullScreen = false;
     bool wasMaximized = false; // before full screen
+    QRect keptNormal;          // likewise
 };

@@ -88,13 +88,18 @@ void TFMain::SetFullScreen(bool on)
     fullScreen = on;
     if (on) {
         wasMaximized = isMaximized();
+        keptNormal = normalGeometry().isValid() ? normalGeometry() : geometry();
         ShowTableSize();
         showFullScreen();
+        // Without a window manager nothing else would make the window cover the screen.
+        setGeometry(screen()->geometry());
     } else {
-        if (wasMaximized)
+        if (wasMaximized) {
             showMaximized();
-        else
+        } else {
             showNormal();
+            setGeometry(keptNormal);
+        }
         ShowTableSize();
     }
 }
@@ -111,7 +116,9 @@ void TFMain::keyPressEvent(QKeyEvent* e)
 
 TWindowPlacement TFMain::Placement() const
 {
-    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    const QRect normal = fullScreen                   ? keptNormal
+                         : normalGeometry().isValid() ? normalGeometry()
+                                                      : geometry();
     const int state = fullScreen ? wsFullScreen : isMaximized() ? wsMaximized : wsNormal;
     return {normal.x(), normal.y(), normal.width(), normal.height(), state};
 }
