@@ -139,6 +139,10 @@ void TBoard::PaintBackground(QImage& target)
     const int w = LogicalSize(target).width();
     const int h = LogicalSize(target).height();
     const bool hasPicture = !picture.isNull() && picture.width() > 0 && picture.height() > 0;
+    // A picture made for fewer device pixels than a scaled table has is enlarged smoothly
+    // rather than in blocks.
+    if (hasPicture && picture.devicePixelRatio() < target.devicePixelRatio())
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
     switch (backType) {
     case btSolid: p.fillRect(0, 0, w, h, color1); break;
     case btHGradient: PaintLinearGradient(p, color1, color2, w, h, true); break;

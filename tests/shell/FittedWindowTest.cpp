@@ -1,5 +1,5 @@
-// The window with "Fit to window": whole games played by clicks at a wide and a tall
-// size, where the test works out itself where a card shows; the focus ring and the
+// The window with "Fit to window": whole games played by clicks at a wide, a tall and
+// a 4K size, where the test works out itself where a card shows; the focus ring and the
 // accessible rectangles there; the table size changed in the middle of a game; full
 // screen; and the window kept and brought back onto the screen.
 #include "Artifacts.h"
@@ -109,7 +109,7 @@ protected:
 
 TEST_F(FittedWindow, EveryVariantIsPlayedToItsEndByClicksWideAndTall)
 {
-    for (const QSize size : {QSize(1920, 1011), QSize(700, 1100)}) {
+    for (const QSize size : {QSize(1920, 1011), QSize(700, 1100), QSize(3840, 2160)}) {
         window->resize(size);
         QCoreApplication::processEvents();
         for (int kind : ProgramGames().Built()) {
@@ -120,7 +120,9 @@ TEST_F(FittedWindow, EveryVariantIsPlayedToItsEndByClicksWideAndTall)
             EXPECT_EQ(Board().TableHeight(), GameAreaHeight);
             for (int move = 0; move < 5; ++move)
                 ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
-            const QString tag = size.width() > size.height() ? "wide" : "tall";
+            const QString tag = size.width() == 3840           ? "4k"
+                                : size.width() > size.height() ? "wide"
+                                                               : "tall";
             SaveArtifact(
                 window->grab().toImage(),
                 QStringLiteral("fit-%1-%2.png").arg(tag, TGameKinds::Name(kind).toLower()));
