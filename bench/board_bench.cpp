@@ -10,16 +10,18 @@
 
 namespace {
 
-// 36 cards laid out like a game in progress: two hands, a table, a deck and a discard.
+// 36 cards laid out like a game in progress: two hands, a table, a deck and a discard,
+// on a board of `size`, its table at `scale` (TBoard::FitTable: the game area fitted).
 struct BusyBoard {
-    explicit BusyBoard(QSize size)
+    explicit BusyBoard(QSize size, qreal scale = 1)
     {
         board = std::make_unique<TBoard>();
         board->resize(size);
+        board->SetTableScale(scale);
         board->SetBackType(btHGradient);
         board->SetColor2(QColor(0, 128, 0));
-        const int w = size.width();
-        const int h = size.height();
+        const int w = board->TableWidth();
+        const int h = board->TableHeight();
         cpu = board->NewPile(poLine, 8, 8, 73, 0, 1, 0, 0);
         human = board->NewPile(poLine, 8, h - 104, 73, 0, 1, 0, 0);
         table = board->NewPile(poLine, 8, h - 209, 85, 0, 2, 12, 6);
@@ -48,10 +50,22 @@ struct BusyBoard {
     TPile* deck;
 };
 
+// Arguments: the board's width and height, and 1 for a table the board's size or 0 for
+// the game area fitted into it.
+BusyBoard MadeFor(const benchmark::State& state)
+{
+    return BusyBoard({int(state.range(0)), int(state.range(1))}, qreal(state.range(2)));
+}
+
+void Sizes(benchmark::internal::Benchmark* b)
+{
+    b->Args({GameAreaWidth, GameAreaHeight, 1})->Args({1920, 1080, 0})->Args({3840, 2160, 0});
+}
+
 void BM_AnimationStep(benchmark::State& state)
 {
     Clock::SetManual(true);
-    BusyBoard b({GameAreaWidth, GameAreaHeight});
+    BusyBoard b = MadeFor(state);
     TCard* card = b.human->TopCard();
     TPile* there = b.table;
     TPile* back = b.human;
@@ -68,15 +82,15 @@ void BM_AnimationStep(benchmark::State& state)
     }
     Clock::SetManual(false);
 }
-BENCHMARK(BM_AnimationStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AnimationStep)->Apply(Sizes)->Unit(benchmark::kMicrosecond);
 
 void BM_FullRepaint(benchmark::State& state)
 {
-    BusyBoard b({int(state.range(0)), int(state.range(1))});
+    BusyBoard b = MadeFor(state);
     for (auto _ : state)
         b.board->repaint();
 }
-BENCHMARK(BM_FullRepaint)->Args({GameAreaWidth, GameAreaHeight})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullRepaint)->Apply(Sizes)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

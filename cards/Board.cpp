@@ -2,6 +2,7 @@
 
 #include "BoardAnimateThread.h"
 #include "Errors.h"
+#include "GameArea.h"
 #include "Messages.h"
 
 #include <QMouseEvent>
@@ -208,7 +209,17 @@ void TBoard::InvalidateRect(const QRect& rect)
     // way, which may leave out the row or column a card's edge was drawn into; a pixel
     // more on every side repaints all it touched.
     const qreal ratio = images->Ratio();
-    update(ratio == std::floor(ratio) ? rect : rect.adjusted(-1, -1, 1, 1));
+    const QRect shown = Geometry().ToWidget(rect);
+    update(ratio == std::floor(ratio) ? shown : shown.adjusted(-1, -1, 1, 1));
+}
+
+void TBoard::SetTableScale(qreal scale)
+{
+    if (scale == tableScale)
+        return;
+    tableScale = scale;
+    Rebuild();
+    update();
 }
 
 bool TBoard::event(QEvent* e)
@@ -238,7 +249,7 @@ void TBoard::mousePressEvent(QMouseEvent* e)
     default: return QWidget::mousePressEvent(e);
     }
     if (OnMouseDown) {
-        const QPoint p = e->position().toPoint();
+        const QPoint p = Geometry().ToTable(e->position());
         OnMouseDown(*this, button, e->modifiers(), p.x(), p.y());
     }
 }

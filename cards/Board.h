@@ -2,6 +2,7 @@
 #include "Card.h"
 #include "CardImages.h"
 #include "Pile.h"
+#include "TableGeometry.h"
 
 #include <QColor>
 #include <QImage>
@@ -47,6 +48,17 @@ public:
     int PileCount() const { return static_cast<int>(pileOrder.size()); }
     TPile* Pile(int index) const { return pileOrder.at(static_cast<size_t>(index)); }
     TCard* CardAt(int px, int py) const;
+
+    // The table's size and scale. By default the table is the widget itself at scale 1;
+    // a scale above 0 shows it that much larger, FitTable fits the game area into the
+    // widget, centred. Everything but the widget works in table pixels.
+    static constexpr qreal FitTable = 0;
+    qreal TableScale() const { return tableScale; }
+    void SetTableScale(qreal scale);
+    // Where the table lies on the widget as it is now.
+    TTableGeometry Geometry() const;
+    int TableWidth() const { return Geometry().TableSize().width(); }
+    int TableHeight() const { return Geometry().TableSize().height(); }
 
     // Strength.
     bool Beats(const TCard& a, const TCard& b) const;
@@ -148,7 +160,9 @@ private:
     std::unique_ptr<TCardImages> images;
     QImage backdrop;
     QImage compose;
-    QSize builtSize{-1, -1};
+    QSize builtSize{-1, -1}; // the table's, when the pictures were last made
+    qreal tableScale = 1;
+    TTableGeometry geometry; // as the pictures were made
     std::unique_ptr<TBoardAnimateThread> animateThread;
     std::atomic<bool> animationEnabled{true};
     std::atomic<int> queuedCards{0};

@@ -26,9 +26,16 @@ std::vector<TCard*> RealCards(const TPile& pile)
     return cards;
 }
 
+TCard* CardAtScreen(const TBoard& board, int x, int y)
+{
+    const QPoint p = board.Geometry().ToTable(board.mapFromGlobal(QPointF(x, y)));
+    return board.CardAt(p.x(), p.y());
+}
+
 QRect OnScreen(const TBoard& board, const QRect& area)
 {
-    return QRect(board.mapToGlobal(area.topLeft()), area.size());
+    const QRect shown = board.Geometry().ToWidget(area);
+    return QRect(board.mapToGlobal(shown.topLeft()), shown.size());
 }
 
 class TPileAccessible : public QAccessibleInterface {
@@ -54,8 +61,7 @@ public:
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
-        const QPoint p = owner.Board()->mapFromGlobal(QPoint(x, y));
-        TCard* card = owner.Board()->CardAt(p.x(), p.y());
+        TCard* card = CardAtScreen(*owner.Board(), x, y);
         return card && card->Pile() == pile ? owner.CardInterface(card) : nullptr;
     }
     QString text(QAccessible::Text t) const override
@@ -268,8 +274,7 @@ int TBoardAccessible::indexOfChild(const QAccessibleInterface* child) const
 
 QAccessibleInterface* TBoardAccessible::childAt(int x, int y) const
 {
-    const QPoint p = Board()->mapFromGlobal(QPoint(x, y));
-    TCard* card = Board()->CardAt(p.x(), p.y());
+    TCard* card = CardAtScreen(*Board(), x, y);
     return card && card->Pile() ? PileInterface(card->Pile()) : nullptr;
 }
 

@@ -1,6 +1,7 @@
 // The board's pictures: the background drawn once per rebuild, and each repaint composed
 // offscreen from it with the cards on top in a fixed order.
 #include "Board.h"
+#include "GameArea.h"
 #include "RasterOps.h"
 
 #include <QPaintEvent>
@@ -102,14 +103,16 @@ void PaintProportional(QPainter& p, const QImage& picture, int w, int h)
 
 void TBoard::Rebuild()
 {
-    if (size() != builtSize && OnResize)
+    geometry = Geometry();
+    if (geometry.TableSize() != builtSize && OnResize)
         OnResize(*this);
-    builtSize = size();
-    // Both images hold the board's device pixels; the cards are prepared to match.
-    const qreal ratio = devicePixelRatioF();
+    builtSize = geometry.TableSize();
+    // Both images hold the widget's device pixels, at the table's ratio, so that the
+    // background runs on under the bands; the cards are prepared to match.
+    const qreal ratio = geometry.Ratio();
     if (images->Ratio() != ratio)
         images = std::make_unique<TCardImages>(drawBackFrame, ratio);
-    const QSize device = DeviceRect(rect(), ratio).size();
+    const QSize device = geometry.DeviceSize();
     // Fresh images start black; that shows wherever a background leaves pixels unpainted.
     backdrop = QImage(device, QImage::Format_RGB32);
     backdrop.setDevicePixelRatio(ratio);
@@ -122,12 +125,24 @@ void TBoard::Rebuild()
 
 void TBoard::RebuildBackground() { Rebuild(); }
 
+TTableGeometry TBoard::Geometry() const
+{
+    const qreal dpr = devicePixelRatioF();
+    return tableScale == FitTable
+               ? TTableGeometry::Fitted({GameAreaWidth, GameAreaHeight}, size(), dpr)
+               : TTableGeometry::Scaled(tableScale, size(), dpr);
+}
+
 void TBoard::PaintBackground(QImage& target)
 {
     QPainter p(&target);
     const int w = LogicalSize(target).width();
     const int h = LogicalSize(target).height();
     const bool hasPicture = !picture.isNull() && picture.width() > 0 && picture.height() > 0;
+    // A picture made for fewer device pixels than a scaled table has is enlarged smoothly
+    // rather than in blocks.
+    if (hasPicture && picture.devicePixelRatio() < target.devicePixelRatio())
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
     switch (backType) {
     case btSolid: p.fillRect(0, 0, w, h, color1); break;
     case btHGradient: PaintLinearGradient(p, color1, color2, w, h, true); break;
@@ -163,8 +178,8 @@ void TBoard::PaintControls(QImage& target, const QRect& repaint)
 
 void TBoard::Compose(const QRect& repaint)
 {
-    const QRect area = repaint & rect();
-    const QRect device = DeviceRect(area, images->Ratio()) & compose.rect();
+    const QRect area = repaint & geometry.ToTable(rect());
+    const QRect device = geometry.ToDevice(area) & compose.rect();
     RasterBlit(compose, device.topLeft(), backdrop, device, TRasterOp::SrcCopy, device);
     PaintControls(compose, area);
     if (!cardOrder.empty())
@@ -177,22 +192,22 @@ void TBoard::DrawCards(QImage& target, const QRect& repaint) const
     for (const TPile* pile : pileOrder)
         for (const TCard* card : pile->Cards())
             if (!card->Moving)
-                images->DrawCard(target, *card, repaint);
+                images->DrawCard(target, *card, repaint, geometry.Origin());
     for (const TCard* card : cardOrder)
         if (!card->Pile() && !card->Moving)
-            images->DrawCard(target, *card, repaint);
+            images->DrawCard(target, *card, repaint, geometry.Origin());
     for (const TCard* card : movingCards)
-        images->DrawCard(target, *card, repaint);
+        images->DrawCard(target, *card, repaint, geometry.Origin());
 }
 
 void TBoard::paintEvent(QPaintEvent* e)
 {
     // The window may have moved to a screen of another pixel ratio.
-    if (devicePixelRatioF() != images->Ratio())
+    if (Geometry().Ratio() != images->Ratio())
         Rebuild();
     const QRect area = e->rect() & rect();
-    Compose(area);
-    const qreal ratio = images->Ratio();
+    Compose(geometry.ToTable(area));
+    const qreal ratio = devicePixelRatioF();
     const QRect device = DeviceRect(area, ratio) & compose.rect();
     QPainter p(this);
     // Device pixels straight onto device pixels: no resampling at a fractional ratio.

@@ -96,7 +96,8 @@ TCardImages::TCardImages(bool drawBackFrame, qreal ratio)
     RasterBlit(mask, {0, 0}, mask, mask.rect(), TRasterOp::DstInvert, mask.rect());
 }
 
-void TCardImages::DrawCard(QImage& target, const TCard& card, const QRect& repaint) const
+void TCardImages::DrawCard(QImage& target, const TCard& card, const QRect& repaint,
+                           QPoint origin) const
 {
     if (card.Empty())
         return;
@@ -110,8 +111,8 @@ void TCardImages::DrawCard(QImage& target, const TCard& card, const QRect& repai
 
     const QImage& strip = card.ShowCard() ? faces[card.Suit()] : backs;
     const QRect cell = Cell(card.ShowCard() ? int(card.Value()) : int(card.Back()));
-    const QRect clip = DeviceRect(repaint, ratio);
-    const QPoint at = DevicePoint({x, y}, ratio);
+    const QRect clip = DeviceRect(repaint, ratio).translated(origin);
+    const QPoint at = origin + DevicePoint({x, y}, ratio);
     if (card.SelectedCard()) {
         RasterBlit(target, at, mask, mask.rect(), TRasterOp::SrcInvert, clip);
         RasterBlit(target, at, strip, cell, TRasterOp::SrcErase, clip);
@@ -120,6 +121,6 @@ void TCardImages::DrawCard(QImage& target, const TCard& card, const QRect& repai
         RasterBlit(target, at, strip, cell, TRasterOp::SrcAnd, clip);
     }
     if (card.Marked())
-        RasterBlit(target, DevicePoint({x, y - MarkHeight}, ratio), mark, mark.rect(),
+        RasterBlit(target, origin + DevicePoint({x, y - MarkHeight}, ratio), mark, mark.rect(),
                    TRasterOp::SrcInvert, clip);
 }

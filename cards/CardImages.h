@@ -17,9 +17,10 @@ public:
     // Loads and prepares the eight pictures; throws std::runtime_error when one is missing.
     explicit TCardImages(bool drawBackFrame, qreal ratio = 1);
 
-    // Draws one card into `target`, an image at this ratio, only inside `repaint`
-    // (logical pixels, as the card's position).
-    void DrawCard(QImage& target, const TCard& card, const QRect& repaint) const;
+    // Draws one card into `target`, an image at this ratio whose logical (0, 0) lies at
+    // device pixel `origin`, only inside `repaint` (logical pixels, as the card's position).
+    void DrawCard(QImage& target, const TCard& card, const QRect& repaint,
+                  QPoint origin = {}) const;
 
     qreal Ratio() const { return ratio; }
     const QImage& Face(TCardSuit suit) const { return faces[suit]; }

@@ -80,8 +80,10 @@ bool TKeyboardPlay::KeyPressed(const QKeyEvent& key)
     const bool shift = key.modifiers() & Qt::ShiftModifier;
     switch (key.key()) {
     case Qt::Key_Escape:
-        if (game.EndsOnRightPress())
-            game.PressCard(nullptr, mbRight);
+        // Unused here, it goes on to the window (leaving full screen).
+        if (!game.EndsOnRightPress())
+            return false;
+        game.PressCard(nullptr, mbRight);
         return true;
     case Qt::Key_Left:
     case Qt::Key_Backtab:
@@ -169,9 +171,11 @@ QString TKeyboardPlay::StatusLine() const
 void TKeyboardPlay::Show()
 {
     const bool shown = keyMode && focused;
-    if (shown)
-        ring->Surround(QRect(game.Board->mapTo(&game, QPoint(focused->X(), focused->Y())),
-                             QSize(CardWidth, CardHeight)));
+    if (shown) {
+        const QRect card = game.Board->Geometry().ToWidget(
+            QRect(focused->X(), focused->Y(), CardWidth, CardHeight));
+        ring->Surround(card.translated(game.Board->mapTo(&game, QPoint())));
+    }
     ring->setVisible(shown);
     const QString line = StatusLine();
     if (keyMode && line != shownLine) {

@@ -1,13 +1,16 @@
 #include "Chooser.h"
-#include "GameArea.h"
 
 #include "Artwork.h"
+#include "Board.h"
 #include "DialogLook.h"
+#include "GameArea.h"
 #include "GameKinds.h"
 #include "HoverImage.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 
 namespace {
 
@@ -34,16 +37,48 @@ const std::array<TNameLabelPlace, TChooser::KindCount> places{{
      QT_TRANSLATE_NOOP("TChooser", "Round Zelmo -- take more to win")},
 }};
 
-QPixmap ChooserPicture(const QString& name)
+// The picture inside the panel's border, at its classic size.
+constexpr QSize PictureSize(GameAreaWidth - 2, GameAreaHeight - 2);
+
+// A chooser picture made for `ratio` device pixels per picture pixel, shown on a
+// screen of `screenRatio`.
+QPixmap ChooserPicture(const QString& name, qreal ratio, qreal screenRatio)
 {
-    return ArtworkPixmap(QStringLiteral(":/chooser/") + name);
+    QPixmap pixmap = QPixmap::fromImage(LoadArtwork(QStringLiteral(":/chooser/") + name, ratio));
+    pixmap.setDevicePixelRatio(screenRatio);
+    return pixmap;
 }
 
-QFont TitleFont()
+// The picture on a panel larger than it: its edge rows and columns run on across the
+// bands, so the scene has no border inside the window.
+QPixmap Continued(const QPixmap& picture, QRect at, QSize panel, qreal screenRatio)
+{
+    if (at == QRect({}, panel))
+        return picture;
+    QPixmap out((QSizeF(panel) * screenRatio).toSize());
+    out.setDevicePixelRatio(screenRatio);
+    const QSizeF p = picture.deviceIndependentSize();
+    const qreal d = picture.devicePixelRatio();
+    QPainter painter(&out);
+    const auto edge = [&](QRectF to, QRectF from) {
+        painter.drawPixmap(to, picture, QRectF(from.topLeft() * d, from.size() * d));
+    };
+    const QRectF r(at);
+    edge({0, 0, r.left(), qreal(panel.height())}, {0, 0, 1, p.height()});
+    edge({r.right(), 0, panel.width() - r.right(), qreal(panel.height())},
+         {p.width() - 1, 0, 1, p.height()});
+    edge({r.left(), 0, r.width(), r.top()}, {0, 0, p.width(), 1});
+    edge({r.left(), r.bottom(), r.width(), panel.height() - r.bottom()},
+         {0, p.height() - 1, p.width(), 1});
+    painter.drawPixmap(r, picture, QRectF({}, p * d));
+    return out;
+}
+
+QFont TitleFont(qreal scale)
 {
     QFont font(QStringLiteral("Tahoma"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12);
+    font.setPixelSize(qRound(12 * scale));
     font.setBold(true);
     return font;
 }
@@ -58,38 +93,91 @@ TChooser::TChooser(QWidget* parent) : QFrame(parent)
     setFixedSize(GameAreaWidth, GameAreaHeight);
     FillBackground(this, Qt::white);
 
-    const QPoint origin = contentsRect().topLeft();
-
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(contentsRect());
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(ChooserPicture(QStringLiteral("CHOOSER.jpg")));
     Image1->setStatusTip(tr("Select a gift! (click on game's name)"));
     Image1->setAccessibleName(tr("Christmas tree with gifts"));
 
     Label1 = new QLabel(tr("Select a gift from under the tree to play game"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(TitleFont());
-    Label1->move(origin + QPoint(8, 8));
-    Label1->adjustSize();
 
     for (int kind = 0; kind < KindCount; ++kind) {
         const TNameLabelPlace& place = places[size_t(kind)];
         const QString word = QString::fromLatin1(place.word);
-        auto* label =
-            new THoverImage(ChooserPicture(QStringLiteral("LABEL_%1.png").arg(word)),
-                            ChooserPicture(QStringLiteral("HOVER_%1.png").arg(word)), this);
+        auto* label = new THoverImage({}, {}, this);
         const QString name = TGameKinds::DisplayName(kind);
         label->setObjectName(QStringLiteral("img") + word.at(0) + word.mid(1).toLower());
         label->setAccessibleName(name); // the picture shows the word
-        label->setGeometry(place.label.translated(origin));
-        THotArea* figure = label->AddHotArea(place.figure.translated(origin));
+        THotArea* figure = label->AddHotArea({});
         figure->setObjectName(label->objectName() + QStringLiteral("Assistant"));
         figure->setAccessibleName(name);
         label->SetHint(tr(place.hint));
         connect(label, &THoverImage::Clicked, this, [this, kind] { emit KindChosen(kind); });
         nameLabels[size_t(kind)] = label;
+        figures[size_t(kind)] = figure;
+    }
+    LayOut();
+}
+
+void TChooser::SetTableScale(qreal scale)
+{
+    if (scale == tableScale)
+        return;
+    tableScale = scale;
+    LayOut();
+}
+
+qreal TChooser::ShownScale() const
+{
+    const QSize inside = contentsRect().size();
+    return tableScale != TBoard::FitTable ? tableScale
+                                          : std::min(qreal(inside.width()) / PictureSize.width(),
+                                                     qreal(inside.height()) / PictureSize.height());
+}
+
+void TChooser::resizeEvent(QResizeEvent* e)
+{
+    QFrame::resizeEvent(e);
+    LayOut();
+}
+
+void TChooser::LayOut()
+{
+    const qreal scale = ShownScale();
+    const QRect inside = contentsRect();
+    const QSize shown(qRound(PictureSize.width() * scale), qRound(PictureSize.height() * scale));
+    const QPoint origin = inside.topLeft() + QPoint((inside.width() - shown.width()) / 2,
+                                                    (inside.height() - shown.height()) / 2);
+    const auto place = [&](const QRect& r) {
+        return QRect(origin + QPoint(qRound(r.x() * scale), qRound(r.y() * scale)),
+                     QSize(qRound(r.width() * scale), qRound(r.height() * scale)));
+    };
+    LoadPictures(devicePixelRatioF() * scale);
+    Image1->setGeometry(inside);
+    Image1->setPixmap(Continued(picture, QRect(origin - inside.topLeft(), shown), inside.size(),
+                                devicePixelRatioF()));
+    Label1->setFont(TitleFont(scale));
+    Label1->move(place({8, 8, 0, 0}).topLeft());
+    Label1->adjustSize();
+    for (int kind = 0; kind < KindCount; ++kind) {
+        nameLabels[size_t(kind)]->setGeometry(place(places[size_t(kind)].label));
+        figures[size_t(kind)]->setGeometry(place(places[size_t(kind)].figure));
+    }
+}
+
+void TChooser::LoadPictures(qreal ratio)
+{
+    if (ratio == picturesRatio)
+        return;
+    picturesRatio = ratio;
+    const qreal screen = devicePixelRatioF();
+    picture = ChooserPicture(QStringLiteral("CHOOSER.jpg"), ratio, screen);
+    for (int kind = 0; kind < KindCount; ++kind) {
+        const QString word = QString::fromLatin1(places[size_t(kind)].word);
+        nameLabels[size_t(kind)]->SetPictures(
+            ChooserPicture(QStringLiteral("LABEL_%1.png").arg(word), ratio, screen),
+            ChooserPicture(QStringLiteral("HOVER_%1.png").arg(word), ratio, screen));
     }
 }
 

@@ -52,7 +52,10 @@ void TFMain::SetPreferencesDialog(QDialog* dialog)
 
 void TFMain::ShowPreferences()
 {
-    if (preferences && preferences->exec() == QDialog::Accepted) ApplySettings();
+    if (preferences && preferences->exec() == QDialog::Accepted) {
+        ApplySettings();
+        ShowTableSize();
+    }
 }
 
 void TFMain::SetStatisticsStore(const TStatisticsStore& store)
@@ -94,4 +97,5 @@ void TFMain::ApplySettings()
     board.ApplyCardBack();
     board.RebuildBackground();
     board.update();
+    LayOutTable();
 }

@@ -25,6 +25,13 @@ THotArea* THoverImage::AddHotArea(const QRect& geometry)
     return area;
 }
 
+void THoverImage::SetPictures(const QPixmap& normal, const QPixmap& hover)
+{
+    normalPicture = normal;
+    hoverPicture = hover;
+    update();
+}
+
 void THoverImage::SetHint(const QString& hint)
 {
     setToolTip(hint);

@@ -18,6 +18,7 @@ public:
     // Tooltip and status tip of the image and all its hot areas.
     void SetHint(const QString& hint);
     bool Hovered() const { return isEnabled() && !hoveredParts.isEmpty(); }
+    void SetPictures(const QPixmap& normal, const QPixmap& hover);
 
 signals:
     void Clicked();

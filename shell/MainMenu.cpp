@@ -31,6 +31,9 @@ TMainMenu::TMainMenu(QMenuBar& bar, const TIconStrips& icons)
     mnuAutoplay->setCheckable(true);
     mnuStatistics =
         add(mnuGame, {tr("&Statistics..."), tr("Show how your games have gone so far")});
+    mnuFullScreen = add(mnuGame, {tr("&Full screen"), tr("Show the table on the whole screen"),
+                                  Qt::Key_F11});
+    mnuFullScreen->setCheckable(true);
     mnuGame->addSeparator();
     mnuPreferences = add(mnuGame, {tr("&Preferences..."), tr("Customize game")});
 

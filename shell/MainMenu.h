@@ -30,6 +30,7 @@ public:
     QAction* mnuHint;
     QAction* mnuAutoplay;
     QAction* mnuStatistics;
+    QAction* mnuFullScreen;
     QAction* mnuPreferences;
 
     QMenu* mnuHelp;

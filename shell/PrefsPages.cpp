@@ -144,11 +144,11 @@ void TFPrefs::BuildTableSize(QWidget* page)
     auto* group = Place(new QGroupBox(tr("Table size "), page), 8, 112, 129, 65);
     cmbTableSize = Place(new QComboBox(group), 8, 24, 113, 22);
     for (int zoom : TableSizes)
-        cmbTableSize->addItem(tr("%1 %").arg(zoom));
+        cmbTableSize->addItem(TableSizeName(zoom));
     cmbTableSize->setToolTip(tr("Show the whole game larger"));
     cmbTableSize->setStatusTip(cmbTableSize->toolTip());
-    lblRestartNote = Place(new QLabel(tr("A new table size or language takes effect when "
-                                         "the game is next started."),
+    lblRestartNote = Place(new QLabel(tr("The table resizes at once; menus, dialogs and a new "
+                                         "language at the next start."),
                                       page),
                            8, 184);
 }

@@ -6,6 +6,17 @@
 #include <QString>
 #include <cstdint>
 
+enum TWindowState { wsNormal, wsMaximized, wsFullScreen };
+
+// The main window's client area on the desktop and its state.
+struct TWindowPlacement {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0; // 0: nothing kept, the window opens as designed
+    int Height = 0;
+    int State = wsNormal;
+};
+
 // The look-and-feel record that every new game's board receives. Colours are kept as
 // stored, 0x00BBGGRR.
 struct TSettings {
@@ -20,12 +31,14 @@ struct TSettings {
     int AnimateType = 0; // atUniform
     int Background = 4;  // SNOWFLAKES1
     QString BackgroundImage;
-    // The table size in per cent: 100, 150 or 200. It takes effect at the next start.
+    // The table size in per cent (100, 150 or 200), or 0 for fitting it to the window.
     int Zoom = 100;
     int CpuPlayer = 0; // cpClassic or cpStrong, from the next game on
     // A code of Languages, or empty for the system's language. It takes effect at the
     // next start.
     QString Language;
+    // Where the main window was left; kept only once it has been shown.
+    TWindowPlacement Window;
     // The picture that Background (or BackgroundImage) stands for.
     QImage BackPicture;
 

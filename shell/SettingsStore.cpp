@@ -3,6 +3,7 @@
 #include "Board.h"
 #include "PictureLoader.h"
 #include "Translations.h"
+#include "TableSize.h"
 
 #include <QFile>
 #include <QSettings>
@@ -49,9 +50,12 @@ int InRange(uint32_t stored, int low, int high, int otherwise)
     return v >= low && v <= high ? v : otherwise;
 }
 
+// Larger than any screen: a stored size is brought onto the screen when it is restored.
+constexpr int MaxWindowSide = 65535;
+
 int ValidZoom(uint32_t stored)
 {
-    return stored == 150 || stored == 200 ? int(stored) : 100;
+    return stored == 150 || stored == 200 || stored == FitToWindow ? int(stored) : 100;
 }
 
 const QString ZoomName = QStringLiteral("Zoom");
@@ -115,6 +119,12 @@ TSettingsStore::TLoadReport TSettingsStore::Load(TSettings& s) const
         {"Background", [&](uint32_t v) { s.Background = InRange(v, 0, 6, 4); }},
         {"Zoom", [&](uint32_t v) { s.Zoom = ValidZoom(v); }},
         {"CpuPlayer", [&](uint32_t v) { s.CpuPlayer = InRange(v, 0, 1, 0); }},
+        {"WindowLeft", [&](uint32_t v) { s.Window.Left = int32_t(v); }},
+        {"WindowTop", [&](uint32_t v) { s.Window.Top = int32_t(v); }},
+        {"WindowWidth", [&](uint32_t v) { s.Window.Width = InRange(v, 0, MaxWindowSide, 0); }},
+        {"WindowHeight", [&](uint32_t v) { s.Window.Height = InRange(v, 0, MaxWindowSide, 0); }},
+        {"WindowState",
+         [&](uint32_t v) { s.Window.State = InRange(v, wsNormal, wsFullScreen, wsNormal); }},
     };
     TLoadReport report;
     for (const auto& [name, apply] : values) {
@@ -180,6 +190,13 @@ TSettingsStore::TValues TSettingsStore::Values(const TSettings& s)
         {QStringLiteral("CpuPlayer"), s.CpuPlayer},
         {LanguageName, s.Language},
     };
+    if (s.Window.Width > 0 && s.Window.Height > 0) {
+        values.emplace_back(QStringLiteral("WindowLeft"), s.Window.Left);
+        values.emplace_back(QStringLiteral("WindowTop"), s.Window.Top);
+        values.emplace_back(QStringLiteral("WindowWidth"), s.Window.Width);
+        values.emplace_back(QStringLiteral("WindowHeight"), s.Window.Height);
+        values.emplace_back(QStringLiteral("WindowState"), s.Window.State);
+    }
     if (s.BackType >= btTile) {
         values.emplace_back(QStringLiteral("Background"), s.Background);
         if (s.Background == 0)

@@ -44,10 +44,6 @@ void TFMain::BuildWindow()
 {
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(ShownTitle());
-    // A single fixed frame: minimise, but neither maximise nor resize.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
 
     menu = std::make_unique<TMainMenu>(*menuBar(), icons);
 
@@ -70,8 +66,9 @@ void TFMain::BuildWindow()
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setFixedHeight(StatusBarHeight);
 
-    // The client area keeps its full height below the menu bar.
-    setFixedSize(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
+    // The client area keeps its full height below the menu bar; until the settings are
+    // read, a single fixed frame: minimise, but neither maximise nor resize.
+    ShowTableSize();
 }
 
 void TFMain::ConnectCommands()
@@ -99,6 +96,7 @@ void TFMain::ConnectCommands()
         connect(autoplay, &QAction::triggered, this, &TFMain::SetAutoplayCommand);
 
     connect(m.mnuStatistics, &QAction::triggered, this, &TFMain::ShowStatistics);
+    connect(m.mnuFullScreen, &QAction::triggered, this, &TFMain::SetFullScreen);
     connect(m.mnuPreferences, &QAction::triggered, this, &TFMain::ShowPreferences);
     m.mnuPreferences->setEnabled(false); // until the dialog exists
 }
@@ -125,12 +123,18 @@ bool TFMain::event(QEvent* e)
 void TFMain::closeEvent(QCloseEvent* e)
 {
     e->setAccepted(EndCurrentGame());
+    if (e->isAccepted())
+        settings.Window = Placement();
 }
 
 bool TFMain::eventFilter(QObject* watched, QEvent* e)
 {
     // The client area changes with the window and with the toolbar's visibility.
-    if (watched == client && e->type() == QEvent::Resize && FGame) FGame->ArrangePiles();
+    if (watched == client && e->type() == QEvent::Resize) {
+        LayOutTable();
+        if (FGame)
+            FGame->ArrangePiles();
+    }
     return QMainWindow::eventFilter(watched, e);
 }
 

@@ -43,6 +43,15 @@ public:
     void EnableGameCommands(bool on);
     // The toolbar's visibility and flat look from the settings.
     void ApplyToolbarLook();
+    // The window and the table at the stored table size: a fixed frame the table's size
+    // times its factor, or, for fitting, a frame that may be resized and maximised.
+    void ShowTableSize();
+    void SetFullScreen(bool on);
+    bool FullScreen() const { return fullScreen; }
+    // Where the window is now, as the settings keep it; and showing it as it was left,
+    // brought back onto the screen.
+    TWindowPlacement Placement() const;
+    void ShowAsLeft();
     // The preferences dialog the Preferences command shows; OK applies the settings.
     void SetPreferencesDialog(QDialog* dialog);
     void ShowPreferences();
@@ -84,10 +93,14 @@ public:
 protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void BuildWindow();
+    qreal ShownTableScale() const;
+    QSize FixedWindowSize(qreal scale) const;
+    void LayOutTable();
     void ConnectCommands();
     void ConnectHelpCommands();
     void StartGameMessage(int kind);
@@ -115,4 +128,7 @@ private:
     std::unique_ptr<THtmlHelp> FHelp;
     QPointer<QDialog> aboutBox;
     bool closing = false;
+    bool fullScreen = false;
+    bool wasMaximized = false; // before full screen
+    QRect keptNormal;          // likewise
 };

@@ -52,7 +52,7 @@ int main(int argc, char** argv)
     TFGameOver gameOver(&mainWindow);
     SetGameOverQuestion(&gameOver);
 
-    mainWindow.show();
+    mainWindow.ShowAsLeft();
     const int exitCode = QApplication::exec();
     // The dialog goes before the main window, which may still handle a game's last messages.
     SetGameOverQuestion(nullptr);

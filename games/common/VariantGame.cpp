@@ -126,8 +126,8 @@ void TVariantGame::CreateDeck(TShowCards show)
 
 void TVariantGame::ArrangePiles()
 {
-    const int w = Board->width();
-    const int h = Board->height();
+    const int w = Board->TableWidth();
+    const int h = Board->TableHeight();
     CpuHand->SetX(8);
     CpuHand->SetY(8);
     CpuHand->SetWidth(w - 16);

@@ -63,12 +63,22 @@ TEST_F(SettingsStoreTest, ValuesOutsideTheirRangeAreReplaced)
                  {"AnimateType=4", &TSettings::AnimateType, 4},
                  {"CpuPlayer=1", &TSettings::CpuPlayer, 1},
                  {"CpuPlayer=2", &TSettings::CpuPlayer, 0},
-                 {"CpuPlayer=4294967295", &TSettings::CpuPlayer, 0}};
+                 {"CpuPlayer=4294967295", &TSettings::CpuPlayer, 0},
+                 {"Zoom=0", &TSettings::Zoom, 0}, // fit to window
+                 {"Zoom=150", &TSettings::Zoom, 150},
+                 {"Zoom=125", &TSettings::Zoom, 100},
+                 {"Zoom=-1", &TSettings::Zoom, 100}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
         files.Write(QByteArray(c.line) + '\n');
         EXPECT_FALSE(Load().WrongType);
         EXPECT_EQ(loaded.*c.field, c.expected);
+    }
+    for (const char* zoom : {"0", "200", "99", "300"}) {
+        files.Write(QByteArray("Zoom=") + zoom + '\n');
+        Load();
+        EXPECT_EQ(TSettingsStore(files.Path()).StoredZoom(), loaded.Zoom)
+            << "the start reads as the dialog";
     }
     files.Write("AnimateTime=400\nDrawFrame=7\n");
     Load();
@@ -81,6 +91,26 @@ TEST_F(SettingsStoreTest, ValuesOutsideTheirRangeAreReplaced)
     Load();
     EXPECT_EQ(loaded.Background, 0);
     EXPECT_EQ(loaded.BackPicture.size(), QSize(30, 20));
+}
+
+TEST_F(SettingsStoreTest, TheWindowIsKeptOnceItHasASize)
+{
+    TSettings settings = TSettings::Defaults();
+    ASSERT_TRUE(TSettingsStore(files.Path()).Save(settings));
+    EXPECT_EQ(files.Stored().count("WindowWidth"), 0u)
+        << "nothing kept before the window was shown";
+    settings.Window = {-1200, 30, 1920, 1040, wsFullScreen};
+    ASSERT_TRUE(TSettingsStore(files.Path()).Save(settings));
+    Load();
+    EXPECT_EQ(loaded.Window.Left, -1200) << "a screen left of the first one";
+    EXPECT_EQ(
+        QRect(loaded.Window.Left, loaded.Window.Top, loaded.Window.Width, loaded.Window.Height),
+        QRect(-1200, 30, 1920, 1040));
+    EXPECT_EQ(loaded.Window.State, wsFullScreen);
+    files.Write("WindowWidth=65536\nWindowHeight=900\nWindowState=3\n");
+    Load();
+    EXPECT_EQ(loaded.Window.Width, 0) << "a size past any screen is no size";
+    EXPECT_EQ(loaded.Window.State, wsNormal);
 }
 
 TEST_F(SettingsStoreTest, AWrongTypeStopsTheReadingThere)

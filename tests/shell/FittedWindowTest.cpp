@@ -1,0 +1,274 @@
+// The window with "Fit to window": whole games played by clicks at a wide, a tall and
+// a 4K size, where the test works out itself where a card shows; the focus ring and the
+// accessible rectangles there; the table size changed in the middle of a game; full
+// screen; and the window kept and brought back onto the screen.
+#include "Artifacts.h"
+#include "Board.h"
+#include "Chooser.h"
+#include "FocusRing.h"
+#include "HoverImage.h"
+#include "KeyboardPlay.h"
+#include "MainMenu.h"
+#include "ProgramGames.h"
+#include "Random.h"
+#include "TableSize.h"
+#include "support/ProgramWindow.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+constexpr int Cards = 36;
+
+class FittedWindow : public ProgramWindowFixture {
+protected:
+    void SetUp() override
+    {
+        ProgramWindowFixture::SetUp();
+        window->Settings().Zoom = FitToWindow;
+        window->ShowTableSize();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    TZelmoGame* Game() const { return window->Game(); }
+    TBoard& Board() const { return *Game()->Board; }
+
+    void Start(int kind, uint32_t seed = 4242)
+    {
+        QTest::mouseClick(window->Chooser().NameLabel(kind), Qt::LeftButton);
+        SetRandSeed(seed);
+        QCoreApplication::processEvents();
+        ASSERT_NE(Game(), nullptr);
+        WaitForTurn();
+    }
+    void WaitForTurn()
+    {
+        PumpWhile([this] { return Game() && (!Game()->Waiting || Board().MovingCount() > 0); });
+    }
+
+    // Where a table point shows on the board, worked out from the board's size alone:
+    // the classic area scaled by the largest factor that fits, centred.
+    QPointF Shown(QPointF table) const
+    {
+        const QSizeF w = Board().size();
+        const qreal s = std::min(w.width() / GameAreaWidth, w.height() / GameAreaHeight);
+        return QPointF((w.width() - GameAreaWidth * s) / 2, (w.height() - GameAreaHeight * s) / 2) +
+               table * s;
+    }
+    QRect ShownCard(const TCard& card) const
+    {
+        return QRectF(Shown(QPointF(card.X(), card.Y())),
+                      Shown(QPointF(card.X() + CardWidth, card.Y() + CardHeight)))
+            .toRect();
+    }
+    // The middle of the part of the card nothing covers, in table pixels.
+    QPointF VisibleMiddle(const TCard& card) const
+    {
+        for (int y = card.Y() + CardHeight / 2; y < card.Y() + CardHeight; y += 3)
+            for (int x = card.X() + CardWidth / 2; x >= card.X(); x -= 3)
+                if (Board().CardAt(x, y) == &card && Board().CardAt(x + 2, y) == &card)
+                    return {x + 1.5, y + 0.5};
+        return {card.X() + 2.5, card.Y() + 2.5};
+    }
+
+    // One move by a click where the pointer sees the card the hint names; the game
+    // must take that very card.
+    void ClickHintedCard()
+    {
+        TZelmoGame* game = Game();
+        TCard* card = game->HintCard();
+        const Qt::MouseButton button =
+            game->PickedButton == mbRight ? Qt::RightButton : Qt::LeftButton;
+        const QPoint at = Shown(card ? VisibleMiddle(*card) : QPointF(300, 200)).toPoint();
+        QTest::mouseClick(game->Board, button, {}, at);
+        if (card) {
+            ASSERT_EQ(game->PickedCard, card)
+                << "the click did not land on the card under the pointer";
+        }
+        QCoreApplication::processEvents();
+        WaitForTurn();
+    }
+    void PlayToTheEnd()
+    {
+        for (int move = 0; move < 400 && Game(); ++move)
+            ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
+        EXPECT_EQ(Game(), nullptr) << "the game did not end";
+    }
+    int CardsInPiles() const
+    {
+        int count = 0;
+        for (const TPile* pile : Board().Piles())
+            for (const TCard* card : pile->Cards())
+                count += card->Empty() ? 0 : 1;
+        return count;
+    }
+};
+
+TEST_F(FittedWindow, EveryVariantIsPlayedToItsEndByClicksWideAndTall)
+{
+    for (const QSize size : {QSize(1920, 1011), QSize(700, 1100), QSize(3840, 2160)}) {
+        window->resize(size);
+        QCoreApplication::processEvents();
+        for (int kind : ProgramGames().Built()) {
+            SCOPED_TRACE(TGameKinds::Name(kind).toStdString() + " at " +
+                         std::to_string(size.width()));
+            Start(kind);
+            EXPECT_EQ(Board().TableWidth(), GameAreaWidth);
+            EXPECT_EQ(Board().TableHeight(), GameAreaHeight);
+            for (int move = 0; move < 5; ++move)
+                ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
+            const QString tag = size.width() == 3840           ? "4k"
+                                : size.width() > size.height() ? "wide"
+                                                               : "tall";
+            SaveArtifact(
+                window->grab().toImage(),
+                QStringLiteral("fit-%1-%2.png").arg(tag, TGameKinds::Name(kind).toLower()));
+            PlayToTheEnd();
+        }
+    }
+    SaveArtifact(window->grab().toImage(), QStringLiteral("fit-tall-chooser.png"));
+}
+
+TEST_F(FittedWindow, FocusRingAndAccessibleRectanglesSurroundTheCardAsShown)
+{
+    window->resize(1500, 800);
+    QCoreApplication::processEvents();
+    Start(0);
+    QTest::keyClick(Game()->Board, Qt::Key_Right);
+    QCoreApplication::processEvents();
+    const TCard* focused = Game()->Keys()->Focused();
+    ASSERT_NE(focused, nullptr);
+    const QRect card = ShownCard(*focused);
+    const auto* ring = Game()->findChild<TFocusRing*>();
+    ASSERT_TRUE(ring && ring->isVisible());
+    const QRect ringOnBoard = ring->geometry().translated(-Board().mapTo(Game(), QPoint()));
+    const int m = TFocusRing::Margin;
+    EXPECT_LE((ringOnBoard.adjusted(m, m, -m, -m).topLeft() - card.topLeft()).manhattanLength(), 2);
+    EXPECT_LE(
+        (ringOnBoard.adjusted(m, m, -m, -m).bottomRight() - card.bottomRight()).manhattanLength(),
+        2);
+
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Game()->Board);
+    ASSERT_NE(board, nullptr);
+    QAccessibleInterface* item = board->focusChild();
+    ASSERT_NE(item, nullptr);
+    const QRect onScreen(Board().mapToGlobal(card.topLeft()), card.size());
+    EXPECT_LE((item->rect().topLeft() - onScreen.topLeft()).manhattanLength(), 2);
+    EXPECT_LE((item->rect().bottomRight() - onScreen.bottomRight()).manhattanLength(), 2);
+    // And what lies under the middle of that rectangle is that card's pile.
+    QAccessibleInterface* under = board->childAt(onScreen.center().x(), onScreen.center().y());
+    ASSERT_NE(under, nullptr);
+    EXPECT_EQ(under->indexOfChild(item) >= 0, true);
+}
+
+TEST_F(FittedWindow, EveryTableSizeTakesEffectAtOnceInTheMiddleOfAGame)
+{
+    for (int kind : ProgramGames().Built()) {
+        SCOPED_TRACE(TGameKinds::Name(kind).toStdString());
+        Start(kind);
+        for (int move = 0; move < 4; ++move)
+            ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
+        const int state = Game()->State;
+        for (int zoom : {200, 100, 150, FitToWindow}) {
+            window->Settings().Zoom = zoom;
+            window->ShowTableSize();
+            QCoreApplication::processEvents();
+            ASSERT_NE(Game(), nullptr);
+            EXPECT_EQ(Game()->State, state);
+            EXPECT_EQ(CardsInPiles(), Cards) << "at " << zoom;
+            for (const TCard* card : Board().Cards())
+                EXPECT_TRUE(QRect(0, 0, Board().TableWidth(), Board().TableHeight())
+                                .contains(QRect(card->X(), card->Y(), CardWidth, CardHeight)))
+                    << "a card off the table at " << zoom;
+            if (zoom != FitToWindow) {
+                const qreal factor = zoom / 100.0;
+                EXPECT_EQ(Board().TableScale(), factor);
+                EXPECT_EQ(window->minimumSize(), window->maximumSize())
+                    << "the frame is fixed again";
+                EXPECT_EQ(window->Chooser().width(), qRound(GameAreaWidth * factor));
+                EXPECT_NEAR(Game()->width(), GameAreaWidth * factor, 1);
+            }
+        }
+        window->resize(1200, 700);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->size(), QSize(1200, 700)) << "fitting lets the frame be resized";
+        PlayToTheEnd();
+    }
+}
+
+TEST_F(FittedWindow, FullScreenByF11AndTheMenuAndEscapeOnlyWhenTheGameDoesNotTakeIt)
+{
+    QAction* item = window->Menu().mnuFullScreen;
+    ASSERT_TRUE(item->isCheckable());
+    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::Key_F11));
+    item->trigger();
+    EXPECT_TRUE(window->FullScreen());
+    EXPECT_TRUE(item->isChecked());
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(window->FullScreen()) << "nothing takes Escape without a game";
+    EXPECT_FALSE(item->isChecked());
+
+    // In a game, Escape leaves full screen only while it would not end throwing more.
+    Start(0);
+    window->SetFullScreen(true);
+    for (int move = 0; move < 60 && Game() && window->FullScreen(); ++move) {
+        const bool taken = Game()->EndsOnRightPress();
+        QTest::keyClick(Game()->Board, Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->FullScreen(), taken) << "at move " << move;
+        WaitForTurn();
+        if (Game() && !window->FullScreen())
+            break;
+        if (Game())
+            ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
+    }
+    item->trigger();
+    item->trigger();
+    EXPECT_FALSE(window->FullScreen()) << "the menu item goes both ways";
+}
+
+TEST_F(FittedWindow, TheWindowComesBackAsItWasLeftAndOnTheScreen)
+{
+    window->setGeometry(40, 50, 700, 500);
+    QCoreApplication::processEvents();
+    const TWindowPlacement left = window->Placement();
+    EXPECT_EQ(QRect(left.Left, left.Top, left.Width, left.Height), QRect(40, 50, 700, 500));
+    const QRect screen = window->screen()->availableGeometry();
+
+    struct TCase {
+        TWindowPlacement Kept;
+        QRect Expected; // null: only "inside the screen"
+        bool Maximized, FullScreen;
+    };
+    const TCase cases[] = {
+        {left, QRect(40, 50, 700, 500), false, false},
+        {{-9000, -9000, 800, 600}, QRect(screen.topLeft(), QSize(800, 600)), false, false},
+        {{0, 0, 99999, 99999, wsNormal}, screen, false, false},
+        {{20, 20, 800, 600, wsMaximized}, {}, true, false},
+        {{20, 20, 800, 600, wsFullScreen}, {}, false, true},
+    };
+    for (const TCase& c : cases) {
+        NewWindow();
+        window->Settings().Zoom = FitToWindow;
+        window->Settings().Window = c.Kept;
+        window->ShowAsLeft();
+        QCoreApplication::processEvents();
+        // The platform may still push the client by its frame's width.
+        const int frame = 4;
+        if (!c.Expected.isNull()) {
+            EXPECT_EQ(window->size(), c.Expected.size());
+            EXPECT_LE((window->pos() - c.Expected.topLeft()).manhattanLength(), frame);
+        }
+        EXPECT_TRUE(
+            screen.adjusted(-frame, -frame, frame, frame).contains(window->normalGeometry()))
+            << c.Kept.Left;
+        EXPECT_EQ(window->isMaximized(), c.Maximized);
+        EXPECT_EQ(window->FullScreen(), c.FullScreen);
+        EXPECT_EQ(window->Placement().State, c.Kept.State);
+    }
+}
+
+} // namespace
