@@ -4,7 +4,7 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <location filename="../cards/BoardAccessible.cpp" line="+68"/>
+        <location filename="../cards/BoardAccessible.cpp" line="+74"/>
         <source>1 card</source>
         <translation>1 Karte</translation>
     </message>
@@ -190,7 +190,7 @@
 <context>
     <name>TChooser</name>
     <message>
-        <location filename="../shell/Chooser.cpp" line="+26"/>
+        <location filename="../shell/Chooser.cpp" line="+29"/>
         <source>Mover Zelmo -- the most popular</source>
         <translation>Schieber-Zelmo -- das beliebteste</translation>
     </message>
@@ -205,7 +205,7 @@
         <translation>Reigen-Zelmo -- wer mehr nimmt, gewinnt</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+62"/>
         <source>Select a gift! (click on game&apos;s name)</source>
         <translation>Wähle ein Geschenk! (Klicke auf den Namen des Spiels)</translation>
     </message>
@@ -223,7 +223,7 @@
 <context>
     <name>TFAbout</name>
     <message>
-        <location filename="../shell/About.cpp" line="+48"/>
+        <location filename="../shell/About.cpp" line="+49"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
@@ -364,7 +364,7 @@
 <context>
     <name>TFMain</name>
     <message>
-        <location filename="../shell/GameCommands.cpp" line="+69"/>
+        <location filename="../shell/GameCommands.cpp" line="+72"/>
         <source>%1: %2 won, %3 lost, %4 drawn</source>
         <translation>%1: %2 gewonnen, %3 verloren, %4 unentschieden</translation>
     </message>
@@ -389,7 +389,7 @@
         <translation>HTML-Hilfe konnte nicht gestartet werden. Stelle sicher, dass Microsoft Internet Explorer 4.0 oder neuer installiert ist</translation>
     </message>
     <message>
-        <location filename="../shell/UMain.cpp" line="+116"/>
+        <location filename="../shell/UMain.cpp" line="+114"/>
         <source>Game has received a WM_GAMEDESTROYED! Please report to author about this message</source>
         <translation>Das Spiel hat WM_GAMEDESTROYED erhalten! Bitte melde diese Meldung dem Autor</translation>
     </message>
@@ -398,7 +398,7 @@
     <name>TFPrefs</name>
     <message>
         <location filename="../shell/Prefs.cpp" line="+27"/>
-        <location filename="../shell/PrefsPages.cpp" line="+64"/>
+        <location filename="../shell/PrefsPages.cpp" line="+67"/>
         <source>Candy Canes</source>
         <translation>Zuckerstange</translation>
     </message>
@@ -514,12 +514,12 @@
         <translation>Bild konnte nicht geladen werden</translation>
     </message>
     <message>
-        <location filename="../shell/PrefsPages.cpp" line="-38"/>
+        <location filename="../shell/PrefsPages.cpp" line="-41"/>
         <source>All Images (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Portable Graphics Network (*.png)|*.png|PCX Image (*.pcx)|*.pcx|ANI Image (*.ani)|*.ani|JPEG Image (*.jpeg;*.jpg)|*.jpeg;*.jpg</source>
         <translation>Alle Bilder (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|PNG-Bild (*.png)|*.png|PCX-Bild (*.pcx)|*.pcx|ANI-Bild (*.ani)|*.ani|JPEG-Bild (*.jpeg;*.jpg)|*.jpeg;*.jpg</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+34"/>
         <source>Solid color</source>
         <translation>Einfarbig</translation>
     </message>
@@ -629,7 +629,7 @@
         <translation>Viel langsamer</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>The vertical line.
 This hint is a kind of easter egg that does nothing.</source>
         <translation>Die senkrechte Linie.
@@ -651,22 +651,27 @@ Dieser Hinweis ist eine Art Osterei, das nichts bewirkt.</translation>
         <translation>Tischgröße </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
+        <source>The table resizes at once; menus, dialogs and a new language at the next start.</source>
+        <translation>Die Tischgröße gilt sofort; Menüs, Dialoge, Sprache nach Neustart.</translation>
+    </message>
+    <message>
+        <location filename="../shell/TableSize.cpp" line="+32"/>
+        <source>Fit to window</source>
+        <translation>Fenstergröße</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../shell/PrefsPages.cpp" line="-2"/>
         <source>Show the whole game larger</source>
         <translation>Das ganze Spiel größer zeigen</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>A new table size or language takes effect when the game is next started.</source>
-        <translation>Eine neue Tischgröße oder Sprache gilt ab dem nächsten Start des Spiels.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Language:</source>
         <translation>Sprache:</translation>
     </message>
@@ -693,7 +698,7 @@ Dieser Hinweis ist eine Art Osterei, das nichts bewirkt.</translation>
     <message>
         <location line="+3"/>
         <source>Start color</source>
-        <translation>Anfangsfarbe</translation>
+        <translation>Startfarbe</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -835,7 +840,7 @@ Dieser Hinweis ist eine Art Osterei, das nichts bewirkt.</translation>
         <translation>Gegen den starken Computer</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>Total</source>
         <translation>Gesamt</translation>
     </message>
@@ -882,7 +887,7 @@ Dieser Hinweis ist eine Art Osterei, das nichts bewirkt.</translation>
 <context>
     <name>THelpBrowser</name>
     <message>
-        <location filename="../shell/HelpWindow.cpp" line="+86"/>
+        <location filename="../shell/HelpWindow.cpp" line="+94"/>
         <source>The help file %1 could not be found.</source>
         <translation>Die Hilfedatei %1 wurde nicht gefunden.</translation>
     </message>
@@ -892,13 +897,12 @@ Dieser Hinweis ist eine Art Osterei, das nichts bewirkt.</translation>
         <translation>Die Hilfedatei %1 ist leer.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+14"/>
+        <location line="+21"/>
         <source>The help file %1 is damaged and cannot be read.</source>
         <translation>Die Hilfedatei %1 ist beschädigt und kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-14"/>
         <source>The help file %1 does not name a start page.</source>
         <translation>Die Hilfedatei %1 nennt keine Startseite.</translation>
     </message>
@@ -911,7 +915,7 @@ Dieser Hinweis ist eine Art Osterei, das nichts bewirkt.</translation>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location line="+41"/>
+        <location line="+51"/>
         <source>%1 Help</source>
         <translation>Hilfe zu %1</translation>
     </message>
@@ -950,7 +954,7 @@ Dieser Hinweis ist eine Art Osterei, das nichts bewirkt.</translation>
 <context>
     <name>THtmlHelp</name>
     <message>
-        <location filename="../shell/Help.cpp" line="+44"/>
+        <location filename="../shell/Help.cpp" line="+64"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
@@ -968,7 +972,7 @@ Dieser Hinweis ist eine Art Osterei, das nichts bewirkt.</translation>
 <context>
     <name>TKeyboardPlay</name>
     <message>
-        <location filename="../cards/KeyboardPlay.cpp" line="+164"/>
+        <location filename="../cards/KeyboardPlay.cpp" line="+166"/>
         <source>%1, %2</source>
         <extracomment>%1 a card, %2 the pile it lies in</extracomment>
         <translation>%1, %2</translation>
@@ -1093,7 +1097,17 @@ Dieser Hinweis ist eine Art Osterei, das nichts bewirkt.</translation>
         <translation>Zeigen, wie deine Spiele bisher gelaufen sind</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>&amp;Full screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Show the table on the whole screen</source>
+        <translation>Den Tisch auf dem ganzen Bildschirm zeigen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Preferences...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>

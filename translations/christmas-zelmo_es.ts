@@ -4,7 +4,7 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <location filename="../cards/BoardAccessible.cpp" line="+68"/>
+        <location filename="../cards/BoardAccessible.cpp" line="+74"/>
         <source>1 card</source>
         <translation>1 carta</translation>
     </message>
@@ -190,7 +190,7 @@
 <context>
     <name>TChooser</name>
     <message>
-        <location filename="../shell/Chooser.cpp" line="+26"/>
+        <location filename="../shell/Chooser.cpp" line="+29"/>
         <source>Mover Zelmo -- the most popular</source>
         <translation>Traspaso Zelmo -- el más popular</translation>
     </message>
@@ -205,7 +205,7 @@
         <translation>Ronda Zelmo -- quien más se lleva, gana</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+62"/>
         <source>Select a gift! (click on game&apos;s name)</source>
         <translation>¡Elige un regalo! (clic en el nombre del juego)</translation>
     </message>
@@ -223,7 +223,7 @@
 <context>
     <name>TFAbout</name>
     <message>
-        <location filename="../shell/About.cpp" line="+48"/>
+        <location filename="../shell/About.cpp" line="+49"/>
         <source>Version %1</source>
         <translation>Versión %1</translation>
     </message>
@@ -364,7 +364,7 @@
 <context>
     <name>TFMain</name>
     <message>
-        <location filename="../shell/GameCommands.cpp" line="+69"/>
+        <location filename="../shell/GameCommands.cpp" line="+72"/>
         <source>%1: %2 won, %3 lost, %4 drawn</source>
         <translation>%1: %2 ganadas, %3 perdidas, %4 empatadas</translation>
     </message>
@@ -389,7 +389,7 @@
         <translation>No se pudo iniciar la Ayuda HTML. Comprueba que tienes instalado Microsoft Internet Explorer 4.0 o posterior</translation>
     </message>
     <message>
-        <location filename="../shell/UMain.cpp" line="+116"/>
+        <location filename="../shell/UMain.cpp" line="+114"/>
         <source>Game has received a WM_GAMEDESTROYED! Please report to author about this message</source>
         <translation>¡El juego ha recibido un WM_GAMEDESTROYED! Por favor, informa al autor de este mensaje</translation>
     </message>
@@ -398,7 +398,7 @@
     <name>TFPrefs</name>
     <message>
         <location filename="../shell/Prefs.cpp" line="+27"/>
-        <location filename="../shell/PrefsPages.cpp" line="+64"/>
+        <location filename="../shell/PrefsPages.cpp" line="+67"/>
         <source>Candy Canes</source>
         <translation>Bastones de caramelo</translation>
     </message>
@@ -514,12 +514,12 @@
         <translation>No se pudo cargar la imagen</translation>
     </message>
     <message>
-        <location filename="../shell/PrefsPages.cpp" line="-38"/>
+        <location filename="../shell/PrefsPages.cpp" line="-41"/>
         <source>All Images (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Portable Graphics Network (*.png)|*.png|PCX Image (*.pcx)|*.pcx|ANI Image (*.ani)|*.ani|JPEG Image (*.jpeg;*.jpg)|*.jpeg;*.jpg</source>
         <translation>Todas las imágenes (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Imagen PNG (*.png)|*.png|Imagen PCX (*.pcx)|*.pcx|Imagen ANI (*.ani)|*.ani|Imagen JPEG (*.jpeg;*.jpg)|*.jpeg;*.jpg</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+34"/>
         <source>Solid color</source>
         <translation>Color liso</translation>
     </message>
@@ -629,7 +629,7 @@
         <translation>Muy frenado</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>The vertical line.
 This hint is a kind of easter egg that does nothing.</source>
         <translation>La línea vertical.
@@ -651,22 +651,27 @@ Esta ayuda es una especie de huevo de Pascua que no hace nada.</translation>
         <translation>Tamaño de la mesa </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
+        <source>The table resizes at once; menus, dialogs and a new language at the next start.</source>
+        <translation>La mesa cambia al momento; menús, diálogos e idioma, al próximo inicio.</translation>
+    </message>
+    <message>
+        <location filename="../shell/TableSize.cpp" line="+32"/>
+        <source>Fit to window</source>
+        <translation>A la ventana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../shell/PrefsPages.cpp" line="-2"/>
         <source>Show the whole game larger</source>
         <translation>Muestra todo el juego más grande</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>A new table size or language takes effect when the game is next started.</source>
-        <translation>El nuevo tamaño de la mesa o idioma se aplica la próxima vez que se inicie el juego.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Language:</source>
         <translation>Idioma:</translation>
     </message>
@@ -835,7 +840,7 @@ Esta ayuda es una especie de huevo de Pascua que no hace nada.</translation>
         <translation>Contra la CPU fuerte</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>Total</source>
         <translation>Total</translation>
     </message>
@@ -882,7 +887,7 @@ Esta ayuda es una especie de huevo de Pascua que no hace nada.</translation>
 <context>
     <name>THelpBrowser</name>
     <message>
-        <location filename="../shell/HelpWindow.cpp" line="+86"/>
+        <location filename="../shell/HelpWindow.cpp" line="+94"/>
         <source>The help file %1 could not be found.</source>
         <translation>No se encuentra el archivo de ayuda %1.</translation>
     </message>
@@ -892,13 +897,12 @@ Esta ayuda es una especie de huevo de Pascua que no hace nada.</translation>
         <translation>El archivo de ayuda %1 está vacío.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+14"/>
+        <location line="+21"/>
         <source>The help file %1 is damaged and cannot be read.</source>
         <translation>El archivo de ayuda %1 está dañado y no se puede leer.</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-14"/>
         <source>The help file %1 does not name a start page.</source>
         <translation>El archivo de ayuda %1 no indica ninguna página de inicio.</translation>
     </message>
@@ -911,7 +915,7 @@ Esta ayuda es una especie de huevo de Pascua que no hace nada.</translation>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location line="+41"/>
+        <location line="+51"/>
         <source>%1 Help</source>
         <translation>Ayuda de %1</translation>
     </message>
@@ -950,7 +954,7 @@ Esta ayuda es una especie de huevo de Pascua que no hace nada.</translation>
 <context>
     <name>THtmlHelp</name>
     <message>
-        <location filename="../shell/Help.cpp" line="+44"/>
+        <location filename="../shell/Help.cpp" line="+64"/>
         <source>Warning</source>
         <translation>Aviso</translation>
     </message>
@@ -968,7 +972,7 @@ Esta ayuda es una especie de huevo de Pascua que no hace nada.</translation>
 <context>
     <name>TKeyboardPlay</name>
     <message>
-        <location filename="../cards/KeyboardPlay.cpp" line="+164"/>
+        <location filename="../cards/KeyboardPlay.cpp" line="+166"/>
         <source>%1, %2</source>
         <extracomment>%1 a card, %2 the pile it lies in</extracomment>
         <translation>%1, %2</translation>
@@ -1093,7 +1097,17 @@ Esta ayuda es una especie de huevo de Pascua que no hace nada.</translation>
         <translation>Muestra cómo te han ido las partidas</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>&amp;Full screen</source>
+        <translation>Pantalla &amp;completa</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Show the table on the whole screen</source>
+        <translation>Muestra la mesa en toda la pantalla</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Preferences...</source>
         <translation>Pre&amp;ferencias...</translation>
     </message>

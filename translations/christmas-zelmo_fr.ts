@@ -4,7 +4,7 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <location filename="../cards/BoardAccessible.cpp" line="+68"/>
+        <location filename="../cards/BoardAccessible.cpp" line="+74"/>
         <source>1 card</source>
         <translation>1 carte</translation>
     </message>
@@ -164,22 +164,22 @@
     <message>
         <location line="+2"/>
         <source>Christmas Zelmo is an attack-and-defend trick game with a 36-card deck and a trump suit. You play against the computer in three variants:</source>
-        <translation>Christmas Zelmo est un jeu de cartes d&apos;attaque et de défense, avec 36 cartes et une couleur d&apos;atout. Vous jouez contre l&apos;ordinateur dans trois variantes :</translation>
+        <translation>Christmas Zelmo est un jeu de cartes d&apos;attaque et de défense, avec 36 cartes et une couleur d&apos;atout. Vous jouez contre l&apos;ordinateur dans trois variantes&#xa0;:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Mover: the defender may pass the attack on by moving the table to the other player.</source>
-        <translation>Renvoi : le défenseur peut renvoyer l&apos;attaque en renvoyant la table à l&apos;autre joueur.</translation>
+        <translation>Renvoi&#xa0;: le défenseur peut renvoyer l&apos;attaque en renvoyant la table à l&apos;autre joueur.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Heap: every card played stays on one growing heap, and a side that cannot beat its top card takes the top three, or five under a trump.</source>
-        <translation>Tas : chaque carte jouée reste sur un tas qui grandit, et celui qui ne peut pas battre la carte du dessus ramasse les trois du dessus, ou cinq sous un atout.</translation>
+        <translation>Tas&#xa0;: chaque carte jouée reste sur un tas qui grandit, et celui qui ne peut pas battre la carte du dessus ramasse les trois du dessus, ou cinq sous un atout.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Round: a capture phase around a ring of nine cards, then an attack phase.</source>
-        <translation>Ronde : une phase de capture autour d&apos;un cercle de neuf cartes, puis une phase d&apos;attaque.</translation>
+        <translation>Ronde&#xa0;: une phase de capture autour d&apos;un cercle de neuf cartes, puis une phase d&apos;attaque.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -190,7 +190,7 @@
 <context>
     <name>TChooser</name>
     <message>
-        <location filename="../shell/Chooser.cpp" line="+26"/>
+        <location filename="../shell/Chooser.cpp" line="+29"/>
         <source>Mover Zelmo -- the most popular</source>
         <translation>Zelmo Renvoi -- le plus populaire</translation>
     </message>
@@ -205,9 +205,9 @@
         <translation>Zelmo Ronde -- qui prend le plus gagne</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+62"/>
         <source>Select a gift! (click on game&apos;s name)</source>
-        <translation>Choisissez un cadeau ! (cliquez sur le nom du jeu)</translation>
+        <translation>Choisissez un cadeau&#xa0;! (cliquez sur le nom du jeu)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -223,7 +223,7 @@
 <context>
     <name>TFAbout</name>
     <message>
-        <location filename="../shell/About.cpp" line="+48"/>
+        <location filename="../shell/About.cpp" line="+49"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
@@ -240,17 +240,17 @@
     <message>
         <location line="+11"/>
         <source>Christmas Zelmo homepage:</source>
-        <translation>Site de Zelmo :</translation>
+        <translation>Site de Zelmo&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>If you have any questions, comments or suggestions about Christmas Zelmo, e-mail author:</source>
-        <translation>Pour toute question, remarque ou suggestion sur Christmas Zelmo, écrivez à l&apos;auteur :</translation>
+        <translation>Pour toute question, remarque ou suggestion sur Christmas Zelmo, écrivez à l&apos;auteur&#xa0;:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Author&apos;s e-mail:</source>
-        <translation>Courriel de l&apos;auteur :</translation>
+        <translation>Courriel de l&apos;auteur&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -268,62 +268,62 @@
     <message>
         <location filename="../shell/GameOver.cpp" line="+19"/>
         <source>&quot;Do I play better?&quot;</source>
-        <translation>« Je joue mieux ? »</translation>
+        <translation>«&#xa0;Je joue mieux&#xa0;?&#xa0;»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Nobody wins&quot;</source>
-        <translation>« Personne ne gagne »</translation>
+        <translation>«&#xa0;Personne ne gagne&#xa0;»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I gave him odds&quot;</source>
-        <translation>« Je lui ai fait une fleur »</translation>
+        <translation>«&#xa0;Je lui ai fait une fleur&#xa0;»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Hmm... Result is nothing.&quot;</source>
-        <translation>« Hmm... Résultat : rien. »</translation>
+        <translation>«&#xa0;Hmm... Résultat&#xa0;: rien.&#xa0;»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;The next game will be...&quot;</source>
-        <translation>« La prochaine partie sera... »</translation>
+        <translation>«&#xa0;La prochaine partie sera...&#xa0;»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I can win all other games too!&quot;</source>
-        <translation>« Je gagnerai aussi toutes les autres ! »</translation>
+        <translation>«&#xa0;Je gagnerai aussi toutes les autres&#xa0;!&#xa0;»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;It was a piece of cake!&quot;</source>
-        <translation>« C&apos;était du gâteau ! »</translation>
+        <translation>«&#xa0;C&apos;était du gâteau&#xa0;!&#xa0;»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Remember son: computer cannot beat human&quot;</source>
-        <translation>« Retiens bien, fiston : l&apos;ordinateur ne bat jamais l&apos;homme »</translation>
+        <translation>«&#xa0;Retiens bien, fiston&#xa0;: l&apos;ordinateur ne bat jamais l&apos;homme&#xa0;»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Oops! It&apos;s just a bad luck&quot;</source>
-        <translation>« Oups ! Pas de chance, c&apos;est tout »</translation>
+        <translation>«&#xa0;Oups&#xa0;! Pas de chance, c&apos;est tout&#xa0;»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I got entangled&quot;</source>
-        <translation>« Je me suis emmêlé »</translation>
+        <translation>«&#xa0;Je me suis emmêlé&#xa0;»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;He! Makes! Me! Crazy!!!&quot;</source>
-        <translation>« Il ! Me ! Rend ! Fou !!! »</translation>
+        <translation>«&#xa0;Il&#xa0;! Me&#xa0;! Rend&#xa0;! Fou&#xa0;!!!&#xa0;»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;I can beat him right now&quot;</source>
-        <translation>« Je peux le battre tout de suite »</translation>
+        <translation>«&#xa0;Je peux le battre tout de suite&#xa0;»</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -353,7 +353,7 @@
     <message>
         <location line="+11"/>
         <source>Play again!</source>
-        <translation>Rejouer !</translation>
+        <translation>Rejouer&#xa0;!</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -364,14 +364,14 @@
 <context>
     <name>TFMain</name>
     <message>
-        <location filename="../shell/GameCommands.cpp" line="+69"/>
+        <location filename="../shell/GameCommands.cpp" line="+72"/>
         <source>%1: %2 won, %3 lost, %4 drawn</source>
-        <translation>%1 : gagnées %2, perdues %3, nulles %4</translation>
+        <translation>%1&#xa0;: gagnées %2, perdues %3, nulles %4</translation>
     </message>
     <message>
         <location filename="../shell/GameLifecycle.cpp" line="+26"/>
         <source>End current game?</source>
-        <translation>Terminer la partie en cours ?</translation>
+        <translation>Terminer la partie en cours&#xa0;?</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -389,16 +389,16 @@
         <translation>Impossible d&apos;initialiser l&apos;aide HTML. Vérifiez que Microsoft Internet Explorer 4.0 ou plus récent est installé</translation>
     </message>
     <message>
-        <location filename="../shell/UMain.cpp" line="+116"/>
+        <location filename="../shell/UMain.cpp" line="+114"/>
         <source>Game has received a WM_GAMEDESTROYED! Please report to author about this message</source>
-        <translation>Le jeu a reçu WM_GAMEDESTROYED ! Merci de signaler ce message à l&apos;auteur</translation>
+        <translation>Le jeu a reçu WM_GAMEDESTROYED&#xa0;! Merci de signaler ce message à l&apos;auteur</translation>
     </message>
 </context>
 <context>
     <name>TFPrefs</name>
     <message>
         <location filename="../shell/Prefs.cpp" line="+27"/>
-        <location filename="../shell/PrefsPages.cpp" line="+64"/>
+        <location filename="../shell/PrefsPages.cpp" line="+67"/>
         <source>Candy Canes</source>
         <translation>Sucres d&apos;orge</translation>
     </message>
@@ -506,7 +506,7 @@
     <message>
         <location line="+21"/>
         <source>Invalid data type for &apos;%1&apos;</source>
-        <translation>Type de données non valide pour « %1 »</translation>
+        <translation>Type de données non valide pour «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location filename="../shell/Prefs.h" line="+52"/>
@@ -514,12 +514,12 @@
         <translation>Impossible de charger l&apos;image</translation>
     </message>
     <message>
-        <location filename="../shell/PrefsPages.cpp" line="-38"/>
+        <location filename="../shell/PrefsPages.cpp" line="-41"/>
         <source>All Images (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Portable Graphics Network (*.png)|*.png|PCX Image (*.pcx)|*.pcx|ANI Image (*.ani)|*.ani|JPEG Image (*.jpeg;*.jpg)|*.jpeg;*.jpg</source>
         <translation>Toutes les images (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Image PNG (*.png)|*.png|Image PCX (*.pcx)|*.pcx|Image ANI (*.ani)|*.ani|Image JPEG (*.jpeg;*.jpg)|*.jpeg;*.jpg</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+34"/>
         <source>Solid color</source>
         <translation>Couleur unie</translation>
     </message>
@@ -629,7 +629,7 @@
         <translation>Très ralenti</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>The vertical line.
 This hint is a kind of easter egg that does nothing.</source>
         <translation>La ligne verticale.
@@ -638,7 +638,7 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
     <message>
         <location line="+1"/>
         <source>Animation time:</source>
-        <translation>Durée d&apos;animation :</translation>
+        <translation>Durée d&apos;animation&#xa0;:</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -651,24 +651,29 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
         <translation>Taille de la table </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
+        <source>The table resizes at once; menus, dialogs and a new language at the next start.</source>
+        <translation>La table change aussitôt&#xa0;; menus, dialogues, langue au redémarrage.</translation>
+    </message>
+    <message>
+        <location filename="../shell/TableSize.cpp" line="+32"/>
+        <source>Fit to window</source>
+        <translation>À la fenêtre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../shell/PrefsPages.cpp" line="-2"/>
         <source>Show the whole game larger</source>
         <translation>Afficher tout le jeu en plus grand</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>A new table size or language takes effect when the game is next started.</source>
-        <translation>Une nouvelle taille ou langue s&apos;applique au prochain lancement.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Language:</source>
-        <translation>Langue :</translation>
+        <translation>Langue&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -683,7 +688,7 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
     <message>
         <location line="+43"/>
         <source>Select board color:</source>
-        <translation>Couleur de la table :</translation>
+        <translation>Couleur de la table&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -693,12 +698,12 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
     <message>
         <location line="+3"/>
         <source>Start color</source>
-        <translation>Couleur de début</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End color</source>
-        <translation>Couleur de fin</translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -802,12 +807,12 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
     <message>
         <location line="+12"/>
         <source>%1 won</source>
-        <translation>gagnées : %1</translation>
+        <translation>gagnées&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 lost</source>
-        <translation>perdues : %1</translation>
+        <translation>perdues&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -835,14 +840,14 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
         <translation>Contre l&apos;ordinateur fort</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>Total</source>
         <translation>Total</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>Reset the statistics of all games?</source>
-        <translation>Réinitialiser les statistiques de tous les jeux ?</translation>
+        <translation>Réinitialiser les statistiques de tous les jeux&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -882,7 +887,7 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
 <context>
     <name>THelpBrowser</name>
     <message>
-        <location filename="../shell/HelpWindow.cpp" line="+86"/>
+        <location filename="../shell/HelpWindow.cpp" line="+94"/>
         <source>The help file %1 could not be found.</source>
         <translation>Le fichier d&apos;aide %1 est introuvable.</translation>
     </message>
@@ -892,13 +897,12 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
         <translation>Le fichier d&apos;aide %1 est vide.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+14"/>
+        <location line="+21"/>
         <source>The help file %1 is damaged and cannot be read.</source>
         <translation>Le fichier d&apos;aide %1 est endommagé et illisible.</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-14"/>
         <source>The help file %1 does not name a start page.</source>
         <translation>Le fichier d&apos;aide %1 n&apos;indique aucune page de départ.</translation>
     </message>
@@ -911,7 +915,7 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location line="+41"/>
+        <location line="+51"/>
         <source>%1 Help</source>
         <translation>Aide de %1</translation>
     </message>
@@ -950,7 +954,7 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
 <context>
     <name>THtmlHelp</name>
     <message>
-        <location filename="../shell/Help.cpp" line="+44"/>
+        <location filename="../shell/Help.cpp" line="+64"/>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
@@ -968,7 +972,7 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
 <context>
     <name>TKeyboardPlay</name>
     <message>
-        <location filename="../cards/KeyboardPlay.cpp" line="+164"/>
+        <location filename="../cards/KeyboardPlay.cpp" line="+166"/>
         <source>%1, %2</source>
         <extracomment>%1 a card, %2 the pile it lies in</extracomment>
         <translation>%1, %2</translation>
@@ -990,7 +994,7 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
     <message>
         <location line="+0"/>
         <source>Play: select a game to play or exit</source>
-        <translation>Jouer : choisir un jeu ou quitter</translation>
+        <translation>Jouer&#xa0;: choisir un jeu ou quitter</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1060,7 +1064,7 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
     <message>
         <location line="+0"/>
         <source>Game: game options</source>
-        <translation>Partie : options de jeu</translation>
+        <translation>Partie&#xa0;: options de jeu</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1093,7 +1097,17 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
         <translation>Voir le bilan de vos parties</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>&amp;Full screen</source>
+        <translation>Plein é&amp;cran</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Show the table on the whole screen</source>
+        <translation>Afficher la table sur tout l&apos;écran</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Preferences...</source>
         <translation>&amp;Préférences...</translation>
     </message>
@@ -1110,7 +1124,7 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
     <message>
         <location line="+0"/>
         <source>Help: the stuff to read</source>
-        <translation>Aide : de quoi lire</translation>
+        <translation>Aide&#xa0;: de quoi lire</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1140,7 +1154,7 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
     <message>
         <location line="+0"/>
         <source>Go to Christmas Zelmo homepage!</source>
-        <translation>Aller sur le site de Christmas Zelmo !</translation>
+        <translation>Aller sur le site de Christmas Zelmo&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1243,7 +1257,7 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
     <message>
         <location filename="../games/common/VariantAttacks.cpp" line="+49"/>
         <source>The same position came round three times: a draw.</source>
-        <translation>La même position est revenue trois fois : match nul.</translation>
+        <translation>La même position est revenue trois fois&#xa0;: match nul.</translation>
     </message>
     <message numerus="yes">
         <location filename="../games/heap/HeapStates.cpp" line="+17"/>
@@ -1342,7 +1356,7 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
     <message>
         <location line="+2"/>
         <source>Click your card to defend, click table card to take, make move with right mouse button to avoid moving table</source>
-        <translation>Cliquez sur une carte pour défendre, sur une carte de la table pour ramasser ; clic droit pour couvrir sans renvoyer la table</translation>
+        <translation>Cliquez sur une carte pour défendre, sur une carte de la table pour ramasser&#xa0;; clic droit pour couvrir sans renvoyer la table</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1377,7 +1391,7 @@ Cette bulle est une sorte d&apos;œuf de Pâques qui ne fait rien.</translation>
     <message>
         <location line="+2"/>
         <source>CPU has taken, so throw him more, right click if ok</source>
-        <translation>CPU a ramassé : donnez-lui-en plus, clic droit si c&apos;est tout</translation>
+        <translation>CPU a ramassé&#xa0;: donnez-lui-en plus, clic droit si c&apos;est tout</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -4,7 +4,7 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <location filename="../cards/BoardAccessible.cpp" line="+68"/>
+        <location filename="../cards/BoardAccessible.cpp" line="+74"/>
         <source>1 card</source>
         <translation>1 carta</translation>
     </message>
@@ -190,7 +190,7 @@
 <context>
     <name>TChooser</name>
     <message>
-        <location filename="../shell/Chooser.cpp" line="+26"/>
+        <location filename="../shell/Chooser.cpp" line="+29"/>
         <source>Mover Zelmo -- the most popular</source>
         <translation>Passamano Zelmo -- il più amato</translation>
     </message>
@@ -205,7 +205,7 @@
         <translation>Girotondo Zelmo -- chi più prende vince</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+62"/>
         <source>Select a gift! (click on game&apos;s name)</source>
         <translation>Scegli un regalo! (clic sul nome del gioco)</translation>
     </message>
@@ -223,7 +223,7 @@
 <context>
     <name>TFAbout</name>
     <message>
-        <location filename="../shell/About.cpp" line="+48"/>
+        <location filename="../shell/About.cpp" line="+49"/>
         <source>Version %1</source>
         <translation>Versione %1</translation>
     </message>
@@ -364,7 +364,7 @@
 <context>
     <name>TFMain</name>
     <message>
-        <location filename="../shell/GameCommands.cpp" line="+69"/>
+        <location filename="../shell/GameCommands.cpp" line="+72"/>
         <source>%1: %2 won, %3 lost, %4 drawn</source>
         <translation>%1: %2 vinte, %3 perse, %4 pari</translation>
     </message>
@@ -389,7 +389,7 @@
         <translation>Impossibile avviare la Guida HTML. Verifica di avere installato Microsoft Internet Explorer 4.0 o successivo</translation>
     </message>
     <message>
-        <location filename="../shell/UMain.cpp" line="+116"/>
+        <location filename="../shell/UMain.cpp" line="+114"/>
         <source>Game has received a WM_GAMEDESTROYED! Please report to author about this message</source>
         <translation>Il gioco ha ricevuto un WM_GAMEDESTROYED! Segnala questo messaggio all&apos;autore</translation>
     </message>
@@ -398,7 +398,7 @@
     <name>TFPrefs</name>
     <message>
         <location filename="../shell/Prefs.cpp" line="+27"/>
-        <location filename="../shell/PrefsPages.cpp" line="+64"/>
+        <location filename="../shell/PrefsPages.cpp" line="+67"/>
         <source>Candy Canes</source>
         <translation>Bastoncini di zucchero</translation>
     </message>
@@ -514,12 +514,12 @@
         <translation>Impossibile caricare l&apos;immagine</translation>
     </message>
     <message>
-        <location filename="../shell/PrefsPages.cpp" line="-38"/>
+        <location filename="../shell/PrefsPages.cpp" line="-41"/>
         <source>All Images (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Portable Graphics Network (*.png)|*.png|PCX Image (*.pcx)|*.pcx|ANI Image (*.ani)|*.ani|JPEG Image (*.jpeg;*.jpg)|*.jpeg;*.jpg</source>
         <translation>Tutte le immagini (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Immagine PNG (*.png)|*.png|Immagine PCX (*.pcx)|*.pcx|Immagine ANI (*.ani)|*.ani|Immagine JPEG (*.jpeg;*.jpg)|*.jpeg;*.jpg</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+34"/>
         <source>Solid color</source>
         <translation>Tinta unita</translation>
     </message>
@@ -629,7 +629,7 @@
         <translation>Molto rallentato</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>The vertical line.
 This hint is a kind of easter egg that does nothing.</source>
         <translation>La linea verticale.
@@ -651,22 +651,27 @@ Questo suggerimento è una sorta di sorpresa che non fa nulla.</translation>
         <translation>Dimensioni tavolo </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
+        <source>The table resizes at once; menus, dialogs and a new language at the next start.</source>
+        <translation>Il tavolo cambia subito; menu, finestre e lingua dal prossimo avvio.</translation>
+    </message>
+    <message>
+        <location filename="../shell/TableSize.cpp" line="+32"/>
+        <source>Fit to window</source>
+        <translation>Alla finestra</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../shell/PrefsPages.cpp" line="-2"/>
         <source>Show the whole game larger</source>
         <translation>Mostra tutto il gioco più grande</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>A new table size or language takes effect when the game is next started.</source>
-        <translation>Le nuove dimensioni del tavolo o la nuova lingua valgono dal prossimo avvio del gioco.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Language:</source>
         <translation>Lingua:</translation>
     </message>
@@ -835,7 +840,7 @@ Questo suggerimento è una sorta di sorpresa che non fa nulla.</translation>
         <translation>Contro la CPU forte</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>Total</source>
         <translation>Totale</translation>
     </message>
@@ -882,7 +887,7 @@ Questo suggerimento è una sorta di sorpresa che non fa nulla.</translation>
 <context>
     <name>THelpBrowser</name>
     <message>
-        <location filename="../shell/HelpWindow.cpp" line="+86"/>
+        <location filename="../shell/HelpWindow.cpp" line="+94"/>
         <source>The help file %1 could not be found.</source>
         <translation>Impossibile trovare il file della guida %1.</translation>
     </message>
@@ -892,13 +897,12 @@ Questo suggerimento è una sorta di sorpresa che non fa nulla.</translation>
         <translation>Il file della guida %1 è vuoto.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+14"/>
+        <location line="+21"/>
         <source>The help file %1 is damaged and cannot be read.</source>
         <translation>Il file della guida %1 è danneggiato e non si può leggere.</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-14"/>
         <source>The help file %1 does not name a start page.</source>
         <translation>Il file della guida %1 non indica una pagina iniziale.</translation>
     </message>
@@ -911,7 +915,7 @@ Questo suggerimento è una sorta di sorpresa che non fa nulla.</translation>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location line="+41"/>
+        <location line="+51"/>
         <source>%1 Help</source>
         <translation>Guida di %1</translation>
     </message>
@@ -950,7 +954,7 @@ Questo suggerimento è una sorta di sorpresa che non fa nulla.</translation>
 <context>
     <name>THtmlHelp</name>
     <message>
-        <location filename="../shell/Help.cpp" line="+44"/>
+        <location filename="../shell/Help.cpp" line="+64"/>
         <source>Warning</source>
         <translation>Attenzione</translation>
     </message>
@@ -968,7 +972,7 @@ Questo suggerimento è una sorta di sorpresa che non fa nulla.</translation>
 <context>
     <name>TKeyboardPlay</name>
     <message>
-        <location filename="../cards/KeyboardPlay.cpp" line="+164"/>
+        <location filename="../cards/KeyboardPlay.cpp" line="+166"/>
         <source>%1, %2</source>
         <extracomment>%1 a card, %2 the pile it lies in</extracomment>
         <translation>%1, %2</translation>
@@ -1093,7 +1097,17 @@ Questo suggerimento è una sorta di sorpresa che non fa nulla.</translation>
         <translation>Mostra come sono andate le tue partite</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>&amp;Full screen</source>
+        <translation>Schermo &amp;intero</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Show the table on the whole screen</source>
+        <translation>Mostra il tavolo a schermo intero</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Preferences...</source>
         <translation>&amp;Preferenze...</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <location filename="../cards/BoardAccessible.cpp" line="+68"/>
+        <location filename="../cards/BoardAccessible.cpp" line="+74"/>
         <source>1 card</source>
         <translation>1 kaart</translation>
     </message>
@@ -190,7 +190,7 @@
 <context>
     <name>TChooser</name>
     <message>
-        <location filename="../shell/Chooser.cpp" line="+26"/>
+        <location filename="../shell/Chooser.cpp" line="+29"/>
         <source>Mover Zelmo -- the most popular</source>
         <translation>Zelmo Doorschuiven -- het populairste</translation>
     </message>
@@ -205,7 +205,7 @@
         <translation>Zelmo Kring -- wie meer pakt, wint</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+62"/>
         <source>Select a gift! (click on game&apos;s name)</source>
         <translation>Kies een cadeau! (klik op de naam van het spel)</translation>
     </message>
@@ -223,7 +223,7 @@
 <context>
     <name>TFAbout</name>
     <message>
-        <location filename="../shell/About.cpp" line="+48"/>
+        <location filename="../shell/About.cpp" line="+49"/>
         <source>Version %1</source>
         <translation>Versie %1</translation>
     </message>
@@ -364,7 +364,7 @@
 <context>
     <name>TFMain</name>
     <message>
-        <location filename="../shell/GameCommands.cpp" line="+69"/>
+        <location filename="../shell/GameCommands.cpp" line="+72"/>
         <source>%1: %2 won, %3 lost, %4 drawn</source>
         <translation>%1: %2 gewonnen, %3 verloren, %4 gelijk</translation>
     </message>
@@ -389,7 +389,7 @@
         <translation>Kan HTML Help niet starten. Zorg dat Microsoft Internet Explorer 4.0 of hoger is geïnstalleerd</translation>
     </message>
     <message>
-        <location filename="../shell/UMain.cpp" line="+116"/>
+        <location filename="../shell/UMain.cpp" line="+114"/>
         <source>Game has received a WM_GAMEDESTROYED! Please report to author about this message</source>
         <translation>Het spel kreeg een WM_GAMEDESTROYED! Meld dit bericht aan de auteur</translation>
     </message>
@@ -398,7 +398,7 @@
     <name>TFPrefs</name>
     <message>
         <location filename="../shell/Prefs.cpp" line="+27"/>
-        <location filename="../shell/PrefsPages.cpp" line="+64"/>
+        <location filename="../shell/PrefsPages.cpp" line="+67"/>
         <source>Candy Canes</source>
         <translation>Zuurstokken</translation>
     </message>
@@ -514,12 +514,12 @@
         <translation>Kan de afbeelding niet laden</translation>
     </message>
     <message>
-        <location filename="../shell/PrefsPages.cpp" line="-38"/>
+        <location filename="../shell/PrefsPages.cpp" line="-41"/>
         <source>All Images (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Portable Graphics Network (*.png)|*.png|PCX Image (*.pcx)|*.pcx|ANI Image (*.ani)|*.ani|JPEG Image (*.jpeg;*.jpg)|*.jpeg;*.jpg</source>
         <translation>Alle afbeeldingen (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|PNG-afbeelding (*.png)|*.png|PCX-afbeelding (*.pcx)|*.pcx|ANI-afbeelding (*.ani)|*.ani|JPEG-afbeelding (*.jpeg;*.jpg)|*.jpeg;*.jpg</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+34"/>
         <source>Solid color</source>
         <translation>Effen kleur</translation>
     </message>
@@ -629,7 +629,7 @@
         <translation>Sterk vertragen</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>The vertical line.
 This hint is a kind of easter egg that does nothing.</source>
         <translation>De verticale lijn.
@@ -651,22 +651,27 @@ Deze tip is een soort paasei dat niets doet.</translation>
         <translation>Tafelgrootte </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
+        <source>The table resizes at once; menus, dialogs and a new language at the next start.</source>
+        <translation>De tafel verandert direct; menu&apos;s, vensters en taal na herstart.</translation>
+    </message>
+    <message>
+        <location filename="../shell/TableSize.cpp" line="+32"/>
+        <source>Fit to window</source>
+        <translation>Venstergrootte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../shell/PrefsPages.cpp" line="-2"/>
         <source>Show the whole game larger</source>
         <translation>Het hele spel groter tonen</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>A new table size or language takes effect when the game is next started.</source>
-        <translation>Een nieuwe tafelgrootte of taal geldt vanaf de volgende keer dat het spel start.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Language:</source>
         <translation>Taal:</translation>
     </message>
@@ -714,7 +719,7 @@ Deze tip is een soort paasei dat niets doet.</translation>
     <message>
         <location line="+15"/>
         <source>Stretch</source>
-        <translation>Uitrekken</translation>
+        <translation>Rekken</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -835,7 +840,7 @@ Deze tip is een soort paasei dat niets doet.</translation>
         <translation>Tegen de sterke CPU</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>Total</source>
         <translation>Totaal</translation>
     </message>
@@ -882,7 +887,7 @@ Deze tip is een soort paasei dat niets doet.</translation>
 <context>
     <name>THelpBrowser</name>
     <message>
-        <location filename="../shell/HelpWindow.cpp" line="+86"/>
+        <location filename="../shell/HelpWindow.cpp" line="+94"/>
         <source>The help file %1 could not be found.</source>
         <translation>Het helpbestand %1 is niet gevonden.</translation>
     </message>
@@ -892,13 +897,12 @@ Deze tip is een soort paasei dat niets doet.</translation>
         <translation>Het helpbestand %1 is leeg.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+14"/>
+        <location line="+21"/>
         <source>The help file %1 is damaged and cannot be read.</source>
         <translation>Het helpbestand %1 is beschadigd en kan niet worden gelezen.</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-14"/>
         <source>The help file %1 does not name a start page.</source>
         <translation>Het helpbestand %1 noemt geen beginpagina.</translation>
     </message>
@@ -911,7 +915,7 @@ Deze tip is een soort paasei dat niets doet.</translation>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location line="+41"/>
+        <location line="+51"/>
         <source>%1 Help</source>
         <translation>Help bij %1</translation>
     </message>
@@ -950,7 +954,7 @@ Deze tip is een soort paasei dat niets doet.</translation>
 <context>
     <name>THtmlHelp</name>
     <message>
-        <location filename="../shell/Help.cpp" line="+44"/>
+        <location filename="../shell/Help.cpp" line="+64"/>
         <source>Warning</source>
         <translation>Waarschuwing</translation>
     </message>
@@ -968,7 +972,7 @@ Deze tip is een soort paasei dat niets doet.</translation>
 <context>
     <name>TKeyboardPlay</name>
     <message>
-        <location filename="../cards/KeyboardPlay.cpp" line="+164"/>
+        <location filename="../cards/KeyboardPlay.cpp" line="+166"/>
         <source>%1, %2</source>
         <extracomment>%1 a card, %2 the pile it lies in</extracomment>
         <translation>%1, %2</translation>
@@ -1093,7 +1097,17 @@ Deze tip is een soort paasei dat niets doet.</translation>
         <translation>Laten zien hoe je spellen tot nu toe gingen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>&amp;Full screen</source>
+        <translation>Volledig sc&amp;herm</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Show the table on the whole screen</source>
+        <translation>De tafel op het hele scherm tonen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Preferences...</source>
         <translation>&amp;Voorkeuren...</translation>
     </message>

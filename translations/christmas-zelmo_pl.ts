@@ -4,7 +4,7 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <location filename="../cards/BoardAccessible.cpp" line="+68"/>
+        <location filename="../cards/BoardAccessible.cpp" line="+74"/>
         <source>1 card</source>
         <translation>1 karta</translation>
     </message>
@@ -191,7 +191,7 @@
 <context>
     <name>TChooser</name>
     <message>
-        <location filename="../shell/Chooser.cpp" line="+26"/>
+        <location filename="../shell/Chooser.cpp" line="+29"/>
         <source>Mover Zelmo -- the most popular</source>
         <translation>Zelmo Przesuwanka – najpopularniejsza</translation>
     </message>
@@ -206,7 +206,7 @@
         <translation>Zelmo Krąg – kto więcej weźmie, ten wygra</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+62"/>
         <source>Select a gift! (click on game&apos;s name)</source>
         <translation>Wybierz prezent! (kliknij nazwę gry)</translation>
     </message>
@@ -224,7 +224,7 @@
 <context>
     <name>TFAbout</name>
     <message>
-        <location filename="../shell/About.cpp" line="+48"/>
+        <location filename="../shell/About.cpp" line="+49"/>
         <source>Version %1</source>
         <translation>Wersja %1</translation>
     </message>
@@ -365,7 +365,7 @@
 <context>
     <name>TFMain</name>
     <message>
-        <location filename="../shell/GameCommands.cpp" line="+69"/>
+        <location filename="../shell/GameCommands.cpp" line="+72"/>
         <source>%1: %2 won, %3 lost, %4 drawn</source>
         <translation>%1: wygrane %2, przegrane %3, remisy %4</translation>
     </message>
@@ -390,7 +390,7 @@
         <translation>Nie udało się uruchomić pomocy HTML. Sprawdź, czy zainstalowano Microsoft Internet Explorer 4.0 lub nowszy</translation>
     </message>
     <message>
-        <location filename="../shell/UMain.cpp" line="+116"/>
+        <location filename="../shell/UMain.cpp" line="+114"/>
         <source>Game has received a WM_GAMEDESTROYED! Please report to author about this message</source>
         <translation>Gra otrzymała WM_GAMEDESTROYED! Zgłoś ten komunikat autorowi</translation>
     </message>
@@ -399,7 +399,7 @@
     <name>TFPrefs</name>
     <message>
         <location filename="../shell/Prefs.cpp" line="+27"/>
-        <location filename="../shell/PrefsPages.cpp" line="+64"/>
+        <location filename="../shell/PrefsPages.cpp" line="+67"/>
         <source>Candy Canes</source>
         <translation>Cukierki</translation>
     </message>
@@ -515,12 +515,12 @@
         <translation>Nie można wczytać obrazka</translation>
     </message>
     <message>
-        <location filename="../shell/PrefsPages.cpp" line="-38"/>
+        <location filename="../shell/PrefsPages.cpp" line="-41"/>
         <source>All Images (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Portable Graphics Network (*.png)|*.png|PCX Image (*.pcx)|*.pcx|ANI Image (*.ani)|*.ani|JPEG Image (*.jpeg;*.jpg)|*.jpeg;*.jpg</source>
         <translation>Wszystkie obrazy (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Obraz PNG (*.png)|*.png|Obraz PCX (*.pcx)|*.pcx|Obraz ANI (*.ani)|*.ani|Obraz JPEG (*.jpeg;*.jpg)|*.jpeg;*.jpg</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+34"/>
         <source>Solid color</source>
         <translation>Jednolity kolor</translation>
     </message>
@@ -630,7 +630,7 @@
         <translation>Duże hamowanie</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>The vertical line.
 This hint is a kind of easter egg that does nothing.</source>
         <translation>Pionowa kreska.
@@ -652,22 +652,27 @@ Ta podpowiedź to taka niespodzianka, która nic nie robi.</translation>
         <translation>Rozmiar stołu </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
+        <source>The table resizes at once; menus, dialogs and a new language at the next start.</source>
+        <translation>Stół zmienia się od razu; menu, okna i język po ponownym uruchomieniu.</translation>
+    </message>
+    <message>
+        <location filename="../shell/TableSize.cpp" line="+32"/>
+        <source>Fit to window</source>
+        <translation>Do okna</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../shell/PrefsPages.cpp" line="-2"/>
         <source>Show the whole game larger</source>
         <translation>Pokaż całą grę w powiększeniu</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>A new table size or language takes effect when the game is next started.</source>
-        <translation>Nowy rozmiar stołu lub język zadziała po ponownym uruchomieniu gry.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Language:</source>
         <translation>Język:</translation>
     </message>
@@ -836,7 +841,7 @@ Ta podpowiedź to taka niespodzianka, która nic nie robi.</translation>
         <translation>Z silnym CPU</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>Total</source>
         <translation>Razem</translation>
     </message>
@@ -883,7 +888,7 @@ Ta podpowiedź to taka niespodzianka, która nic nie robi.</translation>
 <context>
     <name>THelpBrowser</name>
     <message>
-        <location filename="../shell/HelpWindow.cpp" line="+86"/>
+        <location filename="../shell/HelpWindow.cpp" line="+94"/>
         <source>The help file %1 could not be found.</source>
         <translation>Nie znaleziono pliku pomocy %1.</translation>
     </message>
@@ -893,13 +898,12 @@ Ta podpowiedź to taka niespodzianka, która nic nie robi.</translation>
         <translation>Plik pomocy %1 jest pusty.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+14"/>
+        <location line="+21"/>
         <source>The help file %1 is damaged and cannot be read.</source>
         <translation>Plik pomocy %1 jest uszkodzony i nie da się go odczytać.</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-14"/>
         <source>The help file %1 does not name a start page.</source>
         <translation>Plik pomocy %1 nie wskazuje strony startowej.</translation>
     </message>
@@ -912,7 +916,7 @@ Ta podpowiedź to taka niespodzianka, która nic nie robi.</translation>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location line="+41"/>
+        <location line="+51"/>
         <source>%1 Help</source>
         <translation>%1 – pomoc</translation>
     </message>
@@ -951,7 +955,7 @@ Ta podpowiedź to taka niespodzianka, która nic nie robi.</translation>
 <context>
     <name>THtmlHelp</name>
     <message>
-        <location filename="../shell/Help.cpp" line="+44"/>
+        <location filename="../shell/Help.cpp" line="+64"/>
         <source>Warning</source>
         <translation>Ostrzeżenie</translation>
     </message>
@@ -969,7 +973,7 @@ Ta podpowiedź to taka niespodzianka, która nic nie robi.</translation>
 <context>
     <name>TKeyboardPlay</name>
     <message>
-        <location filename="../cards/KeyboardPlay.cpp" line="+164"/>
+        <location filename="../cards/KeyboardPlay.cpp" line="+166"/>
         <source>%1, %2</source>
         <extracomment>%1 a card, %2 the pile it lies in</extracomment>
         <translation>%1, %2</translation>
@@ -1094,7 +1098,17 @@ Ta podpowiedź to taka niespodzianka, która nic nie robi.</translation>
         <translation>Pokaż, jak dotąd szły ci gry</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>&amp;Full screen</source>
+        <translation>Pełny &amp;ekran</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Show the table on the whole screen</source>
+        <translation>Pokaż stół na całym ekranie</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Preferences...</source>
         <translation>&amp;Ustawienia...</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <location filename="../cards/BoardAccessible.cpp" line="+68"/>
+        <location filename="../cards/BoardAccessible.cpp" line="+74"/>
         <source>1 card</source>
         <translation>1 carta</translation>
     </message>
@@ -190,7 +190,7 @@
 <context>
     <name>TChooser</name>
     <message>
-        <location filename="../shell/Chooser.cpp" line="+26"/>
+        <location filename="../shell/Chooser.cpp" line="+29"/>
         <source>Mover Zelmo -- the most popular</source>
         <translation>Zelmo Repasse -- o mais popular</translation>
     </message>
@@ -205,7 +205,7 @@
         <translation>Zelmo Roda -- quem recolhe mais ganha</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+62"/>
         <source>Select a gift! (click on game&apos;s name)</source>
         <translation>Escolha um presente! (clique no nome do jogo)</translation>
     </message>
@@ -223,7 +223,7 @@
 <context>
     <name>TFAbout</name>
     <message>
-        <location filename="../shell/About.cpp" line="+48"/>
+        <location filename="../shell/About.cpp" line="+49"/>
         <source>Version %1</source>
         <translation>Versão %1</translation>
     </message>
@@ -364,7 +364,7 @@
 <context>
     <name>TFMain</name>
     <message>
-        <location filename="../shell/GameCommands.cpp" line="+69"/>
+        <location filename="../shell/GameCommands.cpp" line="+72"/>
         <source>%1: %2 won, %3 lost, %4 drawn</source>
         <translation>%1: %2 vencidas, %3 perdidas, %4 empatadas</translation>
     </message>
@@ -389,7 +389,7 @@
         <translation>Não foi possível iniciar a Ajuda HTML. Verifique se o Microsoft Internet Explorer 4.0 ou superior está instalado</translation>
     </message>
     <message>
-        <location filename="../shell/UMain.cpp" line="+116"/>
+        <location filename="../shell/UMain.cpp" line="+114"/>
         <source>Game has received a WM_GAMEDESTROYED! Please report to author about this message</source>
         <translation>O jogo recebeu um WM_GAMEDESTROYED! Informe o autor sobre esta mensagem</translation>
     </message>
@@ -398,7 +398,7 @@
     <name>TFPrefs</name>
     <message>
         <location filename="../shell/Prefs.cpp" line="+27"/>
-        <location filename="../shell/PrefsPages.cpp" line="+64"/>
+        <location filename="../shell/PrefsPages.cpp" line="+67"/>
         <source>Candy Canes</source>
         <translation>Bengalas doces</translation>
     </message>
@@ -514,12 +514,12 @@
         <translation>Não foi possível carregar a imagem</translation>
     </message>
     <message>
-        <location filename="../shell/PrefsPages.cpp" line="-38"/>
+        <location filename="../shell/PrefsPages.cpp" line="-41"/>
         <source>All Images (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Portable Graphics Network (*.png)|*.png|PCX Image (*.pcx)|*.pcx|ANI Image (*.ani)|*.ani|JPEG Image (*.jpeg;*.jpg)|*.jpeg;*.jpg</source>
         <translation>Todas as imagens (*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf)|*.png;*.pcx;*.jpg;*.jpeg;*.bmp;*.emf;*.wmf|Imagem PNG (*.png)|*.png|Imagem PCX (*.pcx)|*.pcx|Imagem ANI (*.ani)|*.ani|Imagem JPEG (*.jpeg;*.jpg)|*.jpeg;*.jpg</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+34"/>
         <source>Solid color</source>
         <translation>Cor sólida</translation>
     </message>
@@ -629,7 +629,7 @@
         <translation>Freia muito</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>The vertical line.
 This hint is a kind of easter egg that does nothing.</source>
         <translation>A linha vertical.
@@ -651,22 +651,27 @@ Esta dica é uma espécie de surpresa escondida que não faz nada.</translation>
         <translation>Tamanho da mesa </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
+        <source>The table resizes at once; menus, dialogs and a new language at the next start.</source>
+        <translation>A mesa muda na hora; menus, janelas e idioma na próxima abertura.</translation>
+    </message>
+    <message>
+        <location filename="../shell/TableSize.cpp" line="+32"/>
+        <source>Fit to window</source>
+        <translation>Ajustar à janela</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../shell/PrefsPages.cpp" line="-2"/>
         <source>Show the whole game larger</source>
         <translation>Mostrar o jogo inteiro maior</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>A new table size or language takes effect when the game is next started.</source>
-        <translation>Um novo tamanho de mesa ou idioma vale a partir da próxima vez que o jogo for aberto.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Language:</source>
         <translation>Idioma:</translation>
     </message>
@@ -719,7 +724,7 @@ Esta dica é uma espécie de surpresa escondida que não faz nada.</translation>
     <message>
         <location line="+1"/>
         <source>Tile</source>
-        <translation>Lado a lado</translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -835,7 +840,7 @@ Esta dica é uma espécie de surpresa escondida que não faz nada.</translation>
         <translation>Contra a CPU forte</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>Total</source>
         <translation>Total</translation>
     </message>
@@ -882,7 +887,7 @@ Esta dica é uma espécie de surpresa escondida que não faz nada.</translation>
 <context>
     <name>THelpBrowser</name>
     <message>
-        <location filename="../shell/HelpWindow.cpp" line="+86"/>
+        <location filename="../shell/HelpWindow.cpp" line="+94"/>
         <source>The help file %1 could not be found.</source>
         <translation>O arquivo de ajuda %1 não foi encontrado.</translation>
     </message>
@@ -892,13 +897,12 @@ Esta dica é uma espécie de surpresa escondida que não faz nada.</translation>
         <translation>O arquivo de ajuda %1 está vazio.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+14"/>
+        <location line="+21"/>
         <source>The help file %1 is damaged and cannot be read.</source>
         <translation>O arquivo de ajuda %1 está danificado e não pode ser lido.</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-14"/>
         <source>The help file %1 does not name a start page.</source>
         <translation>O arquivo de ajuda %1 não indica uma página inicial.</translation>
     </message>
@@ -911,7 +915,7 @@ Esta dica é uma espécie de surpresa escondida que não faz nada.</translation>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location line="+41"/>
+        <location line="+51"/>
         <source>%1 Help</source>
         <translation>Ajuda do %1</translation>
     </message>
@@ -950,7 +954,7 @@ Esta dica é uma espécie de surpresa escondida que não faz nada.</translation>
 <context>
     <name>THtmlHelp</name>
     <message>
-        <location filename="../shell/Help.cpp" line="+44"/>
+        <location filename="../shell/Help.cpp" line="+64"/>
         <source>Warning</source>
         <translation>Aviso</translation>
     </message>
@@ -968,7 +972,7 @@ Esta dica é uma espécie de surpresa escondida que não faz nada.</translation>
 <context>
     <name>TKeyboardPlay</name>
     <message>
-        <location filename="../cards/KeyboardPlay.cpp" line="+164"/>
+        <location filename="../cards/KeyboardPlay.cpp" line="+166"/>
         <source>%1, %2</source>
         <extracomment>%1 a card, %2 the pile it lies in</extracomment>
         <translation>%1, %2</translation>
@@ -1093,7 +1097,17 @@ Esta dica é uma espécie de surpresa escondida que não faz nada.</translation>
         <translation>Mostrar como foram suas partidas até agora</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>&amp;Full screen</source>
+        <translation>&amp;Tela cheia</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Show the table on the whole screen</source>
+        <translation>Mostrar a mesa na tela inteira</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&amp;Preferences...</source>
         <translation>&amp;Preferências...</translation>
     </message>

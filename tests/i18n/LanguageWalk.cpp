@@ -75,32 +75,33 @@ void WalkTexts(QWidget& root, const std::function<void(const QString&, QWidget*)
     }
 }
 
-bool Fits(const QString& text, QWidget& control)
+int NeededWidth(const QString& text, QWidget& control)
 {
-    const QFontMetrics metrics(control.font());
-    const int width = metrics.horizontalAdvance(Shown(text));
-    if (auto* label = qobject_cast<QLabel*>(&control)) {
-        if (label->wordWrap())
-            return metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, text).height() <=
-                   label->contentsRect().height();
-        return width <= label->contentsRect().width();
-    }
+    const int width = QFontMetrics(control.font()).horizontalAdvance(Shown(text));
     // A check or radio box: its indicator, the space after it, the caption.
     const QStyle& style = *control.style();
     if (qobject_cast<QCheckBox*>(&control))
         return style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &control) +
-                   style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &control) + width <=
-               control.width();
+               style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &control) + width;
     if (qobject_cast<QRadioButton*>(&control))
         return style.pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, &control) +
-                   style.pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, &control) +
-                   width <=
-               control.width();
-    // A combo's arrow, a button's frame.
-    const int chrome = qobject_cast<QComboBox*>(&control) ? 24 : 8;
+               style.pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, &control) + width;
+    if (auto* label = qobject_cast<QLabel*>(&control))
+        return width + label->width() - label->contentsRect().width();
     if (qobject_cast<QGroupBox*>(&control))
-        return width + 12 <= control.width();
-    if (qobject_cast<QListWidget*>(&control))
-        return width + 8 <= control.width();
-    return width + chrome <= control.width();
+        return width + 12;
+    // A combo's arrow, a list's or a button's frame.
+    return width + (qobject_cast<QComboBox*>(&control) ? 24 : 8);
+}
+
+bool Fits(const QString& text, QWidget& control)
+{
+    if (auto* label = qobject_cast<QLabel*>(&control); label && label->wordWrap())
+        return QFontMetrics(label->font())
+                   .boundingRect(label->contentsRect(), Qt::TextWordWrap, text)
+                   .height() <= label->contentsRect().height();
+    const int needed = NeededWidth(text, control);
+    // A text that reaches past the control's parent is cut by it, whatever the control's size.
+    const bool insideParent = control.isWindow() || control.x() + needed <= control.parentWidget()->width();
+    return needed <= control.width() && insideParent;
 }

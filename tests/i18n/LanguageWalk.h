@@ -10,3 +10,5 @@ void WalkTexts(QWidget& root, const std::function<void(const QString& text, QWid
 
 // Whether a text as shown fits its control, measured with the control's font.
 bool Fits(const QString& text, QWidget& control);
+// The width a control needs to show a text whole: the text and the control's own parts.
+int NeededWidth(const QString& text, QWidget& control);

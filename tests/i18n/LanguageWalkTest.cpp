@@ -130,6 +130,22 @@ TEST(LanguageWalk, UnderAPseudoTranslationEveryTextIsMarkedAndInTheTranslationFi
 
 class RealLanguage : public ::testing::TestWithParam<QString> {};
 
+// Side by side in one parent, the texts as wide as shown must not run into each other.
+void ExpectNoTextOverlapsASibling(const QHash<QWidget*, int>& shownWidth)
+{
+    const auto shownRect = [&](QWidget* control) {
+        return QRect(control->pos(), QSize(shownWidth[control], control->height()));
+    };
+    for (auto a = shownWidth.keyBegin(); a != shownWidth.keyEnd(); ++a)
+        for (auto b = shownWidth.keyBegin(); b != a; ++b)
+            if (!(*a)->isWindow() && (*a)->parentWidget() == (*b)->parentWidget() &&
+                !(*a)->isHidden() && !(*b)->isHidden())
+                EXPECT_FALSE(shownRect(*a).intersects(shownRect(*b)))
+                    << (*a)->metaObject()->className() << " at " << (*a)->x() << "," << (*a)->y()
+                    << " runs into " << (*b)->metaObject()->className() << " at " << (*b)->x()
+                    << "," << (*b)->y();
+}
+
 TEST_P(RealLanguage, EveryTextFitsItsControl)
 {
     TTranslations translations(QStringLiteral(ZELMO_TRANSLATIONS_DIR));
@@ -138,12 +154,16 @@ TEST_P(RealLanguage, EveryTextFitsItsControl)
     for (QWidget* window : {static_cast<QWidget*>(&windows.main), static_cast<QWidget*>(&windows.prefs)})
         window->show();
     QCoreApplication::processEvents();
-    windows.Walk([](const QString& text, QWidget* control) {
-        if (control && !text.isEmpty())
-            EXPECT_TRUE(Fits(text, *control))
-                << control->metaObject()->className() << " " << control->objectName().toStdString()
-                << " cuts \"" << text.toStdString() << "\" (" << control->width() << " px)";
+    QHash<QWidget*, int> shownWidth; // the widest text each control shows
+    windows.Walk([&](const QString& text, QWidget* control) {
+        if (!control || text.isEmpty())
+            return;
+        EXPECT_TRUE(Fits(text, *control))
+            << control->metaObject()->className() << " " << control->objectName().toStdString()
+            << " cuts \"" << text.toStdString() << "\" (" << control->width() << " px)";
+        shownWidth[control] = std::max(shownWidth.value(control), NeededWidth(text, *control));
     });
+    ExpectNoTextOverlapsASibling(shownWidth);
     const QString code = GetParam();
     if (code != "de" && code != "ru" && code != "fr")
         return;
