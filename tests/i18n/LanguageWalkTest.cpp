@@ -1,6 +1,7 @@
 // Every window, dialog, menu, tooltip and status text in other languages: under a
-// pseudo-translation each must come marked (so none bypasses translation, and each
-// source is in the translation files); in every real language each must fit its control.
+// pseudo-translation made at build time each must come marked (so none bypasses
+// translation, and each source is in the translation files); in every real language each
+// must fit its control and run into no other.
 #include "About.h"
 #include "Artifacts.h"
 #include "GameOver.h"
@@ -22,28 +23,9 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
-#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 namespace {
-
-const QString Open = QStringLiteral("\u27e6");
-const QString Close = QStringLiteral("\u27e7");
-
-// Marks every text and lengthens it by a third, keeping its place markers.
-class TPseudoTranslator : public QTranslator {
-public:
-    QString translate(const char* context, const char* source, const char*, int n) const override
-    {
-        seen.insert(QString::fromUtf8(context) + u'|' + QString::fromUtf8(source));
-        QString text = QString::fromUtf8(source);
-        if (n >= 0)
-            text.replace(QLatin1String("%n"), QString::number(n));
-        return Open + text + QString(text.size() / 3, u'~') + Close;
-    }
-    bool isEmpty() const override { return false; }
-    mutable QSet<QString> seen;
-};
 
 // What the program shows with the translations installed now.
 struct TWindows {
@@ -75,57 +57,36 @@ struct TWindows {
     }
 };
 
-// Texts no translation changes: the languages' own names, the logo, addresses, numbers.
+// Texts no translation of ours changes: the languages' own names, the logo, addresses,
+// numbers, and the tab bar's scroll buttons, which Qt's own translations name.
 bool Untranslated(const QString& text)
 {
     static const QRegularExpression letter(QStringLiteral("\\p{L}"));
     if (!text.contains(letter) || text == QLatin1String("ZELMO") || text.contains(u'@') ||
-        text.startsWith(QLatin1String("https://")))
+        text.startsWith(QLatin1String("https://")) || text.startsWith(QLatin1String("Scroll ")))
         return true;
     return std::any_of(Languages.begin(), Languages.end(), [&text](const TLanguage& language) {
         return text == QString::fromUtf8(language.Name);
     });
 }
 
-// Every context|source of the translation sources.
-QSet<QString> TranslationSources()
+// A text not through translation, or missing from the translation files, comes unmarked.
+TEST(LanguageWalk, UnderThePseudoTranslationEveryTextIsMarked)
 {
-    QFile file(QStringLiteral(ZELMO_TS_DIR "/christmas-zelmo_de.ts"));
-    file.open(QIODevice::ReadOnly);
-    QXmlStreamReader xml(&file);
-    QSet<QString> sources;
-    QString context;
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement) {
-            if (xml.name() == u"name")
-                context = xml.readElementText();
-            else if (xml.name() == u"source")
-                sources.insert(context + u'|' + xml.readElementText());
-        }
-    return sources;
-}
-
-TEST(LanguageWalk, UnderAPseudoTranslationEveryTextIsMarkedAndInTheTranslationFiles)
-{
-    TPseudoTranslator pseudo;
+    QTranslator pseudo;
+    ASSERT_TRUE(pseudo.load(QStringLiteral(ZELMO_PSEUDO_QM)));
     QCoreApplication::installTranslator(&pseudo);
-    {
-        TWindows windows;
-        int walked = 0;
-        windows.Walk([&walked](const QString& text, QWidget*) {
-            if (text.isEmpty() || Untranslated(text))
-                return;
-            ++walked;
-            EXPECT_TRUE(text.startsWith(Open) && text.endsWith(Close))
-                << "not through translation: " << text.toStdString();
-        });
-        EXPECT_GT(walked, 150);
-    }
+    TWindows windows;
+    int walked = 0;
+    windows.Walk([&walked](const QString& text, QWidget*) {
+        if (text.isEmpty() || Untranslated(text))
+            return;
+        ++walked;
+        EXPECT_TRUE(text.startsWith(u'\u27e6') && text.endsWith(u'\u27e7'))
+            << "not through translation: " << text.toStdString();
+    });
+    EXPECT_GT(walked, 150);
     QCoreApplication::removeTranslator(&pseudo);
-    const QSet<QString> sources = TranslationSources();
-    for (const QString& seen : pseudo.seen)
-        if (!seen.startsWith(QLatin1String("Q"))) // Qt's own contexts
-            EXPECT_TRUE(sources.contains(seen)) << "not in the .ts files: " << seen.toStdString();
 }
 
 class RealLanguage : public ::testing::TestWithParam<QString> {};
