@@ -116,9 +116,9 @@ TEST(StrongPlayerWindow, StaysResponsiveWhileItThinks)
     EXPECT_GT(game.StrongPlayer().Thinking.Moves, 0);
     const double think = game.StrongPlayer().Thinking.LongestMs;
     EXPECT_GT(think, 150);
-    // A loop held up by the search would wait through a whole think at least; a busy
-    // machine stretches both figures alike.
-    EXPECT_LT(longest, 0.75 * think) << "the event loop waited " << longest << " ms";
+    // A loop held up by the search waits through a whole think at least; a busy machine
+    // delays single ticks, but none by a whole think.
+    EXPECT_LT(longest, think) << "the event loop waited " << longest << " ms";
     std::printf("strong Mover game: %ld CPU moves, longest think %.0f ms, longest gap "
                 "between timer ticks %lld ms\n",
                 game.StrongPlayer().Thinking.Moves, game.StrongPlayer().Thinking.LongestMs,
