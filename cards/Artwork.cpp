@@ -1,11 +1,16 @@
 #include "Artwork.h"
 
+#include "DrawnArtwork.h"
+
 #include <QGuiApplication>
 #include <algorithm>
 #include <cmath>
 
 namespace {
-constexpr int LargestScale = 3;
+// The program carries scales 1 to 3. Larger ones are drawn when a table needs them (a
+// 4K screen's fitted table is about 5.8); past the last, that one is enlarged.
+constexpr int ShippedScale = 3;
+constexpr int LargestScale = 8;
 } // namespace
 
 int ArtworkScale(qreal ratio)
@@ -21,10 +26,15 @@ QString ArtworkPath(const QString& path, int scale)
     return scaled.insert(path.lastIndexOf(u'.'), QStringLiteral("@%1x").arg(scale));
 }
 
+QImage ArtworkImage(const QString& path, int scale)
+{
+    return scale <= ShippedScale ? QImage(ArtworkPath(path, scale)) : DrawnArtwork(path, scale);
+}
+
 QImage LoadArtwork(const QString& path, qreal ratio)
 {
     const int scale = ArtworkScale(ratio);
-    QImage image(ArtworkPath(path, scale));
+    QImage image = ArtworkImage(path, scale);
     if (image.isNull() || ratio == scale) {
         image.setDevicePixelRatio(scale);
         return image;

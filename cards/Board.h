@@ -88,6 +88,9 @@ public:
     // The picture of the picture backgrounds; assigning it does not rebuild.
     const QImage& Picture() const { return picture; }
     void SetPicture(const QImage& image) { picture = image; }
+    // Where a picture that exists at every ratio (a built-in one) comes from: the board
+    // takes it at its own ratio whenever that changes, so that a scaled table stays sharp.
+    void SetPictureMaker(std::function<QImage(qreal ratio)> maker) { pictureMaker = std::move(maker); }
     // The status line of the game, shown while the pointer is over the board.
     QString Hint() const { return statusTip(); }
     void SetHint(const QString& text);
@@ -181,6 +184,7 @@ private:
     TCardSuit trumps = Spades;
     TBoardBackType backType = btSolid;
     QImage picture;
+    std::function<QImage(qreal ratio)> pictureMaker;
     QColor color1{Qt::black};
     QColor color2{Qt::black};
     bool autoClearMarks = true;

@@ -112,6 +112,8 @@ void TBoard::Rebuild()
     const qreal ratio = geometry.Ratio();
     if (images->Ratio() != ratio)
         images = std::make_unique<TCardImages>(drawBackFrame, ratio);
+    if (pictureMaker && picture.devicePixelRatio() != ratio)
+        picture = pictureMaker(ratio);
     const QSize device = geometry.DeviceSize();
     // Fresh images start black; that shows wherever a background leaves pixels unpainted.
     backdrop = QImage(device, QImage::Format_RGB32);

@@ -18,7 +18,8 @@ QSize DeviceSize(QSize logical, qreal ratio)
 
 QImage LoadPicture(const char* name, int scale)
 {
-    QImage image(ArtworkPath(QStringLiteral(":/cards/%1.png").arg(QLatin1String(name)), scale));
+    const QImage image =
+        ArtworkImage(QStringLiteral(":/cards/%1.png").arg(QLatin1String(name)), scale);
     if (image.isNull())
         throw std::runtime_error(std::string("Card picture missing: ") + name);
     return image.convertToFormat(QImage::Format_RGB32);

@@ -90,6 +90,10 @@ void TFMain::ApplySettings()
     board.SetDrawBackFrame(settings.DrawFrame);
     board.SetAutoCardBack(settings.CardBack);
     board.SetPicture(settings.BackPicture);
+    const int builtIn = settings.Background;
+    board.SetPictureMaker(builtIn ? std::function([builtIn](qreal ratio) {
+        return BuiltInBackground(builtIn, ratio);
+    }) : nullptr);
     ApplyToolbarLook();
     SetAnimationTime(settings.AnimateTime);
     board.SetAnimateType(TBoardAnimateType(settings.AnimateType));

@@ -29,7 +29,12 @@ uint32_t StoredFromColor(const QColor& color)
 
 QImage BuiltInBackground(int background)
 {
+    return BuiltInBackground(background, qApp->devicePixelRatio());
+}
+
+QImage BuiltInBackground(int background, qreal ratio)
+{
     if (background < 1 || background > int(backgroundNames.size())) return {};
     return LoadArtwork(QStringLiteral(":/backgrounds/%1.png").arg(backgroundNames[background - 1]),
-                       qApp->devicePixelRatio());
+                       ratio);
 }

@@ -52,3 +52,5 @@ uint32_t StoredFromColor(const QColor& color);
 
 // The built-in board picture of Background 1 to 6; a null image for anything else.
 QImage BuiltInBackground(int background);
+// The same made for `ratio` device pixels per pixel.
+QImage BuiltInBackground(int background, qreal ratio);

@@ -1,6 +1,8 @@
-// What a composed card looks like, its mark in a partial repaint, and which card lies
-// under the pointer.
+// What a composed card looks like, its mark in a partial repaint, which card lies under
+// the pointer, and that a card at a large ratio is drawn for it rather than enlarged.
 #include "BoardFixture.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -57,6 +59,74 @@ TEST_F(CardDrawingTest, MarkIsXoredFourPixelsAboveTheTopLeftCornerAndCountsForRe
             ASSERT_EQ(Px(img, 30 + x, 36 + y), Bg ^ Px(board.CardImages().Mark(), x, y));
     EXPECT_EQ(Px(img, 32, 40), Picture(*card, 2, 0)) << "the card itself is untouched";
 }
+
+// A card alone on white, from the pictures made for `ratio`.
+QImage LoneCard(qreal ratio, TCardValue value, TCardSuit suit)
+{
+    TBoard scratch;
+    const TCard& card = *scratch.NewCard(nullptr, value, suit, true);
+    QImage image(DeviceRect(CardRect(0, 0), ratio).size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    TCardImages(false, ratio).DrawCard(image, card, CardRect(0, 0));
+    return image;
+}
+
+// The largest difference of one colour channel between two pixels.
+int Step(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+// Steep steps between neighbours, across and down: an edge drawn at the size it is
+// shown has many, an edge enlarged smoothly spreads each over several pixels.
+int SteepSteps(const QImage& image, const QRect& area)
+{
+    int steps = 0;
+    for (int y = area.top(); y < area.bottom(); ++y)
+        for (int x = area.left(); x < area.right(); ++x)
+            steps += (Step(image.pixel(x, y), image.pixel(x + 1, y)) >= 160) +
+                     (Step(image.pixel(x, y), image.pixel(x, y + 1)) >= 160);
+    return steps;
+}
+
+// The mean difference of one channel over an area: small for the same picture.
+double MeanDifference(const QImage& a, const QImage& b, const QRect& area)
+{
+    double sum = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            sum += Step(a.pixel(x, y), b.pixel(x, y));
+    return sum / (area.width() * area.height());
+}
+
+struct TSharpness {
+    qreal ratio;
+    int enlargedFrom; // the scale whose pictures a toolkit would enlarge instead
+};
+
+class SharpCorners : public ::testing::TestWithParam<TSharpness> {};
+
+TEST_P(SharpCorners, TheCornerIndexIsDrawnAtTheRatioNotEnlarged)
+{
+    const auto [ratio, from] = GetParam();
+    const QImage shown = LoneCard(ratio, Queen, Hearts);
+    const QImage enlarged = LoneCard(from, Queen, Hearts)
+                                .scaled(shown.size(), Qt::IgnoreAspectRatio,
+                                        Qt::SmoothTransformation);
+    const QRect index = DeviceRect({1, 2, 13, 25}, ratio); // rank and suit, top left
+    const int sharp = SteepSteps(shown, index);
+    const int soft = SteepSteps(enlarged, index);
+    EXPECT_LT(MeanDifference(shown, enlarged, index), 24) << "not the same corner";
+    EXPECT_GE(sharp, 2 * soft + 20) << sharp << " steep steps against " << soft;
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, SharpCorners,
+                         ::testing::Values(TSharpness{2, 1}, TSharpness{3, 1},
+                                           TSharpness{5.76, 3}),
+                         [](const auto& info) {
+                             return "At" + std::to_string(int(info.param.ratio * 100));
+                         });
 
 using HitTestTest = ManualClockTest;
 

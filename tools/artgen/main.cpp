@@ -1,12 +1,10 @@
 // artgen: draws every bitmap of Christmas Zelmo and writes it into resources/.
 #include "About.h"
-#include "ArtSink.h"
+#include "ArtFiles.h"
 #include "Backgrounds.h"
-#include "Backs.h"
-#include "CardOutline.h"
+#include "CardSet.h"
 #include "Chooser.h"
 #include "ContactSheet.h"
-#include "Faces.h"
 #include "GameOverPictures.h"
 #include "Icons.h"
 #include "MainIcon.h"
@@ -18,20 +16,8 @@
 
 namespace {
 
-void writeCards(art::ArtSink &sink)
-{
-    static const char *suitNames[] = {"CLUBS", "DIAMONDS", "HEARTS", "SPADES"};
-    for (art::Suit suit : art::kSuits)
-        sink.add(QStringLiteral("cards/%1.png").arg(QLatin1String(suitNames[int(suit)])),
-                 art::faceStrip(suit));
-    sink.add(QStringLiteral("cards/CARDBACK.png"), art::backStrip());
-    sink.add(QStringLiteral("cards/CARDMASK.png"), art::cardMask());
-    sink.add(QStringLiteral("cards/CARDFRAME.png"), art::cardFrame());
-    sink.add(QStringLiteral("cards/CARDMARK.png"), art::cardMark());
-}
-
 // The program icon comes in sizes of its own; everything else also at 2x and 3x.
-void writePictures(art::ArtSink &sink)
+void writePictures(art::ArtFiles &sink)
 {
     art::writeChooser(sink);
     art::writeIcons(sink);
@@ -64,11 +50,11 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    art::ArtSink sink(parser.value(QStringLiteral("out")));
+    art::ArtFiles sink(parser.value(QStringLiteral("out")));
     for (int scale : {1, 2, 3}) {
         art::setScale(scale);
         sink.setScale(scale);
-        writeCards(sink);
+        art::writeCards(sink);
         writePictures(sink);
     }
     art::setScale(1);

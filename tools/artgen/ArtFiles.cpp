@@ -1,4 +1,4 @@
-#include "ArtSink.h"
+#include "ArtFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,9 +13,9 @@ namespace {
 constexpr int kJpegQuality = 92;
 } // namespace
 
-ArtSink::ArtSink(QString outDir) : m_outDir(std::move(outDir)) {}
+ArtFiles::ArtFiles(QString outDir) : m_outDir(std::move(outDir)) {}
 
-void ArtSink::add(const QString &path, const QImage &image)
+void ArtFiles::add(const QString &path, const QImage &image)
 {
     QString scaled = path;
     if (m_scale > 1)
