@@ -31,10 +31,8 @@ QImage ArtworkImage(const QString& path, int scale)
     return scale <= ShippedScale ? QImage(ArtworkPath(path, scale)) : DrawnArtwork(path, scale);
 }
 
-QImage LoadArtwork(const QString& path, qreal ratio)
+QImage ArtworkAtRatio(QImage image, int scale, qreal ratio)
 {
-    const int scale = ArtworkScale(ratio);
-    QImage image = ArtworkImage(path, scale);
     if (image.isNull() || ratio == scale) {
         image.setDevicePixelRatio(scale);
         return image;
@@ -46,6 +44,12 @@ QImage LoadArtwork(const QString& path, qreal ratio)
                         Qt::SmoothTransformation);
     image.setDevicePixelRatio(ratio);
     return image;
+}
+
+QImage LoadArtwork(const QString& path, qreal ratio)
+{
+    const int scale = ArtworkScale(ratio);
+    return ArtworkAtRatio(ArtworkImage(path, scale), scale, ratio);
 }
 
 QPixmap ArtworkPixmap(const QString& path)

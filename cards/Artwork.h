@@ -15,6 +15,9 @@ QString ArtworkPath(const QString& path, int scale);
 // A picture at a whole scale, as shipped or as drawn; null when there is none.
 QImage ArtworkImage(const QString& path, int scale);
 
+// A picture drawn at a whole scale (as ArtworkScale chose it), for a device pixel ratio.
+QImage ArtworkAtRatio(QImage image, int scale, qreal ratio);
+
 // A picture for a device pixel ratio, carrying that ratio so that painters show it at
 // its classic size. Between the drawn scales (1.25, 1.5, 2.5) the next scale up is
 // scaled down smoothly. Null when the picture is missing.

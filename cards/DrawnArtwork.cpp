@@ -41,12 +41,21 @@ TWriter WriterOf(const QString& path)
     return nullptr;
 }
 
+// The drawing code keeps its scale in one place, so one drawing runs at a time.
+std::mutex drawing;
+
+// Runs `draw` with the drawing code at `scale`.
+template <typename F> void AtScale(int scale, F draw)
+{
+    art::setScale(scale);
+    draw();
+    art::setScale(1);
+}
+
 } // namespace
 
 QImage DrawnArtwork(const QString& path, int scale)
 {
-    // The drawing code keeps its scale in one place, so one folder is drawn at a time.
-    static std::mutex drawing;
     static std::map<std::pair<TWriter, int>, std::map<QString, QImage>> drawn;
     const TWriter writer = WriterOf(path);
     if (!writer)
@@ -57,10 +66,16 @@ QImage DrawnArtwork(const QString& path, int scale)
     if (found == drawn.end()) {
         found = drawn.emplace(key, std::map<QString, QImage>{}).first;
         TMemorySink sink(found->second);
-        art::setScale(scale);
-        writer(sink);
-        art::setScale(1);
+        AtScale(scale, [&] { writer(sink); });
     }
     const auto picture = found->second.find(path);
     return picture == found->second.end() ? QImage() : picture->second;
+}
+
+QImage DrawnNameLabel(const QString& word, bool hovered, int scale)
+{
+    const std::lock_guard lock(drawing);
+    QImage label;
+    AtScale(scale, [&] { label = art::nameLabel(word, hovered); });
+    return label;
 }

@@ -3,6 +3,7 @@
 #include "Artwork.h"
 #include "Board.h"
 #include "DialogLook.h"
+#include "DrawnArtwork.h"
 #include "GameArea.h"
 #include "GameKinds.h"
 #include "HoverImage.h"
@@ -45,6 +46,22 @@ constexpr QSize PictureSize(GameAreaWidth - 2, GameAreaHeight - 2);
 QPixmap ChooserPicture(const QString& name, qreal ratio, qreal screenRatio)
 {
     QPixmap pixmap = QPixmap::fromImage(LoadArtwork(QStringLiteral(":/chooser/") + name, ratio));
+    pixmap.setDevicePixelRatio(screenRatio);
+    return pixmap;
+}
+
+// A kind's name label or its hover face. The shipped pictures spell the English names;
+// another language's name is drawn.
+QPixmap NameLabelPicture(const QString& word, const QString& name, bool hovered, qreal ratio,
+                         qreal screenRatio)
+{
+    if (name == word)
+        return ChooserPicture(
+            (hovered ? QStringLiteral("HOVER_%1.png") : QStringLiteral("LABEL_%1.png")).arg(word),
+            ratio, screenRatio);
+    const int scale = ArtworkScale(ratio);
+    QPixmap pixmap =
+        QPixmap::fromImage(ArtworkAtRatio(DrawnNameLabel(name, hovered, scale), scale, ratio));
     pixmap.setDevicePixelRatio(screenRatio);
     return pixmap;
 }
@@ -175,9 +192,9 @@ void TChooser::LoadPictures(qreal ratio)
     picture = ChooserPicture(QStringLiteral("CHOOSER.jpg"), ratio, screen);
     for (int kind = 0; kind < KindCount; ++kind) {
         const QString word = QString::fromLatin1(places[size_t(kind)].word);
-        nameLabels[size_t(kind)]->SetPictures(
-            ChooserPicture(QStringLiteral("LABEL_%1.png").arg(word), ratio, screen),
-            ChooserPicture(QStringLiteral("HOVER_%1.png").arg(word), ratio, screen));
+        const QString name = TGameKinds::DisplayName(kind).toUpper();
+        nameLabels[size_t(kind)]->SetPictures(NameLabelPicture(word, name, false, ratio, screen),
+                                              NameLabelPicture(word, name, true, ratio, screen));
     }
 }
 

@@ -19,6 +19,7 @@ public:
     void SetHint(const QString& hint);
     bool Hovered() const { return isEnabled() && !hoveredParts.isEmpty(); }
     void SetPictures(const QPixmap& normal, const QPixmap& hover);
+    const QPixmap& Picture() const { return normalPicture; }
 
 signals:
     void Clicked();

@@ -4,9 +4,12 @@
 // must fit its control and run into no other.
 #include "About.h"
 #include "Artifacts.h"
+#include "Artwork.h"
+#include "Chooser.h"
 #include "GameOver.h"
 #include "Help.h"
 #include "HelpWindow.h"
+#include "HoverImage.h"
 #include "LanguageWalk.h"
 #include "Prefs.h"
 #include "ProgramGames.h"
@@ -125,6 +128,15 @@ TEST_P(RealLanguage, EveryTextFitsItsControl)
         shownWidth[control] = std::max(shownWidth.value(control), NeededWidth(text, *control));
     });
     ExpectNoTextOverlapsASibling(shownWidth);
+    // The chooser's name labels spell the kinds' names in the language, at the English size.
+    for (int kind = 0; kind < TChooser::KindCount; ++kind) {
+        const QImage english = LoadArtwork(
+            QStringLiteral(":/chooser/LABEL_%1.png").arg(TGameKinds::Name(kind).toUpper()),
+            windows.main.devicePixelRatioF());
+        const QImage shown = windows.main.Chooser().NameLabel(kind)->Picture().toImage();
+        EXPECT_EQ(shown.deviceIndependentSize(), english.deviceIndependentSize());
+        EXPECT_NE(shown.convertToFormat(english.format()), english) << "English on the chooser";
+    }
     const QString code = GetParam();
     if (code != "de" && code != "ru" && code != "fr")
         return;

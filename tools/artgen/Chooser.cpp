@@ -145,13 +145,18 @@ QImage hover(const QString &word)
 
 } // namespace
 
+QImage nameLabel(const QString &word, bool hovered)
+{
+    return hovered ? hover(word) : label(word);
+}
+
 void writeChooser(ArtSink &sink)
 {
     sink.add(QStringLiteral("chooser/CHOOSER.jpg"), scene().convertToFormat(QImage::Format_RGB888));
     for (const char *word : {"MOVER", "HEAP", "ROUND"}) {
         const QString w = QLatin1String(word);
-        sink.add(QStringLiteral("chooser/LABEL_%1.png").arg(w), label(w));
-        sink.add(QStringLiteral("chooser/HOVER_%1.png").arg(w), hover(w));
+        sink.add(QStringLiteral("chooser/LABEL_%1.png").arg(w), nameLabel(w, false));
+        sink.add(QStringLiteral("chooser/HOVER_%1.png").arg(w), nameLabel(w, true));
     }
 }
 
