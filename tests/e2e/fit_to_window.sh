@@ -39,8 +39,9 @@ fit 607 375
 read -r _ HAND_TOP < <(at 0 $((375 - 104)))
 HAND_REGION="${WIDTH}x$(awk -v s="$S" 'BEGIN { printf "%d", 96 * s }')+0+$((HAND_TOP - Y))"
 
-# Clicks the hand's cards left to right; three must leave it. Right clicks on the
-# table take or stop throwing more when no card may go.
+# Clicks the hand's cards left to right; three must leave it. When no card may go, a
+# click on the table's first card (on either side of the table) takes it, and a right
+# click stops throwing more.
 moves=0 idle=0 slot=0
 for _ in $(seq 40); do
     [ $moves -ge 3 ] && break
@@ -51,7 +52,8 @@ for _ in $(seq 40); do
     fi
     slot=$(((slot + 1) % 6))
     if [ $idle -ge 6 ]; then
-        xdotool mousemove $(at 300 200) click 3; sleep 1.5; idle=0
+        xdotool mousemove $(at 44 $((164 + 48))) click 1 click 3
+        xdotool mousemove $(at 44 $((113 + 48))) click 1; sleep 1.5; idle=0
     fi
 done
 [ $moves -ge 3 ] || fail "only $moves cards left the fitted hand in 40 clicks"
