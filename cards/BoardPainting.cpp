@@ -77,12 +77,11 @@ QSize LogicalSize(const QImage& picture)
     return (QSizeF(picture.size()) / picture.devicePixelRatio()).toSize();
 }
 
+// As a texture, so that the tiles meet without a gap at a ratio that makes their size
+// a fraction of a board pixel.
 void PaintTiled(QPainter& p, const QImage& picture, int w, int h)
 {
-    const QSize tile = LogicalSize(picture);
-    for (int x = 0; x < w; x += tile.width())
-        for (int y = 0; y < h; y += tile.height())
-            p.drawImage(x, y, picture);
+    p.fillRect(0, 0, w, h, QBrush(picture));
 }
 
 // Keeps the proportions, covers the whole board and cuts the overflow equally.
