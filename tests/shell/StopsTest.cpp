@@ -2,12 +2,12 @@
 // one: End game, choosing another game, closing the window, and "Close" in the
 // game-over box. A stop falls on a random state step or at a random point of a card's
 // flight, and comes from inside whatever loop pumps messages then, as a menu command
-// does. In every tenth cycle input rains on the games between message passes: clicks of all three
-// buttons on cards (flying ones included), on piles' places and on the bare board, the
-// hint, autoplay switched, the toolbar hidden and shown (the board resized under the
-// game). After a stop: one end notice, no state and no move of the stopped game, the game
-// freed, and the next game played to its end; every game ends, keeping every invariant
-// after every state step.
+// does. In every tenth cycle input rains on the games between message passes: clicks of
+// all three buttons on cards (flying ones included), on piles' places and on the bare
+// board, the hint, autoplay switched, the toolbar hidden and shown (the board resized
+// under the game). After a stop: one end notice, no state and no move of the stopped
+// game, the game freed, and the next game played to its end; every game ends, keeping
+// every invariant after every state step.
 // ZELMO_STOP_CYCLES sets the stops per variant and way, or the games closed from the
 // game-over box (20 unless set).
 #include "AnimationTime.h"
@@ -119,7 +119,7 @@ protected:
             if (++watch->Moves == stopMove)
                 ArmStop(stopPasses);
         };
-        const auto invariants = std::make_shared<TGameInvariants>(*game, "");
+        const auto invariants = std::make_shared<TGameInvariants>(*game, TGameKinds::Name(kind).toStdString());
         game->OnAfterState = [this, invariants](TZelmoGame& played, int state) {
             quiet = 0;
             if (!played.Stopped) { // a stopped game's moves are dropped where they are
