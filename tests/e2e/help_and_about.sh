@@ -26,7 +26,7 @@ geometry "$HELP" H_
 # Mover from its label, then F1 in the game's window. Without a window manager the help
 # window opened over the main window at the same corner.
 xdotool windowraise "$WID"; sleep 0.3
-start_game Mover
+start_mover
 sleep 1
 xdotool windowfocus "$WID"; sleep 0.3
 [ "$(topmost "$WID" "$HELP")" = "$(printf '0x%x' "$WID")" ] || fail "the game is not on top"

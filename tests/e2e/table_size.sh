@@ -13,7 +13,7 @@ for ZOOM in 150 200; do
     # 607 wide, scaled; a half pixel may round up.
     [ $((WIDTH - 607 * ZOOM / 100)) -ge 0 ] && [ $((WIDTH - 607 * ZOOM / 100)) -le 1 ] \
         || fail "at $ZOOM % the window is $WIDTH wide"
-    start_game Mover
+    start_mover
     sleep 4
     shot "e2e-table-$ZOOM.png"
     exit_program confirm

@@ -114,26 +114,18 @@ start_program() {
     sleep 0.5
 }
 
-# A point inside a variant's label on the chooser, on the screen: the client area's
+# A point inside the Mover label on the chooser, on the screen: the client area's
 # border, the label's corner and its middle.
-label_point() {
-    local x y
-    case $1 in
-        Mover) x=$((1 + 163 + 35)) y=$((1 + 281 + 14)) ;;
-        Heap) x=$((1 + 298 + 35)) y=$((1 + 336 + 16)) ;;
-        Round) x=$((1 + 397 + 35)) y=$((1 + 259 + 16)) ;;
-    esac
-    echo $((X + x * ${ZOOM:-100} / 100)) $((CLIENT_TOP + y * ${ZOOM:-100} / 100))
+mover_label_point() {
+    echo $((X + (1 + 163 + 35) * ${ZOOM:-100} / 100)) $((CLIENT_TOP + (1 + 281 + 14) * ${ZOOM:-100} / 100))
 }
 
-# Clicks a variant's label and waits for its game to start; the client area may have
-# moved up by $2 pixels since the window was sized.   start_game NAME [SHIFT]
-start_game() {
+# Clicks the Mover label and waits for its game to start.
+start_mover() {
     main_geometry
-    CLIENT_TOP=$((CLIENT_TOP - ${2-0}))
-    xdotool mousemove $(label_point "$1"); sleep 0.3
+    xdotool mousemove $(mover_label_point); sleep 0.3
     xdotool click 1
-    wait_for_window "Christmas Zelmo - $1" 5 >/dev/null || fail "clicking the $1 label did not start it"
+    wait_for_window "Christmas Zelmo - Mover" 5 >/dev/null || fail "clicking the Mover label did not start it"
 }
 
 # A picture of one window; a bare name lands in the artifacts folder.

@@ -1,28 +1,17 @@
-// The frame's protocols: input in two passes, stopping and its notice.
+// The frame's input protocol: a pick in two passes. Stopping a game at any moment, and
+// its one end notice, are StopsTest's, through the main window.
 #include "ZelmoGame.h"
 #include "Clock.h"
 #include "Messages.h"
 
 #include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
 using TPick = std::pair<TCard*, int>;
 
-// Counts the end notices a game sends its owner.
-struct TEndCounter : QObject {
-    int Ended = 0;
-    bool event(QEvent* e) override
-    {
-        Ended += e->type() == WM_GAMEENDED;
-        return QObject::event(e);
-    }
-};
-
-// A minimal variant: state 3 takes input and records each pick; every state also runs
-// what the test gives it.
+// A minimal variant: state 3 takes input and records each pick.
 class TProbeGame : public TZelmoGame {
 public:
     using TZelmoGame::TZelmoGame;
@@ -37,8 +26,6 @@ public:
         State = state;
         if (state == 3 && AwaitInput())
             Picks.push_back({PickedCard, PickedButton});
-        if (OnState)
-            OnState(state);
     }
     TCard* ChooseCard() override { return nullptr; }
     void Init(QWidget* parent) override
@@ -54,16 +41,9 @@ public:
     void NewGame() override {}
     void Deal() override {}
     void ArrangePiles() override {}
-    bool event(QEvent* e) override
-    {
-        Arrived += e->type() == WM_GAMESTATE;
-        return TZelmoGame::event(e);
-    }
 
-    std::function<void(int)> OnState;
     std::vector<int> Ran;
     std::vector<TPick> Picks;
-    int Arrived = 0; // states posted, run or not
     TPile* Hand = nullptr;
     TPile* Other = nullptr;
 };
@@ -93,7 +73,7 @@ protected:
     static QPoint On(const TCard* card) { return {card->X() + 3, card->Y() + 3}; }
     void Click(QPoint p, int button) { game.BoardMouseDown(*game.Board, button, {}, p.x(), p.y()); }
 
-    TEndCounter owner;
+    QObject owner;
     TProbeGame game{&owner};
 };
 
@@ -125,45 +105,6 @@ TEST_F(ZelmoGameTest, OnlyTheFirstClickWhileWaitingRunsTheStateAgain)
         EXPECT_EQ(game.Picks.back(), TPick(nullptr, mbRight)) << p.x();
     }
     EXPECT_EQ(game.Picks.size(), 4u);
-}
-
-// The main window's "End game" arrives during a card's flight, in a state run nested
-// inside the one that waits: the wait ends, the notice waits for the outermost handler.
-TEST_F(ZelmoGameTest, StopDuringAFlightEndsTheWaitAndSendsOneNotice)
-{
-    bool waitEnded = false;
-    game.OnState = [&](int state) {
-        if (state == 8) {
-            game.PostState(9); // queued before the stop: must never run
-            game.StopGame();
-            game.StopGame(); // a second stop (say, from closing) changes nothing
-            return;
-        }
-        TCard* card = game.Hand->Card(0);
-        game.Board->MoveCard(card, game.Other, 0, false, 250, 0);
-        game.PostState(8);
-        while (card->Progress() < 1.0)
-            if (game.ProcessMessages()) {
-                waitEnded = true;
-                QCoreApplication::sendPostedEvents(&owner);
-                EXPECT_EQ(owner.Ended, 0) << "not while a handler is still running";
-                return;
-            }
-        game.PostState(10);
-    };
-    game.PostState(7);
-    for (int i = 0; i < 10; ++i)
-        Pump();
-    EXPECT_TRUE(waitEnded);
-    EXPECT_EQ(game.Ran, (std::vector<int>{7, 8}));
-    EXPECT_EQ(owner.Ended, 1);
-    EXPECT_EQ(game.Board->MovingCount(), 0);
-
-    const int arrived = game.Arrived;
-    game.StartGame();
-    Pump();
-    EXPECT_EQ(game.Arrived, arrived) << "a stopped game posts nothing";
-    EXPECT_EQ(owner.Ended, 1);
 }
 
 } // namespace

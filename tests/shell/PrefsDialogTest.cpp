@@ -1,5 +1,5 @@
 // The preferences dialog over a main window: Cancel, the backgrounds page's previews, a
-// wrong-typed value at loading, and what the exit writes back after it.
+// wrong-typed or bad value at loading, and what the exit writes back after it.
 #include "Board.h"
 #include "ColorSwatch.h"
 #include "FileEdit.h"
@@ -161,6 +161,40 @@ TEST_F(PrefsDialog, AWrongTypeIsReportedAndWhatItKeptFromBeingReadSurvivesTheExi
     EXPECT_EQ(stored.at("Background"), "2") << "never read, so kept";
     EXPECT_EQ(stored.at("CpuPlayer"), "1");
     EXPECT_EQ(stored.at("Zoom"), "150") << "the player's change wins";
+}
+
+// Each value of a whole store in turn as text that is not a number, over 32 bits, empty,
+// negative or out of range: said exactly when it is not a whole 32-bit number, and every
+// other value is still as stored after the exit.
+TEST_F(PrefsDialog, EachBadValueIsSaidOrReplacedAndTheOthersStayAsStored)
+{
+    const std::vector<std::pair<QString, QString>> good = {
+        {"StartColor", "255"}, {"EndColor", "65280"},  {"DrawFrame", "0"},   {"BackType", "6"},
+        {"CardBack", "3"},     {"AnimateTime", "400"}, {"ShowToolbar", "0"}, {"FlatButtons", "0"},
+        {"AnimateType", "2"},  {"Background", "2"},
+    };
+    const std::pair<const char*, bool> bad[] = {
+        {"snow", true}, {"99999999999", true}, {"", true}, {"-5", false}, {"70000", false}};
+    for (const auto& [name, goodValue] : good) {
+        for (const auto& [text, wrongType] : bad) {
+            SCOPED_TRACE(name.toStdString() + "=" + text);
+            QByteArray lines;
+            for (const auto& [other, value] : good)
+                lines += (other + '=' + (other == name ? QString::fromUtf8(text) : value) + '\n').toUtf8();
+            files.Write(lines);
+            reports.clear();
+            Open();
+            prefs.reset(); // saves, as at program end
+            EXPECT_EQ(reports, wrongType ? QStringList{"Invalid data type for '" + name + "'"}
+                                         : QStringList());
+            const auto stored = files.Stored();
+            for (const auto& [other, value] : good) {
+                if (other != name) {
+                    EXPECT_EQ(stored.at(other), value) << other.toStdString() << " lost";
+                }
+            }
+        }
+    }
 }
 
 } // namespace

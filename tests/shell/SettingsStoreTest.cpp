@@ -1,5 +1,6 @@
 // The settings store: the number forms it reads, the range rules, a wrong-typed value,
-// and a store that cannot be written. Bad values through the whole program are in HostileSettingsTest.
+// and a store that cannot be read or written. Bad values through the preferences dialog
+// are in PrefsDialogTest.
 #include "SettingsStore.h"
 #include "AnimationTime.h"
 #include "Board.h"
@@ -131,8 +132,19 @@ TEST_F(SettingsStoreTest, AWrongTypeStopsTheReadingThere)
     EXPECT_EQ(Load().WrongType, QStringLiteral("AnimateType"));
 }
 
-TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenLosesNothing)
+TEST_F(SettingsStoreTest, AStoreThatCannotBeReadOrWrittenLosesNothing)
 {
+    // Bytes the reader cannot parse are kept aside, and a clean store takes their place.
+    const QByteArray noise = Noise(3000, 99);
+    files.WriteBytes(noise);
+    EXPECT_TRUE(TSettingsStore(files.Path()).Save(TSettings::Defaults()));
+    EXPECT_EQ(FileBytes(files.Path() + ".unreadable"), noise);
+    EXPECT_EQ(files.Stored().count("CardBack"), 1u);
+    // A configuration folder that is not there yet is made.
+    const QString missing = QDir(files.Folder()).filePath("not yet/Christmas Zelmo.conf");
+    EXPECT_TRUE(TSettingsStore(missing).Save(TSettings::Defaults()));
+    EXPECT_TRUE(QFileInfo(missing).isFile());
+
     files.Write("CardBack=3\n");
     const QByteArray before = FileBytes(files.Path());
     TSettings s = TSettings::Defaults();

@@ -2,22 +2,33 @@
 // one: End game, choosing another game, closing the window, and "Close" in the
 // game-over box. A stop falls on a random state step or at a random point of a card's
 // flight, and comes from inside whatever loop pumps messages then, as a menu command
-// does. After it: one end notice, no state and no move of the stopped game, the game
-// freed, and the next game played to its end.
+// does. In every tenth cycle input rains on the games between message passes: clicks of
+// all three buttons on cards (flying ones included), on piles' places and on the bare
+// board, the hint, autoplay switched, the toolbar hidden and shown (the board resized
+// under the game). After a stop: one end notice, no state and no move of the stopped
+// game, the game freed, and the next game played to its end; every game ends, keeping
+// every invariant after every state step.
 // ZELMO_STOP_CYCLES sets the stops per variant and way, or the games closed from the
 // game-over box (20 unless set).
 #include "AnimationTime.h"
+#include "GameInvariants.h"
+#include "MainToolBar.h"
 #include "Messages.h"
 #include "ProgramGames.h"
 #include "Random.h"
 #include "support/ProgramWindow.h"
 
+#include <QTest>
 #include <cstdio>
 #include <deque>
 #include <random>
 #include <unistd.h>
 
 namespace {
+
+// Autoplay comes back on after this many passes without a state step, so a storm that
+// never hits a legal card cannot keep a game from its end.
+constexpr int PatiencePasses = 400;
 
 enum TWay { wyEndGame, wyChooseAnother, wyCloseWindow, wyGameOverClose };
 const char* const WayNames[] = {"EndGame", "ChooseAnother", "CloseWindow", "GameOverClose"};
@@ -50,6 +61,7 @@ struct TFigures {
     int Suspended = 0; // inside a suspended state handler
     int Pending = 0;   // the next game waited for the old one to go
     int RanOut = 0;    // the game ended before its moment came
+    int Clicks = 0, Hints = 0, Autoplays = 0, Resizes = 0;
 };
 
 // Counts the end notices reaching the window, and those that find a game waiting.
@@ -91,7 +103,7 @@ protected:
     // The game the window has started, watched from its first state, under autoplay.
     TZelmoGame* Watch()
     {
-        TZelmoGame* game = window->Game();
+        auto* game = dynamic_cast<TVariantGame*>(window->Game());
         if (!game)
             return nullptr;
         ++made;
@@ -106,6 +118,13 @@ protected:
             watch->AfterStop += watch->StopDone;
             if (++watch->Moves == stopMove)
                 ArmStop(stopPasses);
+        };
+        const auto invariants = std::make_shared<TGameInvariants>(*game, TGameKinds::Name(kind).toStdString());
+        game->OnAfterState = [this, invariants](TZelmoGame& played, int state) {
+            quiet = 0;
+            if (!played.Stopped) { // a stopped game's moves are dropped where they are
+                EXPECT_EQ(invariants->CheckAll(), "") << "after state " << state;
+            }
         };
         window->SetAutoplayCommand(true);
         return game;
@@ -127,12 +146,62 @@ protected:
         stopStep = stopMove = -1;
         TWatch& watch = *watched;
         const size_t asked = answers.Results.size();
-        ASSERT_TRUE(UntilFreed(game)) << "cycle " << cycle << ": the game did not end";
+        ASSERT_TRUE(StormUntilFreed(game)) << "cycle " << cycle << ": the game did not end";
         EXPECT_EQ(answers.Results.size(), asked + 1) << "cycle " << cycle;
         EXPECT_EQ(watch.AfterStop, 0) << "cycle " << cycle << ": ran on after Close";
         lastSteps = watch.Steps;
         lastMoves = watch.Moves;
     }
+
+    // Pumps messages with input falling between the passes until the game is freed;
+    // false when it stays.
+    bool StormUntilFreed(const QPointer<TZelmoGame>& game)
+    {
+        quiet = 0;
+        for (int pass = 0; game && pass < 400000; ++pass) {
+            if (storming && Pick(8) == 0)
+                Storm(*game);
+            if (game && ++quiet > PatiencePasses)
+                window->SetAutoplayCommand(true);
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
+        return game.isNull();
+    }
+
+    void Storm(TZelmoGame& game)
+    {
+        const int what = Pick(100);
+        if (what < 70) {
+            static constexpr Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton,
+                                                          Qt::MiddleButton};
+            QTest::mouseClick(game.Board, buttons[Pick(3)], {}, Target(*game.Board));
+            ++figures.Clicks;
+        } else if (what < 80) {
+            window->Hint();
+            ++figures.Hints;
+        } else if (what < 92) {
+            window->SetAutoplayCommand(Pick(2) == 0);
+            ++figures.Autoplays;
+        } else {
+            window->ToolBar().setVisible(!window->ToolBar().isVisible());
+            ++figures.Resizes;
+        }
+    }
+
+    // A point where a player might click: on a card (flying or not), on a pile's
+    // place, or anywhere on the board.
+    QPoint Target(const TBoard& board)
+    {
+        const int kind = Pick(3);
+        QRect area(0, 0, board.width(), board.height());
+        if (kind == 0 && board.CardCount() > 0)
+            area = board.Card(Pick(board.CardCount()))->Area();
+        else if (kind == 1 && board.PileCount() > 0)
+            area = board.Pile(Pick(board.PileCount()))->Area();
+        return area.topLeft() + QPoint(Pick(area.width() + 1), Pick(area.height() + 1));
+    }
+
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
 
     // Picks the moment: a state step, or some message passes into a card's flight.
     void PickMoment()
@@ -163,10 +232,19 @@ protected:
         watched->StopDone = true;
     }
 
+    // The same games every run; every tenth cycle under a storm, on the window shown
+    // (a hidden one paints nothing, which keeps the other cycles quick).
+    void BeginCycle(int cycle)
+    {
+        SetRandSeed(static_cast<uint32_t>(cycle * 7919 + kind));
+        storming = cycle % 10 == 0;
+        window->setVisible(storming);
+    }
+
     // One game played to its end and closed from the game-over box.
     void WholeGameCycle(int cycle)
     {
-        SetRandSeed(static_cast<uint32_t>(cycle * 7919 + kind)); // the same games every run
+        BeginCycle(cycle);
         const int noticesBefore = notices.Notices;
         StartGame(kind);
         PlayToTheEnd(Watch(), cycle);
@@ -176,7 +254,7 @@ protected:
     // One game stopped at its moment, then the next one played to its end.
     void StopCycle(TWay way, int cycle)
     {
-        SetRandSeed(static_cast<uint32_t>(cycle * 7919 + kind));
+        BeginCycle(cycle);
         const int noticesBefore = notices.Notices;
         const int pendingBefore = notices.WithPending;
         StartGame(kind);
@@ -189,7 +267,7 @@ protected:
             if (game && !game->Stopped)
                 StopThere(game.data(), way);
         };
-        ASSERT_TRUE(UntilFreed(game)) << "cycle " << cycle << ": the stopped game stays";
+        ASSERT_TRUE(StormUntilFreed(game)) << "cycle " << cycle << ": the stopped game stays";
         EXPECT_EQ(watch.AfterStop, 0) << "cycle " << cycle << ": ran on after the stop";
         figures.RanOut += !stopCame;
         figures.Pending += notices.WithPending - pendingBefore;
@@ -201,6 +279,7 @@ protected:
             if (way == wyCloseWindow && stopCame) {
                 NewWindow();
                 window->installEventFilter(&notices);
+                window->setVisible(storming);
                 // A new window seeds from the clock; the next game must be the same every run.
                 SetRandSeed(static_cast<uint32_t>(cycle * 7919 + kind));
             }
@@ -223,6 +302,8 @@ protected:
     int lastSteps = 1, lastMoves = 1;
     int made = 0, freed = 0;
     bool stopCame = false; // the stop of this cycle has been made
+    bool storming = false; // input rains on the games of this cycle
+    int quiet = 0;         // message passes since the last state step
     TFigures figures;
 };
 
@@ -247,10 +328,12 @@ TEST_P(Stops, EachStopEndsTheGameCleanlyAndTheNextGamePlaysToItsEnd)
     }
     std::printf("%s %s: %d cycles, %d stops (%d at a state step, %d with a card in flight, "
                 "%d in a suspended handler, %d next games pending), %d ran to their end first; "
+                "%d clicks, %d hints, %d autoplay switches, %d resizes; "
                 "resident memory %ld KiB after the first game, %ld KiB at the end\n",
                 TGameKinds::Name(kind).toStdString().c_str(), WayNames[way], cycle, figures.Stops,
                 figures.AtStep, figures.InFlight, figures.Suspended, figures.Pending,
-                figures.RanOut, residentAtStart, ResidentKiB());
+                figures.RanOut, figures.Clicks, figures.Hints, figures.Autoplays, figures.Resizes,
+                residentAtStart, ResidentKiB());
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryBuiltVariant, Stops,

@@ -1,8 +1,11 @@
-// The window with the real variants: each chosen from the chooser, one move made on the
-// card the hint shows, then played to its end under autoplay on the manual clock and
-// closed from the real game-over box; the result that box showed is the one counted.
+// The window with the real variants, each played to its end: chosen from the chooser, one
+// move made on the card the hint shows, then under autoplay on the manual clock and closed
+// from the real game-over box, where the result that box showed is the one counted; or by
+// key presses alone.
+#include "CardNames.h"
 #include "Chooser.h"
 #include "HoverImage.h"
+#include "KeyboardPlay.h"
 #include "MainMenu.h"
 #include "ProgramGames.h"
 #include "Random.h"
@@ -10,6 +13,7 @@
 #include "support/ProgramWindow.h"
 
 #include <QAction>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,7 +26,65 @@ struct TDealt {
     uint32_t Seed = 77;
 };
 
-class WholeGame : public ProgramWindowFixture, public ::testing::WithParamInterface<TDealt> {};
+class WholeGame : public ProgramWindowFixture, public ::testing::WithParamInterface<TDealt> {
+protected:
+    // Waits until the game wants the player's move (or has gone); false when it has gone.
+    bool AwaitPlayer()
+    {
+        PumpWhile([this] {
+            TZelmoGame* game = window->Game();
+            return game &&
+                   !(game->Waiting && !game->PickPending() && game->Board->MovingCount() == 0);
+        });
+        return window->Game() != nullptr;
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(window->Game()->Board, Qt::Key(key), modifiers);
+        ++keys;
+    }
+    // The card a press on which does what the hint's card means: a table card stands
+    // for the whole table, where any press takes.
+    static TCard* Stop(TZelmoGame& game, TCard* hinted)
+    {
+        const std::vector<TCard*> stops = game.PressableCards();
+        if (!hinted || std::find(stops.begin(), stops.end(), hinted) != stops.end())
+            return hinted;
+        for (TCard* stop : stops)
+            if (stop->Pile() == hinted->Pile())
+                return stop;
+        return nullptr;
+    }
+    // One move by keys; false when the keys could not reach the hint's card.
+    bool MoveByKeys()
+    {
+        TZelmoGame& game = *window->Game();
+        TKeyboardPlay& keysPlay = *game.Keys();
+        TCard* hinted = game.HintCard();
+        const int button = game.PickedButton;
+        if (!hinted && button == mbRight && game.EndsOnRightPress()) {
+            Key(Qt::Key_Escape);
+            return true;
+        }
+        // With nothing to aim at (Round's circle, nothing to capture) any press will do.
+        TCard* target = hinted ? Stop(game, hinted) : keysPlay.Focused();
+        if (!target)
+            return false;
+        if (!keysPlay.KeyMode())
+            Key(Qt::Key_Right);
+        for (int i = 0; i < 40 && keysPlay.Focused() != target; ++i)
+            Key(Qt::Key_Right);
+        if (keysPlay.Focused() != target)
+            return false;
+        // The status line names the card the keys would press.
+        EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(CardName(*target)))
+            << window->statusBar()->currentMessage().toStdString();
+        Key(Qt::Key_Return, button == mbRight ? Qt::ShiftModifier : Qt::NoModifier);
+        return true;
+    }
+
+    int keys = 0;
+};
 
 TEST_P(WholeGame, OneMoveThenAutoplayEndsInTheChooserAndCountsTheResult)
 {
@@ -72,6 +134,30 @@ TEST_P(WholeGame, OneMoveThenAutoplayEndsInTheChooserAndCountsTheResult)
         EXPECT_EQ(record.Drawn, 1);
         EXPECT_EQ(gameOver.StatusLine, "The same position came round three times: a draw.");
     }
+}
+
+// Each move the hint's choice, reached with Right and pressed with Enter, Shift+Enter or
+// Escape; the status line follows the focus.
+TEST_P(WholeGame, IsPlayedToItsEndByKeysAlone)
+{
+    SetRandSeed(GetParam().Seed);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->ChooseGame(GetParam().Kind);
+    QCoreApplication::processEvents();
+
+    int moves = 0;
+    while (AwaitPlayer() && moves < 2000) {
+        ASSERT_TRUE(MoveByKeys()) << "the hint's card is not a key stop in state "
+                                  << window->Game()->State;
+        ++moves;
+    }
+    EXPECT_EQ(window->Game(), nullptr) << "the game ended and was freed";
+    ASSERT_EQ(answers.Results.size(), 1u) << "one game, played to its result";
+    EXPECT_GT(moves, 10);
+    std::printf("%s: %d moves, %d keys, result %d\n",
+                TGameKinds::Name(GetParam().Kind).toStdString().c_str(), moves, keys,
+                answers.Results.front());
 }
 
 std::vector<TDealt> Deals()

@@ -1,6 +1,6 @@
-// The rules models against the real games: zelmo-sim plays 1,000 games of each variant,
-// and every game of its trace must be a game the model allows, move by move, ending with
-// the same result.
+// The rules models against the real games: zelmo-sim plays 1,000 games of each variant
+// with every invariant checked after every state step, and every game of its trace must
+// be a game the model allows, move by move, ending with the same result.
 #include "HeapModel.h"
 #include "MoverModel.h"
 #include "RoundModel.h"
@@ -134,7 +134,7 @@ std::vector<TDeal> ExpectTraceReplays(const QString& variant, const QString& see
     const QString path = dir.filePath("trace.jsonl");
     QProcess sim;
     sim.start(ZELMO_SIM, {"--variant", variant, "--games", QString::number(Games), "--seed",
-                          seed, "--animate-time", "10", "--trace", path});
+                          seed, "--animate-time", "10", "--check", "--trace", path});
     EXPECT_TRUE(sim.waitForFinished(600000));
     EXPECT_EQ(sim.exitCode(), 0) << sim.readAllStandardError().toStdString();
     const std::vector<TDeal> deals = ReadDeals(path);

@@ -1,14 +1,9 @@
 // zelmo-sim from the outside: its output lines, its exit status and its trace.
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <map>
-#include <set>
 
 namespace {
 
@@ -39,52 +34,9 @@ QStringList Games(const char* variant, int games, uint32_t seed)
     return {"--variant", variant, "--games", QString::number(games), "--seed", QString::number(seed)};
 }
 
-// Whether card a beats card b, read from their names in the trace.
-bool Beats(const QString& a, const QString& b, const QString& trumps)
-{
-    const QString ranks = QStringLiteral("6789TJQKA");
-    if (a[1] == trumps[0] && b[1] != trumps[0])
-        return true;
-    return a[1] == b[1] && ranks.indexOf(a[0]) > ranks.indexOf(b[0]);
-}
-
-// Follows every card through the trace: each deal puts all of them in the deck, every
-// move must take its card from where the trace last put it, and a card laid on an
-// attack beats it. Returns how many events of each kind there were, and the piles moved
-// to under "to:NAME".
-std::map<QString, int> FollowCards(const QStringList& trace)
-{
-    std::map<QString, int> events;
-    std::map<QString, QString> where; // card -> pile
-    QString trumps;
-    QStringList table;
-    for (const QString& line : trace) {
-        const QJsonObject ev = QJsonDocument::fromJson(line.toUtf8()).object();
-        ++events[ev["ev"].toString()];
-        for (const auto& c : ev["cards"].toArray())
-            where[c.toString()] = "Deck";
-        if (ev["ev"] == "deck")
-            trumps = ev["trumps"].toString();
-        const int index = ev["index"].toInt();
-        if (ev["ev"] == "move" && ev["to"] == "Table") {
-            table.resize(index + 1);
-            table[index] = ev["card"].toString();
-            if (index % 2 == 1 && table[index - 1].size() == 2)
-                EXPECT_TRUE(Beats(table[index], table[index - 1], trumps)) << line.toStdString();
-        }
-        if (ev["ev"] == "move") {
-            EXPECT_EQ(where[ev["card"].toString()], ev["from"].toString()) << line.toStdString();
-            where[ev["card"].toString()] = ev["to"].toString();
-            ++events["to:" + ev["to"].toString()];
-        }
-    }
-    EXPECT_EQ(where.size(), 36u);
-    return events;
-}
-
 // Every line has its keys in order; stdout has a line per game and the summary. Round's
 // Init and NewGame leave state 100: each of its games still opens with its game and deck
-// lines, and every move, the circle's included, takes its card from where it lay.
+// lines. That the moves are the game's own is ModelReplayTest's.
 TEST(SimTrace, LinesFollowTheFormatAndTheCards)
 {
     const struct {
@@ -111,12 +63,12 @@ TEST(SimTrace, LinesFollowTheFormatAndTheCards)
                   QStringLiteral(R"({"ev":"game","n":1,"variant":"%1","rng":%2})").arg(c.variant).arg(c.seed));
         for (const QString& line : run.Trace)
             EXPECT_TRUE(shape.match(line).hasMatch()) << line.toStdString();
-        std::map<QString, int> events = FollowCards(run.Trace);
-        EXPECT_EQ(events["game"], 3);
-        EXPECT_GE(events["deck"], 3); // more after a re-deal
-        EXPECT_EQ(events["result"], 3);
-        for (const QString& to : c.piles)
-            EXPECT_GT(events["to:" + to], 0) << to.toStdString();
+        const auto events = [&run](const char* ev) {
+            return run.Trace.filter(QStringLiteral(R"({"ev":"%1")").arg(ev)).size();
+        };
+        EXPECT_EQ(events("game"), 3);
+        EXPECT_GE(events("deck"), 3); // more after a re-deal
+        EXPECT_EQ(events("result"), 3);
         EXPECT_TRUE(run.Trace.last().startsWith(R"({"ev":"result")"));
         ASSERT_EQ(run.Out.size(), 4);
         const QRegularExpression gameLine(QStringLiteral(R"(^game 3 %1 result [012] moves \d+$)").arg(c.variant));
