@@ -22,7 +22,7 @@ check_language() {
     import -window root "$ARTIFACTS/e2e-$code-play-menu.png"
     xdotool key Escape; sleep 0.3
     main_geometry
-    xdotool mousemove $(label_point Mover); sleep 0.3
+    xdotool mousemove $(mover_label_point); sleep 0.3
     xdotool click 1
     local caption
     for _ in $(seq 50); do
