@@ -2,15 +2,14 @@
 // every status text and the game-over box come in that language.
 #include "Artifacts.h"
 #include "GameOver.h"
+#include "LanguageWalk.h"
 #include "MainMenu.h"
 #include "ProgramGames.h"
 #include "Random.h"
 #include "Translations.h"
-#include "VariantGame.h"
 #include "support/ProgramWindow.h"
 
 #include <QAction>
-#include <QSet>
 #include <QStatusBar>
 #include <QTest>
 
@@ -30,21 +29,6 @@ protected:
     }
     TTranslations translations{QStringLiteral(ZELMO_TRANSLATIONS_DIR)};
 };
-
-// The English status texts of every variant.
-QSet<QString> EnglishStatusTexts()
-{
-    QSet<QString> texts;
-    QObject owner;
-    for (int kind : ProgramGames().Built()) {
-        const auto game = ProgramGames().Make(kind, &owner);
-        const auto* variant = dynamic_cast<const TVariantGame*>(game.get());
-        for (int state = 0; state < 256 && variant; ++state)
-            if (const char* text = variant->StatusText(state))
-                texts.insert(QString::fromUtf8(text));
-    }
-    return texts;
-}
 
 TEST_P(LanguageGame, StatusTextsAndTheGameOverBoxAreInTheLanguage)
 {
@@ -68,7 +52,7 @@ TEST_P(LanguageGame, StatusTextsAndTheGameOverBoxAreInTheLanguage)
                               TFGameOver::ResultText(2)};
     EXPECT_TRUE(results.contains(gameOver.Result)) << gameOver.Result.toStdString();
     EXPECT_NE(TFGameOver::ResultText(1), QStringLiteral("You win"));
-    const QSet<QString> english = EnglishStatusTexts();
+    const QStringList english = StatusTextSources();
     EXPECT_FALSE(shown.isEmpty());
     for (const QString& text : shown)
         EXPECT_FALSE(english.contains(text)) << "English in " << code.toStdString() << ": "

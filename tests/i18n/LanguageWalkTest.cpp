@@ -49,14 +49,8 @@ struct TWindows {
             for (int n = 1; n <= 4; ++n)
                 visit(TFGameOver::Slogan(result, n), nullptr);
         }
-        QObject owner;
-        for (int kind : ProgramGames().Built()) {
-            const auto game = ProgramGames().Make(kind, &owner);
-            const auto* variant = dynamic_cast<const TVariantGame*>(game.get());
-            for (int state = 0; state < 256 && variant; ++state)
-                if (const char* text = variant->StatusText(state))
-                    visit(TVariantGame::tr(text), nullptr);
-        }
+        for (const QString& text : StatusTextSources())
+            visit(TVariantGame::tr(text.toUtf8().constData()), nullptr);
     }
 };
 
