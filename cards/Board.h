@@ -103,6 +103,7 @@ public:
     virtual void RebuildBackground();
     virtual void PaintBackground(QImage& target);
     virtual void PaintControls(QImage& target, const QRect& repaint);
+    bool HasVisibleControls() const;
 
     // Animation.
     void MoveCard(TCard* card, TPile* toPile, int index, bool replace, int duration, int delay);
@@ -152,7 +153,9 @@ private:
     friend class TCard;
     friend class TPile;
     void Rebuild();
-    void DrawCards(QImage& target, const QRect& repaint) const;
+    // Composes into `target`, whose pixels lie `shift` device pixels from the board's.
+    void ComposeInto(QImage& target, QPoint shift, const QRect& repaint);
+    void DrawCards(QImage& target, QPoint shift, const QRect& repaint) const;
     void StepCard(TCard* card, uint32_t now);
     void StepPile(TPile* pile, uint32_t now);
     QPoint PacedPoint(const TMoveRecord& move) const;
