@@ -103,7 +103,6 @@ public:
     virtual void RebuildBackground();
     virtual void PaintBackground(QImage& target);
     virtual void PaintControls(QImage& target, const QRect& repaint);
-    bool HasVisibleControls() const;
 
     // Animation.
     void MoveCard(TCard* card, TPile* toPile, int index, bool replace, int duration, int delay);
@@ -153,6 +152,7 @@ private:
     friend class TCard;
     friend class TPile;
     void Rebuild();
+    bool HasVisibleControls() const;
     // Composes into `target`, whose pixels lie `shift` device pixels from the board's.
     void ComposeInto(QImage& target, QPoint shift, const QRect& repaint);
     void DrawCards(QImage& target, QPoint shift, const QRect& repaint) const;
