@@ -151,9 +151,7 @@ void TBoard::Rebuild()
     backdrop = QImage(device, QImage::Format_RGB32);
     backdrop.setDevicePixelRatio(ratio);
     backdrop.fill(Qt::black);
-    compose = QImage(device, QImage::Format_RGB32);
-    compose.setDevicePixelRatio(ratio);
-    compose.fill(Qt::black);
+    compose = QImage();
     PaintBackground(backdrop);
 }
 
@@ -216,7 +214,16 @@ void TBoard::PaintControls(QImage& target, const QRect& repaint)
     }
 }
 
-void TBoard::Compose(const QRect& repaint) { ComposeInto(compose, {}, repaint); }
+void TBoard::Compose(const QRect& repaint)
+{
+    // Made on first use: a repaint straight into the window's pixels needs none.
+    if (compose.isNull()) {
+        compose = QImage(backdrop.size(), QImage::Format_RGB32);
+        compose.setDevicePixelRatio(backdrop.devicePixelRatio());
+        compose.fill(Qt::black);
+    }
+    ComposeInto(compose, {}, repaint);
+}
 
 void TBoard::ComposeInto(QImage& target, QPoint shift, const QRect& repaint)
 {
