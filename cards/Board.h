@@ -152,7 +152,10 @@ private:
     friend class TCard;
     friend class TPile;
     void Rebuild();
-    void DrawCards(QImage& target, const QRect& repaint) const;
+    bool HasVisibleControls() const;
+    // Composes into `target`, whose pixels lie `shift` device pixels from the board's.
+    void ComposeInto(QImage& target, QPoint shift, const QRect& repaint);
+    void DrawCards(QImage& target, QPoint shift, const QRect& repaint) const;
     void StepCard(TCard* card, uint32_t now);
     void StepPile(TPile* pile, uint32_t now);
     QPoint PacedPoint(const TMoveRecord& move) const;

@@ -114,13 +114,10 @@ void TCardImages::DrawCard(QImage& target, const TCard& card, const QRect& repai
     const QRect cell = Cell(card.ShowCard() ? int(card.Value()) : int(card.Back()));
     const QRect clip = DeviceRect(repaint, ratio).translated(origin);
     const QPoint at = origin + DevicePoint({x, y}, ratio);
-    if (card.SelectedCard()) {
-        RasterBlit(target, at, mask, mask.rect(), TRasterOp::SrcInvert, clip);
-        RasterBlit(target, at, strip, cell, TRasterOp::SrcErase, clip);
-    } else {
-        RasterBlit(target, at, mask, mask.rect(), TRasterOp::SrcPaint, clip);
-        RasterBlit(target, at, strip, cell, TRasterOp::SrcAnd, clip);
-    }
+    if (card.SelectedCard())
+        RasterBlit2(target, at, mask, TRasterOp::SrcInvert, strip, cell, TRasterOp::SrcErase, clip);
+    else
+        RasterBlit2(target, at, mask, TRasterOp::SrcPaint, strip, cell, TRasterOp::SrcAnd, clip);
     if (card.Marked())
         RasterBlit(target, origin + DevicePoint({x, y - MarkHeight}, ratio), mark, mark.rect(),
                    TRasterOp::SrcInvert, clip);

@@ -18,3 +18,9 @@ enum class TRasterOp {
 // Format_RGB32; the alpha byte of the result stays opaque.
 void RasterBlit(QImage& dst, QPoint at, const QImage& src, const QRect& srcRect, TRasterOp op,
                 const QRect& clip);
+
+// Two blits in one pass: all of `first` (one card cell) by `firstOp`, then the
+// secondRect part of `second` by `secondOp`, both at `at`.
+void RasterBlit2(QImage& dst, QPoint at, const QImage& first, TRasterOp firstOp,
+                 const QImage& second, const QRect& secondRect, TRasterOp secondOp,
+                 const QRect& clip);

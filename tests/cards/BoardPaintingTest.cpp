@@ -1,6 +1,9 @@
-// The solid and the horizontal gradient backgrounds, as drawn into the backdrop image.
+// The solid and the horizontal gradient backgrounds, as drawn into the backdrop image;
+// a picture that can be made at any ratio is made at the table's.
 #include "BoardFixture.h"
 #include "GameArea.h"
+
+#include <vector>
 
 namespace {
 
@@ -28,6 +31,26 @@ TEST_F(BackgroundTest, SolidAndGradientBands)
     EXPECT_EQ(Grey(302, 100), 126); // band 127: x 301..302
     EXPECT_EQ(Grey(303, 374), 127); // band 128: x 303..305, full height
     EXPECT_EQ(Grey(604, 0), 254);   // band 255: x 604..606
+}
+
+TEST_F(BackgroundTest, AMadePictureFollowsTheTableRatio)
+{
+    std::vector<qreal> asked;
+    board.SetPictureMaker([&](qreal ratio) {
+        asked.push_back(ratio);
+        QImage tile(QSize(8, 8) * ratio, QImage::Format_RGB32);
+        tile.setDevicePixelRatio(ratio);
+        return tile;
+    });
+    board.SetTableScale(TBoard::FitTable);
+    Paint(btTile);
+    board.resize(GameAreaWidth * 3, GameAreaHeight * 3);
+    board.RebuildBackground();
+    EXPECT_EQ(board.Picture().devicePixelRatio(), 3);
+    const size_t made = asked.size();
+    board.RebuildBackground();
+    EXPECT_EQ(asked.size(), made) << "made once per ratio";
+    EXPECT_EQ(asked.back(), 3);
 }
 
 } // namespace

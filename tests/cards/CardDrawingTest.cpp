@@ -60,6 +60,33 @@ TEST_F(CardDrawingTest, MarkIsXoredFourPixelsAboveTheTopLeftCornerAndCountsForRe
     EXPECT_EQ(Px(img, 32, 40), Picture(*card, 2, 0)) << "the card itself is untouched";
 }
 
+TEST_F(CardDrawingTest, ACardExactlyUnderTheNextOneShowsOnlyThroughAHighlightOrByItsMark)
+{
+    TPile* stack = board.NewPile(poLine, 30, 40, 0, 0, 2, 0, 0);
+    TCard* below = NewCard(Five, Diamonds, stack);
+    TCard* above = NewCard(King, Clubs, stack);
+    ASSERT_EQ(Pos(below), Pos(above));
+    const auto withAndWithoutBelow = [&] {
+        const QImage with = ComposeAll();
+        below->SetEmpty(true);
+        const QImage without = ComposeAll();
+        below->SetEmpty(false);
+        return std::make_pair(with, without);
+    };
+    auto [with, without] = withAndWithoutBelow();
+    EXPECT_EQ(with, without);
+
+    above->SetSelectedCard(true);
+    std::tie(with, without) = withAndWithoutBelow();
+    EXPECT_NE(with, without) << "the highlight lets the card below show";
+    EXPECT_EQ(Px(with, 45, 68), Picture(*above, 15, 28) & Picture(*below, 15, 28));
+
+    above->SetSelectedCard(false);
+    below->SetMarked(true);
+    std::tie(with, without) = withAndWithoutBelow();
+    EXPECT_EQ(Px(with, 32, 36), Bg ^ Px(board.CardImages().Mark(), 2, 0)) << "its mark shows";
+}
+
 // A card alone on white, from the pictures made for `ratio`.
 QImage LoneCard(qreal ratio, TCardValue value, TCardSuit suit)
 {

@@ -112,6 +112,10 @@ TEST_F(FittedWindow, EveryVariantIsPlayedToItsEndByClicksWideAndTall)
     for (const QSize size : {QSize(1920, 1011), QSize(700, 1100), QSize(3840, 2160)}) {
         window->resize(size);
         QCoreApplication::processEvents();
+        const QString tag = size.width() == 3840           ? "4k"
+                            : size.width() > size.height() ? "wide"
+                                                           : "tall";
+        SaveArtifact(window->grab().toImage(), QStringLiteral("fit-%1-chooser.png").arg(tag));
         for (int kind : ProgramGames().Built()) {
             SCOPED_TRACE(TGameKinds::Name(kind).toStdString() + " at " +
                          std::to_string(size.width()));
@@ -120,16 +124,12 @@ TEST_F(FittedWindow, EveryVariantIsPlayedToItsEndByClicksWideAndTall)
             EXPECT_EQ(Board().TableHeight(), GameAreaHeight);
             for (int move = 0; move < 5; ++move)
                 ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
-            const QString tag = size.width() == 3840           ? "4k"
-                                : size.width() > size.height() ? "wide"
-                                                               : "tall";
             SaveArtifact(
                 window->grab().toImage(),
                 QStringLiteral("fit-%1-%2.png").arg(tag, TGameKinds::Name(kind).toLower()));
             PlayToTheEnd();
         }
     }
-    SaveArtifact(window->grab().toImage(), QStringLiteral("fit-tall-chooser.png"));
 }
 
 TEST_F(FittedWindow, FocusRingAndAccessibleRectanglesSurroundTheCardAsShown)
@@ -228,6 +228,43 @@ TEST_F(FittedWindow, FullScreenByF11AndTheMenuAndEscapeOnlyWhenTheGameDoesNotTak
     item->trigger();
     item->trigger();
     EXPECT_FALSE(window->FullScreen()) << "the menu item goes both ways";
+}
+
+// Full screen on the screen the test runs on (ctest runs it on a 3840 x 2160 screen too):
+// what the screen shows of the chooser and of each variant mid-game is what a fresh
+// paint of the window shows, so the board's own repaints put every pixel in its place.
+TEST_F(FittedWindow, FullScreenTheScreenShowsWhatTheWindowPaints)
+{
+    window->SetFullScreen(true);
+    QCoreApplication::processEvents();
+    QScreen& screen = *window->screen();
+    EXPECT_EQ(window->geometry(), screen.geometry());
+    const QString size = QStringLiteral("%1x%2").arg(screen.size().width()).arg(screen.size().height());
+    const auto grab = [&](const QImage& image) {
+        return image.convertToFormat(QImage::Format_RGB32);
+    };
+    // A card may still settle for a moment after the turn comes; the screen must follow.
+    const auto compare = [&](const QString& shown) {
+        QImage painted, onScreen;
+        for (int wait = 0; wait < 50 && (wait == 0 || onScreen != painted); ++wait) {
+            QTest::qWait(wait == 0 ? 0 : 20);
+            painted = grab(window->grab().toImage());
+            onScreen = grab(screen.grabWindow(window->winId()).toImage());
+        }
+        EXPECT_EQ(onScreen.size(), painted.size());
+        EXPECT_TRUE(onScreen == painted) << shown.toStdString();
+        SaveArtifact(onScreen, QStringLiteral("full-screen-%1-%2.png").arg(size, shown));
+    };
+    compare(QStringLiteral("chooser"));
+    for (int kind : ProgramGames().Built()) {
+        Start(kind);
+        for (int move = 0; move < 5 && Game(); ++move)
+            ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
+        ASSERT_NE(Game(), nullptr);
+        compare(TGameKinds::Name(kind).toLower());
+        ASSERT_TRUE(window->EndCurrentGame());
+        PumpWhile([this] { return Game() != nullptr; });
+    }
 }
 
 TEST_F(FittedWindow, TheWindowComesBackAsItWasLeftAndOnTheScreen)
