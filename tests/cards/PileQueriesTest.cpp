@@ -61,23 +61,17 @@ TEST_F(PileQueriesTest, CheapestBeater)
 
 using ErrorsTest = BoardTest;
 
-template <typename E, typename F> std::string MessageOf(F&& f)
-{
-    try {
-        f();
-    } catch (const E& e) {
-        return e.what();
-    }
-    return "<nothing thrown>";
-}
-
 TEST_F(ErrorsTest, BadValuesAndIndexesAreRefusedAndChangeNothing)
 {
     TPile* pile = Fill(board.NewPile(poLine, 0, 0, 30, 0, 2, 5, 0), 3);
     TPile* to = NewLine(0, 200);
     board.Invalidated.clear();
-    EXPECT_EQ(MessageOf<EPile>([&] { pile->SetAllocBy(-12); }),
-              "TPile.SetAllocBy: Cannot allocate by -12");
+    try {
+        pile->SetAllocBy(-12);
+        ADD_FAILURE() << "a negative AllocBy was taken";
+    } catch (const EPile& e) {
+        EXPECT_STREQ(e.what(), "TPile.SetAllocBy: Cannot allocate by -12");
+    }
     EXPECT_EQ(pile->AllocBy(), 2);
     EXPECT_TRUE(board.Invalidated.empty());
 

@@ -49,8 +49,7 @@ TEST_F(MoverBout, ABeatenTableGoesToTheDiscardAndTheDefenderDrawsFirst)
     EXPECT_EQ(game.Discard->Count(), discarded + 4);
     EXPECT_EQ(game.CpuHand->Count(), 6) << "the CPU defends next and draws first";
     EXPECT_EQ(game.HumanHand->Count(), 4) << "the deck ran out";
-    for (TCard* card : game.HumanHand->Cards())
-        EXPECT_TRUE(card->Marked());
+    EXPECT_EQ(Marked(*game.HumanHand), Names(*game.HumanHand)) << "every card may attack";
     EXPECT_EQ(game.Board->Hint(), "Click your card to move");
     // Only the human's own card attacks, with either button.
     EXPECT_EQ(Click(game.CpuHand->Card(2)), TPosted{});

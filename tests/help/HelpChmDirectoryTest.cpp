@@ -31,12 +31,6 @@ QByteArray Listing(qint32 next, const QByteArray& entries)
     return chunk;
 }
 
-// An index entry: the first name of a chunk and its number.
-QByteArray Index(const QByteArray& name, char child)
-{
-    return Chunk("PMGI", 8, char(name.size()) + name + child);
-}
-
 QByteArray Directory(qint32 root, qint32 head, const std::vector<QByteArray>& chunks)
 {
     QByteArray directory(0x54, '\0');
@@ -53,12 +47,13 @@ QByteArray Directory(qint32 root, qint32 head, const std::vector<QByteArray>& ch
 
 } // namespace
 
-// One index chunk over two listings, the second reached through the chain.
+// One index chunk over two listings, the second reached through the chain. An index
+// entry is the first name of a chunk and the chunk's number.
 TEST(HelpChmDirectoryTest, AnIndexOverAChainOfListingsIsSound)
 {
-    QByteArray twoChildren = Chunk("PMGI", 8, QByteArray("\x07/a.html\x00\x07/b.html\x01", 18));
+    const QByteArray index = Chunk("PMGI", 8, QByteArray("\x07/a.html\x00\x07/b.html\x01", 18));
     EXPECT_TRUE(ChmDirectory::IsSound(
-        Directory(2, 0, {Listing(1, Entry("/a.html")), Listing(-1, Entry("/b.html")), twoChildren})));
+        Directory(2, 0, {Listing(1, Entry("/a.html")), Listing(-1, Entry("/b.html")), index})));
 }
 
 // Each of these would send chmlib round in circles or past the end of a chunk; one
@@ -71,7 +66,8 @@ TEST(HelpChmDirectoryTest, LoopsOverrunsAndStrayChunksAreRefused)
         QByteArray directory;
     } cases[] = {
         {"a listing linking to itself", Directory(-1, 0, {Listing(0, page)})},
-        {"an index that is its own child", Directory(1, 0, {Listing(-1, page), Index("/a", 1)})},
+        {"an index that is its own child",
+         Directory(1, 0, {Listing(-1, page), Chunk("PMGI", 8, QByteArray("\x02/a\x01", 4))})},
         {"a next listing past the last chunk", Directory(-1, 0, {Listing(7, page)})},
         {"a name longer than its chunk",
          Directory(-1, 0, {Listing(-1, char(100) + QByteArray("/index.html"))})},

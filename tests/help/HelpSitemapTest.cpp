@@ -4,15 +4,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-std::string Text(const QString& s)
-{
-    return s.toStdString();
-}
-
-} // namespace
-
 TEST(HelpSitemapTest, UnbalancedAndHostileNestingStaysShallow)
 {
     QByteArray deep = R"(<ul><li><object type="text/sitemap"><param name="Name" value="top"></object>)";
@@ -28,5 +19,5 @@ TEST(HelpSitemapTest, UnbalancedAndHostileNestingStaysShallow)
         R"(</ul></ul><ul><li><object type="text/sitemap"><param name="Name" value="a"></object></ul></ul>)"
         R"(<li><object type="text/sitemap"><param name="Name" value="b"></object>)");
     ASSERT_EQ(closed.size(), 2u);
-    EXPECT_EQ(Text(closed[1].Name), "b");
+    EXPECT_EQ(closed[1].Name.toStdString(), "b");
 }

@@ -53,26 +53,18 @@ TEST_F(CommandsTest, HAndAWorkOnlyWhileAGameRunsAndAutoplayIsOffInEveryNewGame)
     EXPECT_FALSE(AutoplayShown());
 }
 
-
-// Calls back on each event of one type that reaches an object.
-class TEventSpy : public QObject {
-public:
-    TEventSpy(QObject* watched, QEvent::Type type, std::function<void()> seen)
-        : type(type), seen(std::move(seen))
+// Calls back on each paint of a widget.
+struct TPaintSpy : QObject {
+    TPaintSpy(QObject* watched, std::function<void()> seen) : seen(std::move(seen))
     {
         watched->installEventFilter(this);
     }
-
-protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() == type)
+        if (e->type() == QEvent::Paint)
             seen();
         return false;
     }
-
-private:
-    QEvent::Type type;
     std::function<void()> seen;
 };
 
@@ -84,7 +76,7 @@ TEST_F(CommandsTest, HintLightsTheSuggestedCardForHalfASecondUnlessThereIsNoneOr
     TFakeGame* game = Start(0);
     TCard* card = game->OnlyCard;
     std::vector<std::pair<uint32_t, bool>> paints; // when, and whether lit
-    const TEventSpy spy(game->Board, QEvent::Paint,
+    const TPaintSpy spy(game->Board,
                         [&] { paints.emplace_back(Clock::TickCount(), card->SelectedCard()); });
     const uint32_t start = Clock::TickCount();
     window->Hint(); // nothing suggested
