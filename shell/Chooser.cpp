@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -66,28 +67,32 @@ QPixmap NameLabelPicture(const QString& word, const QString& name, bool hovered,
     return pixmap;
 }
 
-// The picture on a panel larger than it: its edge rows and columns run on across the
-// bands, so the scene has no border inside the window.
+// The picture on a panel larger than it, run on into the bands so that the scene has no
+// border inside the window: mirrored into side bands, so that the garland and the floor
+// boards run on and back rather than smearing into stripes; its top and bottom rows
+// stretched into bands above and below, where a mirror would stand the tree on its head.
 QPixmap Continued(const QPixmap& picture, QRect at, QSize panel, qreal screenRatio)
 {
     if (at == QRect({}, panel))
         return picture;
     QPixmap out((QSizeF(panel) * screenRatio).toSize());
     out.setDevicePixelRatio(screenRatio);
+    QPixmap mirrored = QPixmap::fromImage(picture.toImage().mirrored(true, false));
+    mirrored.setDevicePixelRatio(picture.devicePixelRatio());
     const QSizeF p = picture.deviceIndependentSize();
     const qreal d = picture.devicePixelRatio();
     QPainter painter(&out);
-    const auto edge = [&](QRectF to, QRectF from) {
-        painter.drawPixmap(to, picture, QRectF(from.topLeft() * d, from.size() * d));
+    const auto part = [&](QRectF to, const QPixmap& from, QRectF source) {
+        painter.drawPixmap(to, from, QRectF(source.topLeft() * d, source.size() * d));
     };
     const QRectF r(at);
-    edge({0, 0, r.left(), qreal(panel.height())}, {0, 0, 1, p.height()});
-    edge({r.right(), 0, panel.width() - r.right(), qreal(panel.height())},
-         {p.width() - 1, 0, 1, p.height()});
-    edge({r.left(), 0, r.width(), r.top()}, {0, 0, p.width(), 1});
-    edge({r.left(), r.bottom(), r.width(), panel.height() - r.bottom()},
+    const int columns = int(std::ceil(r.left() / r.width()));
+    // Every other copy outwards is mirrored, so that neighbours meet at a shared edge.
+    for (int i = -columns; i <= columns; ++i)
+        part(r.translated(i * r.width(), 0), i & 1 ? mirrored : picture, {{}, p});
+    part({r.left(), 0, r.width(), r.top()}, picture, {0, 0, p.width(), 1});
+    part({r.left(), r.bottom(), r.width(), panel.height() - r.bottom()}, picture,
          {0, p.height() - 1, p.width(), 1});
-    painter.drawPixmap(r, picture, QRectF({}, p * d));
     return out;
 }
 
