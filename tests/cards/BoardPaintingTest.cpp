@@ -1,5 +1,5 @@
 // The solid and the horizontal gradient backgrounds, as drawn into the backdrop image;
-// a picture that can be made at any ratio is made at the table's.
+// a picture that can be made at any ratio is made at the table's, and tiles without a seam.
 #include "BoardFixture.h"
 #include "GameArea.h"
 
@@ -51,6 +51,20 @@ TEST_F(BackgroundTest, AMadePictureFollowsTheTableRatio)
     board.RebuildBackground();
     EXPECT_EQ(asked.size(), made) << "made once per ratio";
     EXPECT_EQ(asked.back(), 3);
+
+    // At a ratio that makes a tile a fraction of a board pixel the tiles still meet: no
+    // device pixel keeps the black a fresh backdrop starts with.
+    board.SetPictureMaker([](qreal ratio) {
+        QImage tile((QSizeF(200, 200) * ratio).toSize(), QImage::Format_RGB32);
+        tile.fill(Qt::white);
+        tile.setDevicePixelRatio(ratio);
+        return tile;
+    });
+    board.resize(1564, 966); // fits the game area at 2.576: a tile is 515.2 pixels
+    board.RebuildBackground();
+    const QImage backdrop = board.BackdropImage();
+    for (int x = 0; x < backdrop.width(); ++x)
+        ASSERT_NE(backdrop.pixel(x, backdrop.height() / 2), qRgb(0, 0, 0)) << "a seam at " << x;
 }
 
 } // namespace
