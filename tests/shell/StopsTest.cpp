@@ -242,9 +242,7 @@ protected:
             if (way == wyCloseWindow && stopCame) {
                 NewWindow();
                 window->installEventFilter(&notices);
-                window->setVisible(storming);
-                // A new window seeds from the clock; the next game must be the same every run.
-                SetRandSeed(static_cast<uint32_t>(cycle * 7919 + kind));
+                BeginCycle(cycle); // a new window seeds from the clock
             }
             StartGame(kind);
         }
