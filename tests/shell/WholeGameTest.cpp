@@ -3,11 +3,9 @@
 // from the real game-over box, where the result that box showed is the one counted; or by
 // key presses alone.
 #include "CardNames.h"
-#include "HoverImage.h"
 #include "KeyboardPlay.h"
 #include "MainMenu.h"
 #include "ProgramGames.h"
-#include "Random.h"
 #include "Statistics.h"
 #include "support/ProgramWindow.h"
 
@@ -114,12 +112,7 @@ TEST_P(WholeGame, OneMoveThenAutoplayEndsInTheChooserAndCountsTheResult)
 // Escape; the status line follows the focus.
 TEST_P(WholeGame, IsPlayedToItsEndByKeysAlone)
 {
-    SetRandSeed(GetParam().Seed);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    window->ChooseGame(GetParam().Kind);
-    QCoreApplication::processEvents();
-
+    ASSERT_NE(StartFromLabel(GetParam().Kind, GetParam().Seed), nullptr);
     int moves = 0;
     while (AwaitTurn() && moves < 2000) {
         ASSERT_TRUE(MoveByKeys()) << "the hint's card is not a key stop in state "
