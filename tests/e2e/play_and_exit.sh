@@ -1,12 +1,17 @@
 #!/bin/bash
-# End to end, on a private X server: start the program, light and click the Mover
-# label, play a few cards with the mouse, end the game through the menu and its
-# confirmation, exit with Alt+X. Screenshots go to the artifacts folder. Every variant's
-# label and the clicks on each variant's cards are the widget tests' (ChooserTest,
+# End to end, on a private X server: start the program, light the Mover label; Help >
+# Contents opens the help window on its start page; click the Mover label, F1 turns the
+# help window to the rules, Help > About shows the about box, which OK closes; play a
+# few cards with the mouse, end the game through the menu and its confirmation, exit
+# with Alt+X. Then a stored table size of 150 or 200 % starts the program that much
+# larger, the chooser's labels answer clicks where they are shown, and a game starts and
+# is pictured at that size. Screenshots go to the artifacts folder. Every variant's label
+# and the clicks on each variant's cards are the widget tests' (ChooserTest,
 # WholeGameTest, ScaledWindowTest): the same mouse path from there on.
 set -u
+XVFB_SCREEN=1600x1200x24 # room for the window at 200 %
 source "$(dirname "$0")/xvfb-session.sh"
-begin_e2e "$1" "$2" Xvfb xdotool import compare convert
+begin_e2e "$1" "$2" Xvfb xdotool xwininfo import compare convert
 start_program
 [ "$WIDTH" = 607 ] || fail "window is $WIDTH wide, not 607"
 BOARD_TOP=$((CLIENT_TOP + 1))                 # inside the game's border
@@ -21,8 +26,52 @@ shot e2e-2-chooser-hover.png
 LABEL_REGION="71x29+$((MOVER_X - 35 - X))+$((MOVER_Y - 14 - Y))"
 [ "$(region_diff "$ARTIFACTS/e2e-1-chooser.png" "$ARTIFACTS/e2e-2-chooser-hover.png" "$LABEL_REGION")" -gt 200 ] \
     || fail "the Mover label does not light up under the pointer"
+
+# Which of two windows lies on top (there is no window manager to ask): xwininfo lists
+# the top window first.
+topmost() {
+    xwininfo -root -children | grep -oE "^ +($(printf '0x%x|0x%x' "$1" "$2")) " | head -n1 | tr -d ' '
+}
+# Help > Contents, the menu's first item while Rules is off ("c" would also reach the
+# home-page item).
+xdotool windowfocus "$WID"
+xdotool key alt+h; sleep 0.3
+xdotool key Return
+HELP=$(wait_for_window "Christmas Zelmo Help" 10) || fail "Contents opened no help window"
+sleep 0.5
+shot_window "$HELP" e2e-help-contents.png
+geometry "$HELP" H_
+[ "$H_WIDTH" -ge 600 ] || fail "the help window is only $H_WIDTH wide"
+
+# Mover from its label, then F1 in the game's window. Without a window manager the help
+# window opened over the main window at the same corner.
+xdotool windowraise "$WID"; sleep 0.3
 start_mover
-sleep 5 # gathering and dealing
+sleep 1
+xdotool windowfocus "$WID"; sleep 0.3
+[ "$(topmost "$WID" "$HELP")" = "$(printf '0x%x' "$WID")" ] || fail "the game is not on top"
+xdotool key F1; sleep 1
+[ "$(topmost "$WID" "$HELP")" = "$(printf '0x%x' "$HELP")" ] \
+    || fail "F1 did not bring the help window to the front"
+shot_window "$HELP" e2e-help-rules.png
+# The page area, right of the contents list.
+PAGE_REGION="$((H_WIDTH - 260))x$((H_HEIGHT - 60))+240+40"
+[ "$(region_diff "$ARTIFACTS/e2e-help-contents.png" "$ARTIFACTS/e2e-help-rules.png" "$PAGE_REGION")" -gt 1000 ] \
+    || fail "F1 left the help window on the same page"
+
+# Help > About, closed with OK (the default button).
+xdotool windowfocus "$WID"; sleep 0.3
+xdotool key alt+h; sleep 0.3; xdotool key a
+ABOUT=$(wait_for_window "About" 5) || fail "About showed no about box"
+sleep 0.5
+shot_window "$ABOUT" e2e-about.png
+geometry "$ABOUT" A_
+[ "$A_WIDTH" = 516 ] && [ "$A_HEIGHT" = 309 ] || fail "the about box is ${A_WIDTH}x${A_HEIGHT}, not 516x309"
+xdotool key Return
+wait_gone About "OK did not close the about box"
+
+# The cards, with the main window back in front of the help window.
+xdotool windowraise "$WID"; sleep 4 # gathering and dealing
 
 # Clicks the hand's six cards left to right until three have left it; a card that may
 # not be played stays put. When a whole round of clicks changes nothing, takes the table
@@ -64,4 +113,17 @@ shot e2e-5-ended.png
 # Alt+X: nothing to confirm, the program ends.
 xdotool mousemove $((X + 300)) $((CLIENT_TOP + 200))
 exit_program
+
+for ZOOM in 150 200; do
+    printf '[General]\nZoom=%s\n' "$ZOOM" >"$XDG_CONFIG_HOME/Christmas Zelmo.conf"
+    start_program
+    # 607 wide, scaled; a half pixel may round up.
+    [ $((WIDTH - 607 * ZOOM / 100)) -ge 0 ] && [ $((WIDTH - 607 * ZOOM / 100)) -le 1 ] \
+        || fail "at $ZOOM % the window is $WIDTH wide"
+    start_mover
+    sleep 4
+    shot "e2e-table-$ZOOM.png"
+    exit_program confirm
+    grep -q "^Zoom=$ZOOM\$" "$XDG_CONFIG_HOME/Christmas Zelmo.conf" || fail "the table size was not kept"
+done
 echo "PASS"

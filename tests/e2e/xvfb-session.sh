@@ -88,12 +88,6 @@ fail() {
     exit 1
 }
 
-# Starts the program in the background, its output kept in the work folder.
-launch_program() {
-    "$PROGRAM" >"$WORK/program.log" 2>&1 &
-    APP_PID=$!
-}
-
 # Reads a window's geometry into ${PREFIX}X, Y, WIDTH and HEIGHT.   geometry ID [PREFIX]
 geometry() {
     eval "$(xdotool getwindowgeometry --shell "$1" | sed "s/^/${2-}/")"
@@ -106,9 +100,11 @@ main_geometry() {
     CLIENT_TOP=$((Y + HEIGHT - (19 + 375) * ${ZOOM:-100} / 100))
 }
 
-# Starts the program and waits for its main window (WID).
+# Starts the program, its output kept in the work folder, and waits for its main
+# window (WID).
 start_program() {
-    launch_program
+    "$PROGRAM" >"$WORK/program.log" 2>&1 &
+    APP_PID=$!
     WID=$(wait_for_window "Christmas Zelmo" 40) || fail "no main window"
     main_geometry
     sleep 0.5

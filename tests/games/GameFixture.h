@@ -69,21 +69,15 @@ protected:
             return "--";
         return {"A23456789TJQK"[card->Value()], "CDHS"[card->Suit()]};
     }
-    static TNames Names(const TPile& pile)
+    static TNames Names(const TPile& pile, bool markedOnly = false)
     {
         TNames names;
         for (const TCard* card : pile.Cards())
-            names.push_back(Name(card));
-        return names;
-    }
-    static TNames Marked(const TPile& pile)
-    {
-        TNames names;
-        for (const TCard* card : pile.Cards())
-            if (card->Marked())
+            if (!markedOnly || card->Marked())
                 names.push_back(Name(card));
         return names;
     }
+    static TNames Marked(const TPile& pile) { return Names(pile, true); }
     void Trumps(TCardSuit suit) { game.Board->SetTrumps(suit); }
 
     // A new position: nothing armed, every real card back in the deck, no placeholder.

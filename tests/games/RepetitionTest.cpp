@@ -58,15 +58,13 @@ private:
     std::string Position(int attackState, bool ended) const
     {
         const auto& g = this->game;
-        std::set<std::string> cpu, human;
-        std::vector<std::string> table;
-        for (const TCard* card : g.CpuHand->Cards())
-            cpu.insert(this->Name(card));
-        for (const TCard* card : g.HumanHand->Cards())
-            human.insert(this->Name(card));
-        for (const TCard* card : g.Table->Cards())
-            if (!card->Empty())
-                table.push_back(this->Name(card));
+        const auto hand = [this](const TPile& pile) {
+            const TNames names = this->Names(pile);
+            return std::set<std::string>(names.begin(), names.end());
+        };
+        std::set<std::string> cpu = hand(*g.CpuHand), human = hand(*g.HumanHand);
+        TNames table = this->Names(*g.Table);
+        std::erase(table, "--"); // placeholders
         // The CPU's pass has laid its card already: the position was the one before.
         if (attackState == stCpuAttacks && !ended) {
             cpu.insert(table.back());

@@ -35,13 +35,11 @@ protected:
 };
 
 // A picture of a Mover game after the table has slid over to the CPU.
-class MoverScreenshot : public TShotFixture<TMoverFixture> {
-protected:
-    MoverScreenshot() { Trumps(Hearts); }
-};
+using MoverScreenshot = TShotFixture<TMoverFixture>;
 
 TEST_F(MoverScreenshot, TableAfterSlidingToTheCpu)
 {
+    Trumps(Hearts);
     Lay({{"6C", "7C", "8C", "TC"}, {"QD", "AD", "9C", "9S", "KH", "7D"}, {{"9D", ""}}});
     Arm(stMoverHumanDefends);
     ASSERT_EQ(Click(C("9C")), TPosted{stMoverHumanMovesTable});

@@ -119,10 +119,6 @@ TEST(StrongPlayerWindow, StaysResponsiveWhileItThinks)
     // A loop held up by the search waits through a whole think at least; a busy machine
     // delays single ticks, but none by a whole think.
     EXPECT_LT(longest, think) << "the event loop waited " << longest << " ms";
-    std::printf("strong Mover game: %ld CPU moves, longest think %.0f ms, longest gap "
-                "between timer ticks %lld ms\n",
-                game.StrongPlayer().Thinking.Moves, game.StrongPlayer().Thinking.LongestMs,
-                static_cast<long long>(longest));
 }
 
 } // namespace

@@ -3,12 +3,9 @@
 // from the real game-over box, where the result that box showed is the one counted; or by
 // key presses alone.
 #include "CardNames.h"
-#include "Chooser.h"
-#include "HoverImage.h"
 #include "KeyboardPlay.h"
 #include "MainMenu.h"
 #include "ProgramGames.h"
-#include "Random.h"
 #include "Statistics.h"
 #include "support/ProgramWindow.h"
 
@@ -28,20 +25,9 @@ struct TDealt {
 
 class WholeGame : public ProgramWindowFixture, public ::testing::WithParamInterface<TDealt> {
 protected:
-    // Waits until the game wants the player's move (or has gone); false when it has gone.
-    bool AwaitPlayer()
-    {
-        PumpWhile([this] {
-            TZelmoGame* game = window->Game();
-            return game &&
-                   !(game->Waiting && !game->PickPending() && game->Board->MovingCount() == 0);
-        });
-        return window->Game() != nullptr;
-    }
     void Key(int key, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(window->Game()->Board, Qt::Key(key), modifiers);
-        ++keys;
     }
     // The card a press on which does what the hint's card means: a table card stands
     // for the whole table, where any press takes.
@@ -82,8 +68,6 @@ protected:
         Key(Qt::Key_Return, button == mbRight ? Qt::ShiftModifier : Qt::NoModifier);
         return true;
     }
-
-    int keys = 0;
 };
 
 TEST_P(WholeGame, OneMoveThenAutoplayEndsInTheChooserAndCountsTheResult)
@@ -94,29 +78,17 @@ TEST_P(WholeGame, OneMoveThenAutoplayEndsInTheChooserAndCountsTheResult)
     QTemporaryDir dir;
     const TStatisticsStore store(dir.filePath(QStringLiteral("store.conf")));
     window->SetStatisticsStore(store);
-    SetRandSeed(GetParam().Seed); // after the window, which seeds from the time of day
     const TClosingGameOver gameOver(
         *window, [kind] { return TGameKinds::Name(kind).toLower() + "-game-over.png"; });
     window->SetConfirm([](QWidget*, const QString&) {
         ADD_FAILURE() << "a finished game is ended without a question";
         return true;
     });
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-
-    QTest::mouseClick(window->Chooser().NameLabel(kind), Qt::LeftButton);
-    QCoreApplication::processEvents();
-    TZelmoGame* game = window->Game();
+    TZelmoGame* game = StartFromLabel(kind, GetParam().Seed);
     ASSERT_NE(game, nullptr);
     EXPECT_EQ(window->windowTitle(), caption);
-    // A player clicks once the cards have come to rest.
-    PumpWhile([game] { return !game->Waiting || game->Board->MovingCount() > 0; });
-    TCard* card = game->HintCard();
-    ASSERT_NE(card, nullptr);
-    const int button = game->PickedButton == mbMiddle ? mbLeft : game->PickedButton;
-    game->BoardMouseDown(*game->Board, button, {}, card->X() + 2, card->Y() + 2);
-    PumpWhile([game] { return game->Waiting && game->Board->MovingCount() == 0; });
-    ASSERT_FALSE(game->Waiting) << "the hint's card was not taken as a move";
+    ASSERT_TRUE(AwaitTurn());
+    ClickHintedCard();
     window->Menu().mnuAutoplay->trigger();
     ASSERT_TRUE(game->Autoplay);
     PumpWhile([this] { return window->Game() != nullptr; });
@@ -140,14 +112,9 @@ TEST_P(WholeGame, OneMoveThenAutoplayEndsInTheChooserAndCountsTheResult)
 // Escape; the status line follows the focus.
 TEST_P(WholeGame, IsPlayedToItsEndByKeysAlone)
 {
-    SetRandSeed(GetParam().Seed);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    window->ChooseGame(GetParam().Kind);
-    QCoreApplication::processEvents();
-
+    ASSERT_NE(StartFromLabel(GetParam().Kind, GetParam().Seed), nullptr);
     int moves = 0;
-    while (AwaitPlayer() && moves < 2000) {
+    while (AwaitTurn() && moves < 2000) {
         ASSERT_TRUE(MoveByKeys()) << "the hint's card is not a key stop in state "
                                   << window->Game()->State;
         ++moves;
@@ -155,9 +122,6 @@ TEST_P(WholeGame, IsPlayedToItsEndByKeysAlone)
     EXPECT_EQ(window->Game(), nullptr) << "the game ended and was freed";
     ASSERT_EQ(answers.Results.size(), 1u) << "one game, played to its result";
     EXPECT_GT(moves, 10);
-    std::printf("%s: %d moves, %d keys, result %d\n",
-                TGameKinds::Name(GetParam().Kind).toStdString().c_str(), moves, keys,
-                answers.Results.front());
 }
 
 std::vector<TDealt> Deals()

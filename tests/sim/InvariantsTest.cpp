@@ -11,14 +11,8 @@
 
 namespace {
 
-// The pile of pairs, which the game hands out read-only, as the board's own pile.
-TPile* Pairs(TVariantGame& game)
-{
-    for (TPile* pile : game.Board->Piles())
-        if (pile == game.PairPile())
-            return pile;
-    return nullptr;
-}
+// The pile of pairs, which the game hands out read-only, to be broken.
+TPile* Pairs(TVariantGame& game) { return const_cast<TPile*>(game.PairPile()); }
 
 struct TFault {
     std::string Name;

@@ -4,15 +4,12 @@
 #include "HeapModel.h"
 #include "MoverModel.h"
 #include "RoundModel.h"
+#include "SimRun.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <algorithm>
-#include <gtest/gtest.h>
 
 using namespace Model;
 
@@ -100,13 +97,11 @@ template <class TModel> std::string Replay(const TDeal& deal)
 }
 
 // The deals of a trace, each with the steps of its deal included.
-std::vector<TDeal> ReadDeals(const QString& path)
+std::vector<TDeal> ReadDeals(const QStringList& trace)
 {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     std::vector<TDeal> deals;
-    while (!file.atEnd()) {
-        const QJsonObject ev = QJsonDocument::fromJson(file.readLine()).object();
+    for (const QString& line : trace) {
+        const QJsonObject ev = QJsonDocument::fromJson(line.toUtf8()).object();
         const QString kind = ev["ev"].toString();
         if (kind == "deck") {
             TDeal deal;
@@ -128,19 +123,15 @@ std::vector<TDeal> ReadDeals(const QString& path)
 // Returns the deals replayed.
 template <class TModel>
 std::vector<TDeal> ExpectTraceReplays(const QString& variant, const QString& seed = "20261207",
-                                      int Games = 1000)
+                                      int games = 1000)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("trace.jsonl");
-    QProcess sim;
-    sim.start(ZELMO_SIM, {"--variant", variant, "--games", QString::number(Games), "--seed",
-                          seed, "--animate-time", "10", "--check", "--trace", path});
-    EXPECT_TRUE(sim.waitForFinished(600000));
-    EXPECT_EQ(sim.exitCode(), 0) << sim.readAllStandardError().toStdString();
-    const std::vector<TDeal> deals = ReadDeals(path);
-    const auto games = std::count_if(deals.begin(), deals.end(),
-                                     [](const TDeal& d) { return d.Result >= 0; });
-    EXPECT_EQ(games, Games);
+    const TSimRun sim =
+        RunSim(Games(variant, games, seed) + QStringList{"--animate-time", "10", "--check"});
+    EXPECT_EQ(sim.ExitCode, 0) << sim.Errors.toStdString();
+    const std::vector<TDeal> deals = ReadDeals(sim.Trace);
+    EXPECT_EQ(
+        std::count_if(deals.begin(), deals.end(), [](const TDeal& d) { return d.Result >= 0; }),
+        games);
     int failures = 0;
     for (size_t i = 0; i < deals.size() && failures < 5; ++i) {
         const std::string fault = Replay<TModel>(deals[i]);

@@ -1,38 +1,9 @@
 // zelmo-sim from the outside: its output lines, its exit status and its trace.
-#include <QFile>
-#include <QProcess>
+#include "SimRun.h"
+
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
-
-struct TSimRun {
-    int ExitCode = -1;
-    QStringList Out;
-    QStringList Trace;
-};
-
-TSimRun RunSim(const QStringList& args)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("trace.jsonl");
-    QProcess sim;
-    sim.start(ZELMO_SIM, args + QStringList{"--trace", path});
-    EXPECT_TRUE(sim.waitForFinished(120000));
-    TSimRun run;
-    run.ExitCode = sim.exitCode();
-    run.Out = QString::fromUtf8(sim.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        run.Trace = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    return run;
-}
-
-QStringList Games(const char* variant, int games, uint32_t seed)
-{
-    return {"--variant", variant, "--games", QString::number(games), "--seed", QString::number(seed)};
-}
 
 // Every line has its keys in order; stdout has a line per game and the summary. Round's
 // Init and NewGame leave state 100: each of its games still opens with its game and deck
@@ -47,7 +18,7 @@ TEST(SimTrace, LinesFollowTheFormatAndTheCards)
                  {"round", 7, {"CpuHand", "HumanHand", "Deck", "Discard", "Table", "Circle"}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.variant);
-        const TSimRun run = RunSim(Games(c.variant, 3, c.seed));
+        const TSimRun run = RunSim(Games(c.variant, 3, QString::number(c.seed)));
         ASSERT_EQ(run.ExitCode, 0);
         const QString card = R"("[A2-9TJQK][CDHS]")";
         const QString pile = "(" + c.piles.join('|') + ")";
@@ -88,12 +59,12 @@ TEST(SimTrace, LinesFollowTheFormatAndTheCards)
 // player, named or not, plays as it always has.
 TEST(SimTrace, TheSameSeedPlaysTheSameGames)
 {
-    const QStringList classic = Games("mover", 2, 42);
+    const QStringList classic = Games("mover", 2, "42");
     const QStringList strong = classic + QStringList{"--cpu", "strong", "--simulations", "40"};
     const QStringList a = RunSim(classic).Trace;
     EXPECT_EQ(a, RunSim(classic + QStringList{"--animate-time", "10"}).Trace);
     EXPECT_EQ(a, RunSim(classic + QStringList{"--cpu", "classic"}).Trace);
-    EXPECT_NE(a, RunSim(Games("mover", 2, 43)).Trace);
+    EXPECT_NE(a, RunSim(Games("mover", 2, "43")).Trace);
     const TSimRun b = RunSim(strong);
     ASSERT_EQ(b.ExitCode, 0);
     EXPECT_EQ(b.Trace, RunSim(strong).Trace);

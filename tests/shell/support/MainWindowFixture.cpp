@@ -6,15 +6,11 @@
 #include "MainToolBar.h"
 
 #include <QAction>
-#include <QVBoxLayout>
 
 void TFakeGame::Init(QWidget* parent)
 {
     TZelmoGame::Init(parent);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    Board = new TBoard(this);
-    layout->addWidget(Board);
+    CreateBoard();
     OnlyCard = Board->NewCard(Board->NewPile(poLine, 8, 8, 73, 0, 1, 0, 0), Ace, Spades, true);
 }
 

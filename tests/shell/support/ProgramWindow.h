@@ -3,7 +3,6 @@
 #include "ScriptedGameOver.h"
 #include "UMain.h"
 
-#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -22,8 +21,15 @@ protected:
     void NewWindow();
     // Chooses the kind and starts it alone: its first state waits in the queue.
     TZelmoGame* StartGame(int kind);
-    // Pumps until the game is freed; false when it stays.
-    static bool UntilFreed(const QPointer<TZelmoGame>& game);
+    // Shows the window, clicks the kind's name label and starts that game on the seed
+    // given (the window seeds from the time of day); the game, or none.
+    TZelmoGame* StartFromLabel(int kind, uint32_t seed);
+    // Waits until the game wants the player's move (or has gone); false when it has gone.
+    bool AwaitTurn();
+    // One move as a player makes it: a click on the card the hint names, with the button
+    // the hint asks for, or on the bare table when it names none; the press must land on
+    // that very card and be taken as a move. Then waits for the next turn.
+    void ClickHintedCard();
 
     std::unique_ptr<TFMain> window;
     TScriptedGameOver answers;
