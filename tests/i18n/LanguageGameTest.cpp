@@ -2,7 +2,6 @@
 // every status text and the game-over box come in that language.
 #include "Artifacts.h"
 #include "GameOver.h"
-#include "LanguageWalk.h"
 #include "MainMenu.h"
 #include "ProgramGames.h"
 #include "Random.h"
@@ -52,7 +51,7 @@ TEST_P(LanguageGame, StatusTextsAndTheGameOverBoxAreInTheLanguage)
                               TFGameOver::ResultText(2)};
     EXPECT_TRUE(results.contains(gameOver.Result)) << gameOver.Result.toStdString();
     EXPECT_NE(TFGameOver::ResultText(1), QStringLiteral("You win"));
-    const QStringList english = StatusTextSources();
+    const QStringList english = VariantStatusTexts();
     EXPECT_FALSE(shown.isEmpty());
     for (const QString& text : shown)
         EXPECT_FALSE(english.contains(text)) << "English in " << code.toStdString() << ": "

@@ -1,7 +1,5 @@
 #include "LanguageWalk.h"
 
-#include "ProgramGames.h"
-#include "VariantGame.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -76,20 +74,6 @@ void WalkTexts(QWidget& root, const std::function<void(const QString&, QWidget*)
                 visit(table->verticalHeaderItem(r)->text(), nullptr);
         }
     }
-}
-
-QStringList StatusTextSources()
-{
-    QStringList texts;
-    QObject owner;
-    for (int kind : ProgramGames().Built()) {
-        const auto game = ProgramGames().Make(kind, &owner);
-        const auto* variant = dynamic_cast<const TVariantGame*>(game.get());
-        for (int state = 0; state < 256 && variant; ++state)
-            if (const char* text = variant->StatusText(state))
-                texts << QString::fromUtf8(text);
-    }
-    return texts;
 }
 
 int NeededWidth(const QString& text, QWidget& control)

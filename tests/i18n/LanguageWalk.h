@@ -1,6 +1,5 @@
 #pragma once
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -8,9 +7,6 @@
 // group titles, tabs, list, tree and table items, combo items, menus, tooltips and status
 // tips. The widget is the control that shows the text, for measuring; null when none.
 void WalkTexts(QWidget& root, const std::function<void(const QString& text, QWidget* control)>& visit);
-
-// The English status texts of every state of every variant.
-QStringList StatusTextSources();
 
 // Whether a text as shown fits its control, measured with the control's font.
 bool Fits(const QString& text, QWidget& control);

@@ -18,6 +18,7 @@
 #include "Translations.h"
 #include "UMain.h"
 #include "VariantGame.h"
+#include "support/ProgramWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +50,7 @@ struct TWindows {
             for (int n = 1; n <= 4; ++n)
                 visit(TFGameOver::Slogan(result, n), nullptr);
         }
-        for (const QString& text : StatusTextSources())
+        for (const QString& text : VariantStatusTexts())
             visit(TVariantGame::tr(text.toUtf8().constData()), nullptr);
     }
 };

@@ -3,6 +3,7 @@
 // wider or taller than the bar.
 #include "Artifacts.h"
 #include "ProgramGames.h"
+#include "support/ProgramWindow.h"
 #include "StatusLine.h"
 #include "Translations.h"
 #include "UMain.h"
@@ -22,14 +23,8 @@ QStringList EveryStatusText()
         QCoreApplication::translate("TFMain", "Click a gift from under the Christmas Tree to start playing"),
         QCoreApplication::translate("TMainToolBar",
                                     "Press this button for random play or select game from drop-down menu")};
-    QObject owner;
-    for (int kind : ProgramGames().Built()) {
-        const auto game = ProgramGames().Make(kind, &owner);
-        const auto* variant = dynamic_cast<const TVariantGame*>(game.get());
-        for (int state = 0; state < 256 && variant; ++state)
-            if (const char* text = variant->StatusText(state))
-                texts << TVariantGame::tr(text);
-    }
+    for (const QString& text : VariantStatusTexts())
+        texts << TVariantGame::tr(text.toUtf8().constData());
     texts.removeDuplicates();
     return texts;
 }

@@ -10,11 +10,26 @@
 #include "Messages.h"
 #include "ProgramGames.h"
 #include "Random.h"
+#include "VariantGame.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTest>
+
+QStringList VariantStatusTexts()
+{
+    QStringList texts;
+    QObject owner;
+    for (int kind : ProgramGames().Built()) {
+        const auto game = ProgramGames().Make(kind, &owner);
+        const auto* variant = dynamic_cast<const TVariantGame*>(game.get());
+        for (int state = 0; state < 256 && variant; ++state)
+            if (const char* text = variant->StatusText(state))
+                texts << QString::fromUtf8(text);
+    }
+    return texts;
+}
 
 void PumpWhile(const std::function<bool()>& condition)
 {

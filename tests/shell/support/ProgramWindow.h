@@ -3,10 +3,14 @@
 #include "ScriptedGameOver.h"
 #include "UMain.h"
 
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+
+// The English status texts of every state of every variant.
+QStringList VariantStatusTexts();
 
 // Pumps messages while the condition holds, for a bounded number of passes.
 void PumpWhile(const std::function<bool()>& condition);
