@@ -41,5 +41,9 @@ zelmo_sanitized_tests() {
     -DZELMO_BUILD_BENCH=OFF "-DZELMO_TEST_FOLDERS=cards;frame;games"
   cmake --build build-tsan --target zelmo_test_programs
   zelmo_require_runtime build-tsan/tests/frame/ZelmoGameTest libtsan
-  ctest --test-dir build-tsan --output-on-failure --timeout 1200 -j "$(nproc)"
+  # Pictures for a 4K table are large enough for Qt to split their filling and scaling
+  # over its own thread pool, which synchronises where the sanitizer cannot see; those
+  # two tests run no pacing thread, and the other sanitizers cover them.
+  ctest --test-dir build-tsan --output-on-failure --timeout 1200 -j "$(nproc)" \
+    -E 'SharpCorners.*At576|BackgroundTest.AMadePictureFollowsTheTableRatio'
 }
