@@ -6,11 +6,9 @@
 #include "Board.h"
 #include "Chooser.h"
 #include "FocusRing.h"
-#include "HoverImage.h"
 #include "KeyboardPlay.h"
 #include "MainMenu.h"
 #include "ProgramGames.h"
-#include "Random.h"
 #include "TableSize.h"
 #include "support/ProgramWindow.h"
 
@@ -36,17 +34,10 @@ protected:
     TZelmoGame* Game() const { return window->Game(); }
     TBoard& Board() const { return *Game()->Board; }
 
-    void Start(int kind, uint32_t seed = 4242)
+    void Start(int kind)
     {
-        QTest::mouseClick(window->Chooser().NameLabel(kind), Qt::LeftButton);
-        SetRandSeed(seed);
-        QCoreApplication::processEvents();
-        ASSERT_NE(Game(), nullptr);
-        WaitForTurn();
-    }
-    void WaitForTurn()
-    {
-        PumpWhile([this] { return Game() && (!Game()->Waiting || Board().MovingCount() > 0); });
+        ASSERT_NE(StartFromLabel(kind, 4242), nullptr);
+        AwaitTurn();
     }
 
     // Where a table point shows on the board, worked out from the board's size alone:
@@ -73,6 +64,12 @@ protected:
                     return {x + 1.5, y + 0.5};
         return {card.X() + 2.5, card.Y() + 2.5};
     }
+    // Alike but for the rounding of a scaled edge.
+    static bool Near(QRect a, QRect b)
+    {
+        return (a.topLeft() - b.topLeft()).manhattanLength() <= 2 &&
+               (a.bottomRight() - b.bottomRight()).manhattanLength() <= 2;
+    }
 
     // One move by a click where the pointer sees the card the hint names; the game
     // must take that very card.
@@ -88,8 +85,7 @@ protected:
             ASSERT_EQ(game->PickedCard, card)
                 << "the click did not land on the card under the pointer";
         }
-        QCoreApplication::processEvents();
-        WaitForTurn();
+        AwaitTurn();
     }
     void PlayToTheEnd()
     {
@@ -97,78 +93,37 @@ protected:
             ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
         EXPECT_EQ(Game(), nullptr) << "the game did not end";
     }
-    int CardsInPiles() const
+
+    // The focus ring and the accessible rectangle of the card Right focuses surround
+    // that card as shown; what lies under the rectangle's middle is the card's pile.
+    void CheckFocusedCard()
     {
-        int count = 0;
-        for (const TPile* pile : Board().Piles())
-            for (const TCard* card : pile->Cards())
-                count += card->Empty() ? 0 : 1;
-        return count;
-    }
-};
-
-TEST_F(FittedWindow, EveryVariantIsPlayedToItsEndByClicksWideAndTall)
-{
-    for (const QSize size : {QSize(1920, 1011), QSize(700, 1100)}) {
-        window->resize(size);
+        QTest::keyClick(Game()->Board, Qt::Key_Right);
         QCoreApplication::processEvents();
-        const QString tag = size.width() > size.height() ? "wide" : "tall";
-        SaveArtifact(window->grab().toImage(), QStringLiteral("fit-%1-chooser.png").arg(tag));
-        for (int kind : ProgramGames().Built()) {
-            SCOPED_TRACE(TGameKinds::Name(kind).toStdString() + " at " +
-                         std::to_string(size.width()));
-            Start(kind);
-            EXPECT_EQ(Board().TableWidth(), GameAreaWidth);
-            EXPECT_EQ(Board().TableHeight(), GameAreaHeight);
-            for (int move = 0; move < 5; ++move)
-                ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
-            SaveArtifact(
-                window->grab().toImage(),
-                QStringLiteral("fit-%1-%2.png").arg(tag, TGameKinds::Name(kind).toLower()));
-            PlayToTheEnd();
-        }
+        const TCard* focused = Game()->Keys()->Focused();
+        ASSERT_NE(focused, nullptr);
+        const QRect card = ShownCard(*focused);
+        const auto* ring = Game()->findChild<TFocusRing*>();
+        ASSERT_TRUE(ring && ring->isVisible());
+        const int m = TFocusRing::Margin;
+        const QRect ringOnBoard = ring->geometry().translated(-Board().mapTo(Game(), QPoint()));
+        EXPECT_TRUE(Near(ringOnBoard.adjusted(m, m, -m, -m), card)) << "the focus ring";
+
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Game()->Board);
+        QAccessibleInterface* item = board ? board->focusChild() : nullptr;
+        ASSERT_NE(item, nullptr);
+        const QRect onScreen(Board().mapToGlobal(card.topLeft()), card.size());
+        EXPECT_TRUE(Near(item->rect(), onScreen)) << "the accessible rectangle";
+        QAccessibleInterface* under = board->childAt(onScreen.center().x(), onScreen.center().y());
+        ASSERT_NE(under, nullptr);
+        EXPECT_GE(under->indexOfChild(item), 0);
     }
-}
 
-TEST_F(FittedWindow, FocusRingAndAccessibleRectanglesSurroundTheCardAsShown)
-{
-    window->resize(1500, 800);
-    QCoreApplication::processEvents();
-    Start(0);
-    QTest::keyClick(Game()->Board, Qt::Key_Right);
-    QCoreApplication::processEvents();
-    const TCard* focused = Game()->Keys()->Focused();
-    ASSERT_NE(focused, nullptr);
-    const QRect card = ShownCard(*focused);
-    const auto* ring = Game()->findChild<TFocusRing*>();
-    ASSERT_TRUE(ring && ring->isVisible());
-    const QRect ringOnBoard = ring->geometry().translated(-Board().mapTo(Game(), QPoint()));
-    const int m = TFocusRing::Margin;
-    EXPECT_LE((ringOnBoard.adjusted(m, m, -m, -m).topLeft() - card.topLeft()).manhattanLength(), 2);
-    EXPECT_LE(
-        (ringOnBoard.adjusted(m, m, -m, -m).bottomRight() - card.bottomRight()).manhattanLength(),
-        2);
-
-    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(Game()->Board);
-    ASSERT_NE(board, nullptr);
-    QAccessibleInterface* item = board->focusChild();
-    ASSERT_NE(item, nullptr);
-    const QRect onScreen(Board().mapToGlobal(card.topLeft()), card.size());
-    EXPECT_LE((item->rect().topLeft() - onScreen.topLeft()).manhattanLength(), 2);
-    EXPECT_LE((item->rect().bottomRight() - onScreen.bottomRight()).manhattanLength(), 2);
-    // And what lies under the middle of that rectangle is that card's pile.
-    QAccessibleInterface* under = board->childAt(onScreen.center().x(), onScreen.center().y());
-    ASSERT_NE(under, nullptr);
-    EXPECT_EQ(under->indexOfChild(item) >= 0, true);
-}
-
-TEST_F(FittedWindow, EveryTableSizeTakesEffectAtOnceInTheMiddleOfAGame)
-{
-    for (int kind : ProgramGames().Built()) {
-        SCOPED_TRACE(TGameKinds::Name(kind).toStdString());
-        Start(kind);
-        for (int move = 0; move < 4; ++move)
-            ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
+    // Every table size takes effect at once in the middle of the game: the game goes on
+    // in its state with every card in a pile and on the table; a fixed size fixes the
+    // frame at the table's size again.
+    void CheckEveryTableSize()
+    {
         const int state = Game()->State;
         for (int zoom : {200, 100, 150, FitToWindow}) {
             window->Settings().Zoom = zoom;
@@ -176,7 +131,11 @@ TEST_F(FittedWindow, EveryTableSizeTakesEffectAtOnceInTheMiddleOfAGame)
             QCoreApplication::processEvents();
             ASSERT_NE(Game(), nullptr);
             EXPECT_EQ(Game()->State, state);
-            EXPECT_EQ(CardsInPiles(), Cards) << "at " << zoom;
+            int inPiles = 0;
+            for (const TPile* pile : Board().Piles())
+                for (const TCard* card : pile->Cards())
+                    inPiles += card->Empty() ? 0 : 1;
+            EXPECT_EQ(inPiles, Cards) << "at " << zoom;
             for (const TCard* card : Board().Cards())
                 EXPECT_TRUE(QRect(0, 0, Board().TableWidth(), Board().TableHeight())
                                 .contains(QRect(card->X(), card->Y(), CardWidth, CardHeight)))
@@ -190,79 +149,111 @@ TEST_F(FittedWindow, EveryTableSizeTakesEffectAtOnceInTheMiddleOfAGame)
                 EXPECT_NEAR(Game()->width(), GameAreaWidth * factor, 1);
             }
         }
-        window->resize(1200, 700);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(window->size(), QSize(1200, 700)) << "fitting lets the frame be resized";
-        PlayToTheEnd();
     }
-}
+};
 
-TEST_F(FittedWindow, FullScreenByF11AndTheMenuAndEscapeOnlyWhenTheGameDoesNotTakeIt)
+// At a wide and a tall size, each variant: the focused card, some moves, every table
+// size, then back at that size the rest of the game, all by clicks.
+TEST_F(FittedWindow, EveryVariantIsPlayedToItsEndByClicksWideAndTall)
 {
-    QAction* item = window->Menu().mnuFullScreen;
-    ASSERT_TRUE(item->isCheckable());
-    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::Key_F11));
-    item->trigger();
-    EXPECT_TRUE(window->FullScreen());
-    EXPECT_TRUE(item->isChecked());
-    QTest::keyClick(window.get(), Qt::Key_Escape);
-    EXPECT_FALSE(window->FullScreen()) << "nothing takes Escape without a game";
-    EXPECT_FALSE(item->isChecked());
-
-    // In a game, Escape leaves full screen only while it would not end throwing more.
-    Start(0);
-    window->SetFullScreen(true);
-    for (int move = 0; move < 60 && Game() && window->FullScreen(); ++move) {
-        const bool taken = Game()->EndsOnRightPress();
-        QTest::keyClick(Game()->Board, Qt::Key_Escape);
+    for (const QSize size : {QSize(1920, 1011), QSize(700, 1100)}) {
+        window->resize(size);
         QCoreApplication::processEvents();
-        EXPECT_EQ(window->FullScreen(), taken) << "at move " << move;
-        WaitForTurn();
-        if (Game() && !window->FullScreen())
-            break;
-        if (Game())
-            ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
+        const QString tag = size.width() > size.height() ? "wide" : "tall";
+        SaveArtifact(window->grab().toImage(), QStringLiteral("fit-%1-chooser.png").arg(tag));
+        for (int kind : ProgramGames().Built()) {
+            SCOPED_TRACE(TGameKinds::Name(kind).toStdString() + " at " +
+                         std::to_string(size.width()));
+            Start(kind);
+            EXPECT_EQ(Board().TableWidth(), GameAreaWidth);
+            EXPECT_EQ(Board().TableHeight(), GameAreaHeight);
+            ASSERT_NO_FATAL_FAILURE(CheckFocusedCard());
+            for (int move = 0; move < 5; ++move)
+                ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
+            SaveArtifact(
+                window->grab().toImage(),
+                QStringLiteral("fit-%1-%2.png").arg(tag, TGameKinds::Name(kind).toLower()));
+            ASSERT_NO_FATAL_FAILURE(CheckEveryTableSize());
+            window->resize(size);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(window->size(), size) << "fitting lets the frame be resized";
+            PlayToTheEnd();
+        }
     }
-    item->trigger();
-    item->trigger();
-    EXPECT_FALSE(window->FullScreen()) << "the menu item goes both ways";
 }
 
 // Full screen on the screen the test runs on (ctest runs it on a 3840 x 2160 screen too):
 // what the screen shows of the chooser and of each variant mid-game is what a fresh
 // paint of the window shows, so the board's own repaints put every pixel in its place.
-TEST_F(FittedWindow, FullScreenTheScreenShowsWhatTheWindowPaints)
+// F11's menu item goes both ways; Escape leaves full screen unless the game takes it to
+// end throwing more.
+TEST_F(FittedWindow, FullScreenTheScreenShowsWhatTheWindowPaintsAndEscapeLeavesIt)
 {
-    window->SetFullScreen(true);
+    QAction* item = window->Menu().mnuFullScreen;
+    ASSERT_TRUE(item->isCheckable());
+    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::Key_F11));
+    const auto fullScreen = [&](bool expected) {
+        EXPECT_EQ(window->FullScreen(), expected);
+        EXPECT_EQ(item->isChecked(), expected);
+    };
+    item->trigger();
+    fullScreen(true);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    fullScreen(false); // nothing takes Escape without a game
+    item->trigger();
     QCoreApplication::processEvents();
     QScreen& screen = *window->screen();
     EXPECT_EQ(window->geometry(), screen.geometry());
-    const QString size = QStringLiteral("%1x%2").arg(screen.size().width()).arg(screen.size().height());
-    const auto grab = [&](const QImage& image) {
-        return image.convertToFormat(QImage::Format_RGB32);
-    };
+    const QString size =
+        QStringLiteral("%1x%2").arg(screen.size().width()).arg(screen.size().height());
     // A card may still settle for a moment after the turn comes; the screen must follow.
     const auto compare = [&](const QString& shown) {
         QImage painted, onScreen;
         for (int wait = 0; wait < 50 && (wait == 0 || onScreen != painted); ++wait) {
             QTest::qWait(wait == 0 ? 0 : 20);
-            painted = grab(window->grab().toImage());
-            onScreen = grab(screen.grabWindow(window->winId()).toImage());
+            painted = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            onScreen = screen.grabWindow(window->winId()).toImage().convertToFormat(
+                QImage::Format_RGB32);
         }
         EXPECT_EQ(onScreen.size(), painted.size());
         EXPECT_TRUE(onScreen == painted) << shown.toStdString();
         SaveArtifact(onScreen, QStringLiteral("full-screen-%1-%2.png").arg(size, shown));
     };
     compare(QStringLiteral("chooser"));
+    int taken = 0; // Escapes that ended throwing more
     for (int kind : ProgramGames().Built()) {
         Start(kind);
         for (int move = 0; move < 5 && Game(); ++move)
             ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
         ASSERT_NE(Game(), nullptr);
         compare(TGameKinds::Name(kind).toLower());
-        ASSERT_TRUE(window->EndCurrentGame());
-        PumpWhile([this] { return Game() != nullptr; });
+        // Escape now, then where the game takes it to end throwing more, if it comes.
+        for (int move = 0; move < 30 && Game(); ++move) {
+            const bool takes = Game()->EndsOnRightPress();
+            if (move > 0 && !takes) {
+                ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
+                continue;
+            }
+            QTest::keyClick(Game()->Board, Qt::Key_Escape);
+            QCoreApplication::processEvents();
+            fullScreen(takes);
+            if (!takes)
+                item->trigger();
+            fullScreen(true);
+            AwaitTurn();
+            if (takes) {
+                ++taken;
+                break;
+            }
+        }
+        if (Game()) {
+            ASSERT_TRUE(window->EndCurrentGame());
+            PumpWhile([this] { return Game() != nullptr; });
+        }
     }
+    EXPECT_GT(taken, 0);
+    item->trigger();
+    fullScreen(false);
 }
 
 TEST_F(FittedWindow, TheWindowComesBackAsItWasLeftAndOnTheScreen)

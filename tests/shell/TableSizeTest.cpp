@@ -9,18 +9,16 @@ namespace {
 TEST(TableSize, TheNextStartScalesOnTopOfWhatTheEnvironmentAsks)
 {
     const QByteArray before = qgetenv("QT_SCALE_FACTOR");
-    qunsetenv("QT_SCALE_FACTOR");
-    ApplyTableSize(100);
-    EXPECT_FALSE(qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
-        << "the classic size touches nothing";
-    ApplyTableSize(150);
-    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), QByteArray("1.5"));
-    qputenv("QT_SCALE_FACTOR", "2");
-    ApplyTableSize(150);
-    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), QByteArray("3"));
-    qputenv("QT_SCALE_FACTOR", "nonsense");
-    ApplyTableSize(200);
-    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), QByteArray("2"));
+    // The factor the next start gets from the size, over the one the environment asked.
+    const auto next = [](const char* asked, int size) {
+        asked ? qputenv("QT_SCALE_FACTOR", asked) : qunsetenv("QT_SCALE_FACTOR");
+        ApplyTableSize(size);
+        return qgetenv("QT_SCALE_FACTOR");
+    };
+    EXPECT_TRUE(next(nullptr, 100).isNull()) << "the classic size touches nothing";
+    EXPECT_EQ(next(nullptr, 150), "1.5");
+    EXPECT_EQ(next("2", 150), "3");
+    EXPECT_EQ(next("nonsense", 200), "2");
     if (before.isNull())
         qunsetenv("QT_SCALE_FACTOR");
     else
