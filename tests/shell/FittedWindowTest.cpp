@@ -55,15 +55,6 @@ protected:
                       Shown(QPointF(card.X() + CardWidth, card.Y() + CardHeight)))
             .toRect();
     }
-    // The middle of the part of the card nothing covers, in table pixels.
-    QPointF VisibleMiddle(const TCard& card) const
-    {
-        for (int y = card.Y() + CardHeight / 2; y < card.Y() + CardHeight; y += 3)
-            for (int x = card.X() + CardWidth / 2; x >= card.X(); x -= 3)
-                if (Board().CardAt(x, y) == &card && Board().CardAt(x + 2, y) == &card)
-                    return {x + 1.5, y + 0.5};
-        return {card.X() + 2.5, card.Y() + 2.5};
-    }
     // Alike but for the rounding of a scaled edge.
     static bool Near(QRect a, QRect b)
     {
@@ -71,21 +62,10 @@ protected:
                (a.bottomRight() - b.bottomRight()).manhattanLength() <= 2;
     }
 
-    // One move by a click where the pointer sees the card the hint names; the game
-    // must take that very card.
+    // One move by a click where the test works out that the hint's card shows.
     void ClickHintedCard()
     {
-        TZelmoGame* game = Game();
-        TCard* card = game->HintCard();
-        const Qt::MouseButton button =
-            game->PickedButton == mbRight ? Qt::RightButton : Qt::LeftButton;
-        const QPoint at = Shown(card ? VisibleMiddle(*card) : QPointF(300, 200)).toPoint();
-        QTest::mouseClick(game->Board, button, {}, at);
-        if (card) {
-            ASSERT_EQ(game->PickedCard, card)
-                << "the click did not land on the card under the pointer";
-        }
-        AwaitTurn();
+        ProgramWindowFixture::ClickHintedCard([this](QPointF at) { return Shown(at).toPoint(); });
     }
     void PlayToTheEnd()
     {

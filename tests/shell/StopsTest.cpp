@@ -1,13 +1,13 @@
 // Real games of every variant stopped at any moment, in each way the player has to end
 // one: End game, choosing another game and closing the window; the game after each is
-// closed with "Close" in the game-over box. A stop falls on a random state step or at a random point of a card's
-// flight, and comes from inside whatever loop pumps messages then, as a menu command
-// does. In every tenth cycle input rains on the games between message passes: clicks of
-// all three buttons on cards (flying ones included), on piles' places and on the bare
-// board, the hint, autoplay switched, the toolbar hidden and shown (the board resized
-// under the game). After a stop: one end notice, no state and no move of the stopped
-// game, the game freed, and the next game played to its end; every game ends, keeping
-// every invariant after every state step.
+// closed with "Close" in the game-over box. A stop falls on a random state step or at a
+// random point of a card's flight, and comes from inside whatever loop pumps messages
+// then, as a menu command does. In every tenth cycle input rains on the games between
+// message passes: clicks of all three buttons on cards (flying ones included), on
+// piles' places and on the bare board, the hint, autoplay switched, the toolbar hidden
+// and shown (the board resized under the game). After a stop: one end notice, no state
+// and no move of the stopped game, the game freed, and the next game played to its end;
+// every game ends, keeping every invariant after every state step.
 // ZELMO_STOP_CYCLES sets the stops per variant and way (20 unless set).
 #include "AnimationTime.h"
 #include "GameInvariants.h"
@@ -68,7 +68,7 @@ protected:
     void TearDown() override
     {
         ProgramWindowFixture::TearDown();
-        EXPECT_EQ(made, freed) << "every game is freed";
+        EXPECT_EQ(freed, int(watches.size())) << "every game is freed";
     }
 
     // The game the window has started, watched from its first state, under autoplay.
@@ -77,7 +77,6 @@ protected:
         auto* game = dynamic_cast<TVariantGame*>(window->Game());
         if (!game)
             return nullptr;
-        ++made;
         QObject::connect(game, &QObject::destroyed, [this] { ++freed; });
         TWatch* watch = watched = &watches.emplace_back();
         game->OnBeforeState = [this, watch](TZelmoGame&, int) {
@@ -246,7 +245,7 @@ protected:
     std::mt19937 rng;
     int stopStep = -1, stopMove = -1, stopPasses = 0;
     int lastSteps = 1, lastMoves = 1;
-    int made = 0, freed = 0;
+    int freed = 0;
     bool stopCame = false; // the stop of this cycle has been made
     bool storming = false; // input rains on the games of this cycle
     int quiet = 0;         // message passes since the last state step

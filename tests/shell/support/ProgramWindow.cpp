@@ -86,39 +86,44 @@ bool ProgramWindowFixture::AwaitTurn()
 
 namespace {
 
-// The middle of the card if nothing covers it there, else the first spot it shows.
-QPoint VisiblePoint(const TBoard& board, const TCard& card)
+// A point of the card nothing covers, a pixel of the card on either side so that a
+// scaled table's rounding stays on it: the middle when the card shows there.
+QPointF VisiblePoint(const TBoard& board, const TCard& card)
 {
-    const QPoint centre(card.X() + CardWidth / 2, card.Y() + CardHeight / 2);
-    if (board.CardAt(centre.x(), centre.y()) == &card)
-        return centre;
+    const auto shows = [&](int x, int y) {
+        return board.CardAt(x, y) == &card && board.CardAt(x + 2, y) == &card;
+    };
+    const int midX = card.X() + CardWidth / 2, midY = card.Y() + CardHeight / 2;
+    if (shows(midX, midY))
+        return {midX + 1.5, midY + 0.5};
     for (int y = card.Y(); y < card.Y() + CardHeight; y += 3)
-        for (int x = card.X(); x < card.X() + CardWidth; x += 3)
-            if (board.CardAt(x, y) == &card)
-                return {x, y};
-    return centre;
+        for (int x = card.X(); x + 2 < card.X() + CardWidth; x += 3)
+            if (shows(x, y))
+                return {x + 1.5, y + 0.5};
+    return {midX + 0.5, midY + 0.5};
 }
 
-QPoint BareTable(const TBoard& board)
+QPointF BareTable(const TBoard& board)
 {
-    for (int y = board.height() / 2; y < board.height(); y += 7)
-        for (int x = 4; x < board.width(); x += 7)
+    for (int y = board.TableHeight() / 2; y < board.TableHeight(); y += 7)
+        for (int x = 4; x < board.TableWidth(); x += 7)
             if (!board.CardAt(x, y))
-                return {x, y};
+                return {x + 0.5, y + 0.5};
     return {};
 }
 
 } // namespace
 
-void ProgramWindowFixture::ClickHintedCard()
+void ProgramWindowFixture::ClickHintedCard(const std::function<QPoint(QPointF)>& shown)
 {
     TZelmoGame* game = window->Game();
     ASSERT_NE(game, nullptr);
     TCard* card = game->HintCard();
     const Qt::MouseButton button = game->PickedButton == mbRight ? Qt::RightButton : Qt::LeftButton;
-    const QPoint at = card ? VisiblePoint(*game->Board, *card) : BareTable(*game->Board);
-    ASSERT_EQ(game->Board->CardAt(at.x(), at.y()), card);
-    QTest::mouseClick(game->Board, button, {}, at);
+    const QPointF at = card ? VisiblePoint(*game->Board, *card) : BareTable(*game->Board);
+    const QPoint pixel(int(at.x()), int(at.y()));
+    ASSERT_EQ(game->Board->CardAt(pixel.x(), pixel.y()), card);
+    QTest::mouseClick(game->Board, button, {}, shown ? shown(at) : pixel);
     if (card) {
         EXPECT_EQ(game->PickedCard, card) << "the click did not land on the card under the pointer";
     }

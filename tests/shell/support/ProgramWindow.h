@@ -32,8 +32,9 @@ protected:
     bool AwaitTurn();
     // One move as a player makes it: a click on the card the hint names, with the button
     // the hint asks for, or on the bare table when it names none; the press must land on
-    // that very card and be taken as a move. Then waits for the next turn.
-    void ClickHintedCard();
+    // that very card and be taken as a move. Then waits for the next turn. Shown maps a
+    // table point to the board point where it shows, when the two differ.
+    void ClickHintedCard(const std::function<QPoint(QPointF)>& shown = {});
 
     std::unique_ptr<TFMain> window;
     TScriptedGameOver answers;
