@@ -45,10 +45,8 @@ protected:
         SetAnimationTime(250);
         game.resize(GameAreaWidth, GameAreaHeight);
         game.Init(nullptr);
-        Trumps(Spades);
-        auto* catcher = new TStateCatcher(posted);
-        catcher->setParent(&game);
-        game.installEventFilter(catcher);
+        game.Board->SetTrumps(Spades);
+        game.installEventFilter(&catcher);
     }
     ~TGameFixture() override { Clock::SetManual(false); }
 
@@ -78,7 +76,6 @@ protected:
         return names;
     }
     static TNames Marked(const TPile& pile) { return Names(pile, true); }
-    void Trumps(TCardSuit suit) { game.Board->SetTrumps(suit); }
 
     // A new position: nothing armed, every real card back in the deck, no placeholder.
     void GatherAll()
@@ -165,6 +162,7 @@ protected:
     TGame game{&owner};
     TScriptedGameOver answers;
     TPosted posted;
+    TStateCatcher catcher{posted};
 
 private:
     TGameOverQuestionScope answering{&answers};

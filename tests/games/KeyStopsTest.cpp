@@ -27,8 +27,8 @@ protected:
 };
 
 // Escape is the right press on nothing where that ends throwing more (states 5 and 13),
-// and no press elsewhere.
-TEST_F(MoverKeys, EscapeEndsThrowingMoreAndNothingElse)
+// and no press elsewhere; the keys walk the hand and Enter presses the focused card.
+TEST_F(MoverKeys, EscapeEndsThrowingMoreAndTheKeysWalkAndPress)
 {
     Lay({.Cpu = {"6C", "7C"}, .Human = {"9D", "KH"}, .Table = {{"9H", "TH"}}});
     Arm(stHumanThrows);
@@ -42,20 +42,9 @@ TEST_F(MoverKeys, EscapeEndsThrowingMoreAndNothingElse)
     EXPECT_EQ(Key(Qt::Key_Escape), TPosted{stHumanAttacks});
     EXPECT_EQ(Names(*game.CpuHand), (TNames{"6C", "7C", "9H"})) << "given nothing more";
 
-    Lay({.Cpu = {"6C", "7C"}, .Human = {"9D", "KH"}});
-    Arm(stHumanAttacks);
-    EXPECT_EQ(Key(Qt::Key_Escape), TPosted{});
-    EXPECT_TRUE(game.Waiting);
-    EXPECT_EQ(Key(Qt::Key_Enter), TPosted{stCpuDefends}) << "attacking with the focused card";
-    EXPECT_EQ(Names(*game.Table), (TNames{"9D", "--"}));
-}
-
-// Right and Tab go along the hand and round from its end, Left and Shift+Tab back.
-TEST_F(MoverKeys, ArrowsAndTabWalkTheHandRoundItsEnds)
-{
+    // Right and Tab go along the hand and round from its end, Left and Shift+Tab back.
     Lay({.Cpu = {"6C", "7C"}, .Human = {"9D", "JD", "KH"}, .DeckLeft = 0});
     Arm(stHumanAttacks);
-    Key(Qt::Key_Right);
     const std::pair<int, const char*> walk[] = {{Qt::Key_Right, "JD"},  {Qt::Key_Tab, "KH"},
                                                 {Qt::Key_Right, "9D"},  {Qt::Key_Left, "KH"},
                                                 {Qt::Key_Backtab, "JD"}, {Qt::Key_Left, "9D"}};
@@ -63,6 +52,10 @@ TEST_F(MoverKeys, ArrowsAndTabWalkTheHandRoundItsEnds)
         Key(key);
         EXPECT_EQ(Focus(), focus) << key;
     }
+    EXPECT_EQ(Key(Qt::Key_Escape), TPosted{});
+    EXPECT_TRUE(game.Waiting);
+    EXPECT_EQ(Key(Qt::Key_Enter), TPosted{stCpuDefends}) << "attacking with the focused card";
+    EXPECT_EQ(Names(*game.Table), (TNames{"9D", "--"}));
 }
 
 } // namespace

@@ -39,7 +39,7 @@ using MoverScreenshot = TShotFixture<TMoverFixture>;
 
 TEST_F(MoverScreenshot, TableAfterSlidingToTheCpu)
 {
-    Trumps(Hearts);
+    game.Board->SetTrumps(Hearts);
     Lay({{"6C", "7C", "8C", "TC"}, {"QD", "AD", "9C", "9S", "KH", "7D"}, {{"9D", ""}}});
     Arm(stMoverHumanDefends);
     ASSERT_EQ(Click(C("9C")), TPosted{stMoverHumanMovesTable});

@@ -82,20 +82,17 @@ TEST(StrongPlayer, AStopEndsTheSearchWithALegalMove)
     EXPECT_EQ(SearchMove(mover, {.Simulations = 300}, 7), SearchMove(mover, {.Simulations = 300}, 7));
 }
 
-// A strong game on the real clock: a timer asks for the event loop every 10 ms, and the
-// longest wait between two of its ticks is how long the window could not have answered
-// a repaint or a menu.
-TEST(StrongPlayerWindow, StaysResponsiveWhileItThinks)
+// A strong game on the real clock, its states run as the game posts them: a timer asks
+// for the event loop every 10 ms, and the longest wait between two of its ticks is how
+// long the window could not have answered a repaint or a menu.
+using StrongPlayerWindow = TMoverFixture;
+
+TEST_F(StrongPlayerWindow, StaysResponsiveWhileItThinks)
 {
-    QObject owner;
-    TMover game(&owner);
-    game.resize(GameAreaWidth, GameAreaHeight);
-    game.Init(nullptr);
-    TScriptedGameOver answers;
-    answers.Answer = [](int) { return goClose; };
-    TGameOverQuestionScope answering(&answers);
+    game.removeEventFilter(&catcher);
     Clock::SetManual(false);
     SetAnimationTime(10);
+    answers.Answer = [](int) { return goClose; };
     game.CpuPlayer = cpStrong;
     game.StrongPlayer().Budget = {.Simulations = 0, .Millis = 200};
     game.SetAutoplay(true);

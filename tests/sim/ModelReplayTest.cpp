@@ -17,8 +17,7 @@ namespace {
 
 TCardId ParseCard(const QString& name)
 {
-    const int rank = QString("6789TJQKA").indexOf(name[0]) + 6;
-    return CardOf(QString("CDHS").indexOf(name[1]), rank);
+    return CardOf(QString("CDHS").indexOf(name[1]), QString("6789TJQKA").indexOf(name[0]) + 6);
 }
 
 TModelPile ParsePile(const QString& name)
@@ -53,8 +52,8 @@ bool SameSteps(std::vector<TModelStep> made, const std::vector<TModelStep>& all,
     auto order = [](const TModelStep& a, const TModelStep& b) {
         return std::tie(a.Card, a.From, a.To) < std::tie(b.Card, b.From, b.To);
     };
-    std::sort(made.begin(), made.end(), order);
-    std::sort(shown.begin(), shown.end(), order);
+    std::ranges::sort(made, order);
+    std::ranges::sort(shown, order);
     return made == shown;
 }
 
@@ -129,9 +128,7 @@ std::vector<TDeal> ExpectTraceReplays(const QString& variant, const QString& see
         RunSim(Games(variant, games, seed) + QStringList{"--animate-time", "10", "--check"});
     EXPECT_EQ(sim.ExitCode, 0) << sim.Errors.toStdString();
     const std::vector<TDeal> deals = ReadDeals(sim.Trace);
-    EXPECT_EQ(
-        std::count_if(deals.begin(), deals.end(), [](const TDeal& d) { return d.Result >= 0; }),
-        games);
+    EXPECT_EQ(std::ranges::count_if(deals, [](const TDeal& d) { return d.Result >= 0; }), games);
     int failures = 0;
     for (size_t i = 0; i < deals.size() && failures < 5; ++i) {
         const std::string fault = Replay<TModel>(deals[i]);
