@@ -1,18 +1,13 @@
 // The built help file, read by an independent reader.
+#include "support/TestFiles.h"
+
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Every page, style sheet, contents and index among the help's sources, and every card
 // picture cut for it: its name inside the help file, and the file it came from.
@@ -41,8 +36,8 @@ TEST(HelpFileTest, AnIndependentReaderExtractsEveryPageAndPictureUnchanged)
     ASSERT_EQ(extract.exitCode(), 0) << extract.readAllStandardError().toStdString();
 
     for (const auto& [name, source] : files) {
-        const QByteArray extracted = ReadAll(out.filePath(QStringLiteral("x/") + name));
+        const QByteArray extracted = FileBytes(out.filePath(QStringLiteral("x/") + name));
         EXPECT_FALSE(extracted.isEmpty()) << name.toStdString() << " was not extracted";
-        EXPECT_EQ(extracted, ReadAll(source)) << name.toStdString() << " differs";
+        EXPECT_EQ(extracted, FileBytes(source)) << name.toStdString() << " differs";
     }
 }

@@ -19,8 +19,6 @@
 
 namespace {
 
-QString Shown(QString text) { return text.remove(QLatin1Char('&')); }
-
 void WalkActions(const QList<QAction*>& actions,
                  const std::function<void(const QString&, QWidget*)>& visit)
 {
@@ -78,7 +76,7 @@ void WalkTexts(QWidget& root, const std::function<void(const QString&, QWidget*)
 
 int NeededWidth(const QString& text, QWidget& control)
 {
-    const int width = QFontMetrics(control.font()).horizontalAdvance(Shown(text));
+    const int width = QFontMetrics(control.font()).horizontalAdvance(QString(text).remove(u'&'));
     // A check or radio box: its indicator, the space after it, the caption.
     const QStyle& style = *control.style();
     if (qobject_cast<QCheckBox*>(&control))

@@ -41,9 +41,8 @@ struct TWindows {
 
     template <typename F> void Walk(F visit)
     {
-        for (QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&prefs),
-                                static_cast<QWidget*>(&about), static_cast<QWidget*>(&gameOver),
-                                static_cast<QWidget*>(&main.StatisticsDialog())})
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 &main, &prefs, &about, &gameOver, &main.StatisticsDialog()})
             WalkTexts(*window, visit);
         for (int result = 0; result < 3; ++result) {
             visit(TFGameOver::ResultText(result), nullptr);

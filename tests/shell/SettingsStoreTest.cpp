@@ -16,8 +16,7 @@ namespace {
 
 class SettingsStoreTest : public ::testing::Test {
 protected:
-    SettingsStoreTest() { SetAnimationTime(250); }
-    ~SettingsStoreTest() override { SetAnimationTime(250); }
+    ~SettingsStoreTest() override { SetAnimationTime(250); } // loading sets it
 
     TSettingsStore::TLoadReport Load()
     {
