@@ -66,8 +66,7 @@ geometry "$ABOUT" A_
 xdotool key Return
 wait_gone About "OK did not close the about box"
 
-# The cards, with the main window back in front of the help window.
-xdotool windowraise "$WID"; sleep 4 # gathering and dealing
+xdotool windowraise "$WID"; sleep 4 # back in front of the help; gathering and dealing
 
 play_hand "$HAND_TOP"
 [ "$MOVES" -ge 1 ] || fail "no card left the hand in 40 clicks"
