@@ -7,7 +7,7 @@ require_tools() {
     local tool
     for tool in "$@"; do
         command -v "$tool" >/dev/null 2>&1 && continue
-        echo "SKIPPED: '$tool' is not installed; the end-to-end run needs Xvfb, xdotool and ImageMagick."
+        echo "SKIPPED: '$tool' is not installed."
         exit 77
     done
 }

@@ -177,7 +177,7 @@ TEST_F(HelpViewerTest, PagesAndFilesItCannotReadAreReportedInTheWindow)
         THtmlHelp broken(file);
         ASSERT_TRUE(broken.ShowPage(QStringLiteral("mover.html")));
         const QString shown = broken.Window()->Browser->toPlainText().trimmed();
-        EXPECT_TRUE(shown.startsWith(QStringLiteral("The help file ") + file)) << shown.toStdString();
+        EXPECT_TRUE(shown.startsWith("The help file " + file)) << shown.toStdString();
         EXPECT_TRUE(shown.endsWith(ending)) << shown.toStdString();
         EXPECT_EQ(shown.count(QLatin1Char('.')) - file.count(QLatin1Char('.')), 1) << "one sentence";
         EXPECT_EQ(broken.Window()->Contents->topLevelItemCount(), 0);

@@ -23,9 +23,8 @@ void WalkActions(const QList<QAction*>& actions,
                  const std::function<void(const QString&, QWidget*)>& visit)
 {
     for (QAction* action : actions) {
-        visit(action->text(), nullptr);
-        visit(action->statusTip(), nullptr);
-        visit(action->toolTip(), nullptr);
+        for (const QString& text : {action->text(), action->statusTip(), action->toolTip()})
+            visit(text, nullptr);
         if (action->menu()) {
             visit(action->menu()->title(), nullptr);
             WalkActions(action->menu()->actions(), visit);
@@ -41,9 +40,8 @@ void WalkTexts(QWidget& root, const std::function<void(const QString&, QWidget*)
     widgets.prepend(&root);
     visit(root.windowTitle(), nullptr);
     for (QWidget* w : widgets) {
-        visit(w->toolTip(), nullptr);
-        visit(w->statusTip(), nullptr);
-        visit(w->accessibleName(), nullptr);
+        for (const QString& text : {w->toolTip(), w->statusTip(), w->accessibleName()})
+            visit(text, nullptr);
         WalkActions(w->actions(), visit);
         if (auto* label = qobject_cast<QLabel*>(w))
             visit(label->text(), label);

@@ -66,7 +66,8 @@ TEST_P(TranslationFile, TheHelpHasEveryPageOfTheEnglishOne)
         EXPECT_TRUE(translated.exists(page)) << translated.filePath(page).toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslationFile, ::testing::ValuesIn(QString(ZELMO_LANGUAGES).split(u' ')),
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslationFile,
+                         ::testing::ValuesIn(QString(ZELMO_LANGUAGES).split(u' ')),
                          [](const auto& info) { return info.param.toStdString(); });
 
 } // namespace

@@ -3,7 +3,6 @@
 // are in PrefsDialogTest.
 #include "SettingsStore.h"
 #include "AnimationTime.h"
-#include "Board.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
