@@ -87,9 +87,7 @@ fail() {
 }
 
 # Reads a window's geometry into ${PREFIX}X, Y, WIDTH and HEIGHT.   geometry ID [PREFIX]
-geometry() {
-    eval "$(xdotool getwindowgeometry --shell "$1" | sed "s/^/${2-}/")"
-}
+geometry() { eval "$(xdotool getwindowgeometry --shell "$1" | sed "s/^/${2-}/")"; }
 
 # The main window's geometry, and CLIENT_TOP: the top of the area below menu bar and
 # toolbar, found from the bottom (status bar 19, chooser 375) at the table size ZOOM %.
