@@ -7,26 +7,16 @@
 #include <gtest/gtest.h>
 #include <map>
 
-namespace {
-
-// Every page, style sheet, contents and index among the help's sources, and every card
-// picture cut for it: its name inside the help file, and the file it came from.
-std::map<QString, QString> SourceFiles()
+TEST(HelpFileTest, AnIndependentReaderExtractsEveryPageAndPictureUnchanged)
 {
+    // Every page, style sheet, contents and index among the help's sources, and every card
+    // picture cut for it: its name inside the help file, and the file it came from.
     std::map<QString, QString> files;
     const QDir sources(QStringLiteral(ZELMO_HELP_SOURCE_DIR)), pictures(QStringLiteral(ZELMO_HELP_PICTURES_DIR));
     for (const QString& name : sources.entryList({"*.html", "*.css", "*.hhc", "*.hhk"}, QDir::Files))
         files[name] = sources.filePath(name);
     for (const QString& name : pictures.entryList({"*.png"}, QDir::Files))
         files["pictures/" + name] = pictures.filePath(name);
-    return files;
-}
-
-} // namespace
-
-TEST(HelpFileTest, AnIndependentReaderExtractsEveryPageAndPictureUnchanged)
-{
-    const std::map<QString, QString> files = SourceFiles();
     ASSERT_GE(files.size(), 8u);
     QTemporaryDir out;
     QProcess extract;
