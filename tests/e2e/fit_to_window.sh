@@ -36,27 +36,10 @@ wait_for_window "Christmas Zelmo - Mover" 5 >/dev/null || fail "the fitted Mover
 sleep 5
 shot e2e-fit-dealt.png
 fit 607 375
-read -r _ HAND_TOP < <(at 0 $((375 - 104)))
-HAND_REGION="${WIDTH}x$(awk -v s="$S" 'BEGIN { printf "%d", 96 * s }')+0+$((HAND_TOP - Y))"
-
-# Clicks the hand's cards left to right; three must leave it. When no card may go, a
-# click on the table's first card (on either side of the table) takes it, and a right
-# click stops throwing more.
-moves=0 idle=0 slot=0
-for _ in $(seq 40); do
-    [ $moves -ge 3 ] && break
-    if changes "$HAND_REGION" 1.5 xdotool mousemove $(at $((8 + 73 * slot + 35)) $((375 - 104 + 48))) click 1; then
-        moves=$((moves + 1)); idle=0
-    else
-        idle=$((idle + 1))
-    fi
-    slot=$(((slot + 1) % 6))
-    if [ $idle -ge 6 ]; then
-        xdotool mousemove $(at 44 $((164 + 48))) click 1 click 3
-        xdotool mousemove $(at 44 $((113 + 48))) click 1; sleep 1.5; idle=0
-    fi
-done
-[ $moves -ge 3 ] || fail "only $moves cards left the fitted hand in 40 clicks"
+read -r _ HAND_Y < <(at 0 $((375 - 104)))
+HAND_REGION="${WIDTH}x$(awk -v s="$S" 'BEGIN { printf "%d", 96 * s }')+0+$((HAND_Y - Y))"
+play_hand $((375 - 104))
+[ "$MOVES" -ge 3 ] || fail "only $MOVES cards left the fitted hand in 40 clicks"
 shot e2e-fit-played.png
 
 xdotool windowfocus "$WID"; xdotool key F11; sleep 1.5

@@ -24,12 +24,9 @@ check_language() {
     main_geometry
     xdotool mousemove $(mover_label_point); sleep 0.3
     xdotool click 1
+    wait_until 5 not caption_is "Christmas Zelmo"
     local caption
-    for _ in $(seq 50); do
-        caption=$(xdotool getwindowname "$WID")
-        [ "$caption" != "Christmas Zelmo" ] && break
-        sleep 0.1
-    done
+    caption=$(xdotool getwindowname "$WID")
     [ "$caption" != "Christmas Zelmo - Mover" ] && [ "$caption" != "Christmas Zelmo" ] \
         || fail "$code: the game's caption is \"$caption\""
     sleep 1

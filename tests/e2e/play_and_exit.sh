@@ -1,13 +1,10 @@
 #!/bin/bash
-# End to end, on a private X server: start the program, light the Mover label; Help >
-# Contents opens the help window on its start page; click the Mover label, F1 turns the
-# help window to the rules, Help > About shows the about box, which OK closes; play a
-# few cards with the mouse, end the game through the menu and its confirmation, exit
-# with Alt+X. Then a stored table size of 150 or 200 % starts the program that much
-# larger, the chooser's labels answer clicks where they are shown, and a game starts and
-# is pictured at that size. Screenshots go to the artifacts folder. Every variant's label
-# and the clicks on each variant's cards are the widget tests' (ChooserTest,
-# WholeGameTest, ScaledWindowTest): the same mouse path from there on.
+# End to end, on a private X server: the Mover label lights under the pointer, Help >
+# Contents opens the help, F1 in a game turns it to the rules, OK closes Help > About; a
+# few cards are played by mouse, the game ended through the menu, the program with Alt+X.
+# A stored table size of 150 or 200 % starts the program and its game that much larger.
+# Every variant's labels and cards are the widget tests' (ChooserTest, WholeGameTest,
+# ScaledWindowTest), on the same mouse path.
 set -u
 XVFB_SCREEN=1600x1200x24 # room for the window at 200 %
 source "$(dirname "$0")/xvfb-session.sh"
@@ -15,8 +12,9 @@ begin_e2e "$1" "$2" Xvfb xdotool xwininfo import compare convert
 start_program
 [ "$WIDTH" = 607 ] || fail "window is $WIDTH wide, not 607"
 BOARD_TOP=$((CLIENT_TOP + 1))                 # inside the game's border
-HAND_Y=$((BOARD_TOP + 373 - 104))             # the player's hand along the bottom
-HAND_REGION="$WIDTH"x97+0+$((HAND_Y - Y))
+HAND_TOP=$((373 - 104))                       # the player's hand along the bottom
+HAND_REGION="$WIDTH"x97+0+$((BOARD_TOP + HAND_TOP - Y))
+at() { echo $((X + 1 + $1)) $((BOARD_TOP + $2)); }
 
 xdotool mousemove $((X + 560)) $((CLIENT_TOP + 20)); sleep 0.5
 shot e2e-1-chooser.png
@@ -27,8 +25,7 @@ LABEL_REGION="71x29+$((MOVER_X - 35 - X))+$((MOVER_Y - 14 - Y))"
 [ "$(region_diff "$ARTIFACTS/e2e-1-chooser.png" "$ARTIFACTS/e2e-2-chooser-hover.png" "$LABEL_REGION")" -gt 200 ] \
     || fail "the Mover label does not light up under the pointer"
 
-# Which of two windows lies on top (there is no window manager to ask): xwininfo lists
-# the top window first.
+# Which of two windows lies on top: with no window manager to ask, xwininfo's first.
 topmost() {
     xwininfo -root -children | grep -oE "^ +($(printf '0x%x|0x%x' "$1" "$2")) " | head -n1 | tr -d ' '
 }
@@ -43,8 +40,7 @@ shot_window "$HELP" e2e-help-contents.png
 geometry "$HELP" H_
 [ "$H_WIDTH" -ge 600 ] || fail "the help window is only $H_WIDTH wide"
 
-# Mover from its label, then F1 in the game's window. Without a window manager the help
-# window opened over the main window at the same corner.
+# Without a window manager the help window opened over the main window's corner.
 xdotool windowraise "$WID"; sleep 0.3
 start_mover
 sleep 1
@@ -70,28 +66,10 @@ geometry "$ABOUT" A_
 xdotool key Return
 wait_gone About "OK did not close the about box"
 
-# The cards, with the main window back in front of the help window.
-xdotool windowraise "$WID"; sleep 4 # gathering and dealing
+xdotool windowraise "$WID"; sleep 4 # back in front of the help; gathering and dealing
 
-# Clicks the hand's six cards left to right until three have left it; a card that may
-# not be played stays put. When a whole round of clicks changes nothing, takes the table
-# (left, then right to stop throwing more), at either side it may lie.
-moves=0 idle=0 slot=0
-for _ in $(seq 40); do
-    [ $moves -ge 3 ] && break
-    if changes "$HAND_REGION" 1.5 xdotool mousemove $((X + 1 + 8 + 73 * slot + 35)) $((HAND_Y + 48)) click 1; then
-        moves=$((moves + 1)); idle=0
-    else
-        idle=$((idle + 1))
-    fi
-    slot=$(((slot + 1) % 6))
-    if [ $idle -ge 6 ]; then
-        xdotool mousemove $((X + 45)) $((BOARD_TOP + 164 + 48)) click 1 click 3
-        xdotool mousemove $((X + 45)) $((BOARD_TOP + 113 + 48)) click 1
-        sleep 1.5; idle=0
-    fi
-done
-[ $moves -ge 1 ] || fail "no card left the hand in 40 clicks"
+play_hand "$HAND_TOP"
+[ "$MOVES" -ge 1 ] || fail "no card left the hand in 40 clicks"
 xdotool mousemove $((X + 300)) $((BOARD_TOP + 200)); sleep 0.5
 shot e2e-3-game.png
 
@@ -102,15 +80,10 @@ wait_for_window "Confirm" 5 >/dev/null || fail "End game asked nothing"
 sleep 0.3
 shot e2e-4-confirm.png
 xdotool key y
-for _ in $(seq 50); do
-    [ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] && break
-    sleep 0.1
-done
-[ "$(xdotool getwindowname "$WID")" = "Christmas Zelmo" ] || fail "the game did not end"
+wait_until 5 caption_is "Christmas Zelmo" || fail "the game did not end"
 wait_gone Confirm "the confirmation box stayed"
 shot e2e-5-ended.png
 
-# Alt+X: nothing to confirm, the program ends.
 xdotool mousemove $((X + 300)) $((CLIENT_TOP + 200))
 exit_program
 

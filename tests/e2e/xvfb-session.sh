@@ -6,32 +6,36 @@
 require_tools() {
     local tool
     for tool in "$@"; do
-        if ! command -v "$tool" >/dev/null 2>&1; then
-            echo "SKIPPED: '$tool' is not installed; the end-to-end run needs Xvfb, xdotool and ImageMagick."
-            exit 77
-        fi
+        command -v "$tool" >/dev/null 2>&1 && continue
+        echo "SKIPPED: '$tool' is not installed."
+        exit 77
     done
 }
 
 XVFB_PID=
 XVFB_DIR=
 
-# Starts Xvfb on a free display and exports DISPLAY; XVFB_SCREEN may ask for a larger
-# screen than 1024x768x24.
+# Runs a command every 0.1 s until it succeeds, for at most $1 seconds.
+wait_until() {
+    local tries=$(($1 * 10))
+    shift
+    for _ in $(seq "$tries"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+not() { ! "$@"; }
+
+# On a free display, exported as DISPLAY; XVFB_SCREEN may ask for more than 1024x768x24.
 start_xvfb() {
     XVFB_DIR=$(mktemp -d)
     # -noreset: a program killed as the last client must not leave the next one to
     # meet a server in the middle of its reset.
     Xvfb -displayfd 3 -noreset -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$XVFB_DIR/display" 2>"$XVFB_DIR/log" &
     XVFB_PID=$!
-    local i
-    for i in $(seq 100); do
-        [ -s "$XVFB_DIR/display" ] && break
-        sleep 0.05
-    done
-    if [ ! -s "$XVFB_DIR/display" ]; then
-        echo "FAIL: Xvfb did not start"; cat "$XVFB_DIR/log"; exit 1
-    fi
+    wait_until 5 test -s "$XVFB_DIR/display" ||
+        { echo "FAIL: Xvfb did not start"; cat "$XVFB_DIR/log"; exit 1; }
     export DISPLAY=":$(head -n1 "$XVFB_DIR/display")"
     export QT_QPA_PLATFORM=xcb
 }
@@ -45,16 +49,10 @@ stop_xvfb() {
     [ -n "$XVFB_DIR" ] && rm -rf "$XVFB_DIR"
 }
 
+# Prints the id of a visible window named exactly $1; fails when there is none.
+visible_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .; }
 # Waits up to $2 seconds for a visible window named exactly $1; prints its id.
-wait_for_window() {
-    local name=$1 seconds=$2 id
-    for _ in $(seq $((seconds * 10))); do
-        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n1)
-        if [ -n "$id" ]; then echo "$id"; return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
+wait_for_window() { wait_until "$2" visible_window "$1"; }
 
 # The common start of an end-to-end script: the tools it needs, a work folder holding the
 # program's settings, a private X server, and a cleanup that ends both.
@@ -89,9 +87,7 @@ fail() {
 }
 
 # Reads a window's geometry into ${PREFIX}X, Y, WIDTH and HEIGHT.   geometry ID [PREFIX]
-geometry() {
-    eval "$(xdotool getwindowgeometry --shell "$1" | sed "s/^/${2-}/")"
-}
+geometry() { eval "$(xdotool getwindowgeometry --shell "$1" | sed "s/^/${2-}/")"; }
 
 # The main window's geometry, and CLIENT_TOP: the top of the area below menu bar and
 # toolbar, found from the bottom (status bar 19, chooser 375) at the table size ZOOM %.
@@ -100,8 +96,7 @@ main_geometry() {
     CLIENT_TOP=$((Y + HEIGHT - (19 + 375) * ${ZOOM:-100} / 100))
 }
 
-# Starts the program, its output kept in the work folder, and waits for its main
-# window (WID).
+# Starts the program, its output kept in the work folder; WID is its main window.
 start_program() {
     "$PROGRAM" >"$WORK/program.log" 2>&1 &
     APP_PID=$!
@@ -116,7 +111,6 @@ mover_label_point() {
     echo $((X + (1 + 163 + 35) * ${ZOOM:-100} / 100)) $((CLIENT_TOP + (1 + 281 + 14) * ${ZOOM:-100} / 100))
 }
 
-# Clicks the Mover label and waits for its game to start.
 start_mover() {
     main_geometry
     xdotool mousemove $(mover_label_point); sleep 0.3
@@ -152,12 +146,32 @@ changes() {
 }
 
 # Waits up to 3 s for the window named $1 to go; else fails with $2.
-wait_gone() {
-    for _ in $(seq 30); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
+wait_gone() { wait_until 3 not visible_window "$1" >/dev/null || fail "$2"; }
+
+caption_is() { [ "$(xdotool getwindowname "$WID")" = "$1" ]; }
+
+# Clicks the hand's six cards left to right until three have left it (MOVES counts them),
+# watching HAND_REGION; a card that may not be played stays put. When a whole round of
+# clicks changes nothing, takes the table (left, then right to stop throwing more), at
+# either side it may lie. "at X Y" gives a table point's place on the screen; the hand
+# lies from table height $1.
+play_hand() {
+    local top=$1 idle=0 slot=0
+    MOVES=0
+    for _ in $(seq 40); do
+        [ $MOVES -ge 3 ] && break
+        if changes "$HAND_REGION" 1.5 \
+            xdotool mousemove $(at $((8 + 73 * slot + 35)) $((top + 48))) click 1; then
+            MOVES=$((MOVES + 1)) idle=0
+        else
+            idle=$((idle + 1))
+        fi
+        slot=$(((slot + 1) % 6))
+        if [ $idle -ge 6 ]; then
+            xdotool mousemove $(at 44 $((164 + 48))) click 1 click 3
+            xdotool mousemove $(at 44 $((113 + 48))) click 1; sleep 1.5; idle=0
+        fi
     done
-    fail "$2"
 }
 
 # Alt+X in the main window, "Yes" when the first argument says a running game asks
@@ -169,11 +183,7 @@ exit_program() {
         wait_for_window "Confirm" 5 >/dev/null || fail "Alt+X asked nothing while a game ran"
         sleep 0.3; xdotool key y
     fi
-    for _ in $(seq 100); do
-        kill -0 "$APP_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$APP_PID" 2>/dev/null && fail "Alt+X did not end the program"
+    wait_until 10 not kill -0 "$APP_PID" 2>/dev/null || fail "Alt+X did not end the program"
     wait "$APP_PID"; local status=$?; APP_PID=
     [ $status -eq 0 ] || fail "the program exited with $status"
 }

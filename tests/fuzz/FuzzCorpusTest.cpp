@@ -7,12 +7,6 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-namespace {
-
-const QString CorpusDir = QStringLiteral(ZELMO_FUZZ_CORPUS_DIR "/");
-
-} // namespace
-
 TEST(FuzzCorpusTest, EveryInputKeepsTheReadersPromises)
 {
     const struct {
@@ -21,7 +15,7 @@ TEST(FuzzCorpusTest, EveryInputKeepsTheReadersPromises)
         int least;
     } corpora[] = {{"picture", &CheckPictureInput, 8}, {"help", &CheckHelpInput, 3}};
     for (const auto& [folder, check, least] : corpora) {
-        const QDir dir(CorpusDir + QLatin1String(folder));
+        const QDir dir(QStringLiteral(ZELMO_FUZZ_CORPUS_DIR "/") + QLatin1String(folder));
         const QStringList names = dir.entryList(QDir::Files, QDir::Name);
         EXPECT_GE(names.size(), least) << folder;
         for (const QString& name : names) {

@@ -47,19 +47,15 @@ QByteArray Directory(qint32 root, qint32 head, const std::vector<QByteArray>& ch
 
 } // namespace
 
-// One index chunk over two listings, the second reached through the chain. An index
-// entry is the first name of a chunk and the chunk's number.
-TEST(HelpChmDirectoryTest, AnIndexOverAChainOfListingsIsSound)
+// One index chunk over two listings, the second reached through the chain, is sound (an
+// index entry is the first name of a chunk and the chunk's number). Each of the others
+// would send chmlib round in circles or past the end of a chunk; one shape for each thing
+// the check looks at.
+TEST(HelpChmDirectoryTest, LoopsOverrunsAndStrayChunksAreRefused)
 {
     const QByteArray index = Chunk("PMGI", 8, QByteArray("\x07/a.html\x00\x07/b.html\x01", 18));
     EXPECT_TRUE(ChmDirectory::IsSound(
         Directory(2, 0, {Listing(1, Entry("/a.html")), Listing(-1, Entry("/b.html")), index})));
-}
-
-// Each of these would send chmlib round in circles or past the end of a chunk; one
-// shape for each thing the check looks at.
-TEST(HelpChmDirectoryTest, LoopsOverrunsAndStrayChunksAreRefused)
-{
     const QByteArray page = Entry("/index.html");
     const struct {
         const char* what;

@@ -2,6 +2,7 @@
 // history, and pages or files it cannot read.
 #include "Help.h"
 #include "HelpWindow.h"
+#include "support/TestFiles.h"
 
 #include <QAction>
 #include <QFile>
@@ -22,26 +23,6 @@
 namespace {
 
 const QString HelpFile = QStringLiteral(ZELMO_HELP_FILE);
-
-std::string Text(const QString& s)
-{
-    return s.toStdString();
-}
-
-QByteArray GoodBytes()
-{
-    QFile file(HelpFile);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
-}
-
-QString Write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-    return path;
-}
 
 class HelpViewerTest : public ::testing::Test {
 protected:
@@ -86,13 +67,13 @@ TEST_F(HelpViewerTest, EveryLinkAndPictureOfEveryPageIsInsideTheFile)
                 if (!format.isImageFormat())
                     continue;
                 const QUrl picture = url.resolved(QUrl(format.toImageFormat().name()));
-                EXPECT_TRUE(Holds(picture.path())) << Text(picture.toString());
+                EXPECT_TRUE(Holds(picture.path())) << picture.toString().toStdString();
                 EXPECT_FALSE(document.resource(QTextDocument::ImageResource, picture).value<QImage>().isNull());
             }
     }
     ASSERT_GT(links.size(), 10u);
     for (const auto& [from, link] : links) {
-        SCOPED_TRACE(Text(from + " -> " + link.toString()));
+        SCOPED_TRACE((from + " -> " + link.toString()).toStdString());
         EXPECT_TRUE(Holds(link.path()));
         EXPECT_TRUE(!link.hasFragment() || anchors[link.path()].count(link.fragment()));
     }
@@ -117,7 +98,7 @@ TEST_F(HelpViewerTest, ContentsIndexAndHistoryLeadToTheirPages)
     int subEntries = 0;
     for (int row = 0; row < window.Index->count(); ++row) {
         const QString local = window.Index->item(row)->data(Qt::UserRole).toString();
-        EXPECT_TRUE(Holds(QUrl(local).path())) << Text(local);
+        EXPECT_TRUE(Holds(QUrl(local).path())) << local.toStdString();
         subEntries += window.Index->item(row)->text().startsWith(QStringLiteral("    "));
     }
     EXPECT_GT(subEntries, 0);
@@ -146,25 +127,31 @@ TEST_F(HelpViewerTest, ContentsIndexAndHistoryLeadToTheirPages)
     EXPECT_EQ(Shown(), "::/index.html");
 }
 
-// A page missing from a good file, or a help file that is not there, empty, cut short or
-// not a help file at all, is reported in the window in one sentence, and the viewer goes
-// on working.
+// A page missing from a good file or coming out of it blank, or a help file that is not
+// there, empty, cut short, not a help file at all or spoilt anywhere, is reported in the
+// window in one sentence; the viewer goes on working, and neither crashes nor hangs.
 TEST_F(HelpViewerTest, PagesAndFilesItCannotReadAreReportedInTheWindow)
 {
     const THelpWindow& fine = Show(QStringLiteral("rules-of-thumb.html"));
     EXPECT_EQ(PageText().trimmed(),
               QStringLiteral("The page rules-of-thumb.html is not in the help file %1.").arg(HelpFile));
     EXPECT_GT(fine.Contents->topLevelItemCount(), 0) << "the file itself is fine";
+    // The file's own empty bookkeeping object stands for a page that came out blank.
+    fine.Browser->setSource(THelpBrowser::PageUrl(QStringLiteral("#ITBITS")));
+    const QString damaged = QStringLiteral("is damaged and cannot be read.");
+    EXPECT_EQ(PageText().trimmed(), "The help file " + HelpFile + ' ' + damaged);
     Show(QStringLiteral("mover.html"));
     EXPECT_TRUE(PageText().contains(QStringLiteral("Moving the table")));
 
-    const QByteArray whole = GoodBytes();
+    const QByteArray whole = FileBytes(HelpFile);
     ASSERT_GT(whole.size(), 4096);
     QTemporaryDir dir;
     const auto write = [&dir](const QString& name, const QByteArray& bytes) {
-        return Write(dir.filePath(name), bytes);
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        return file.fileName();
     };
-    const QString damaged = QStringLiteral("is damaged and cannot be read.");
     std::vector<std::pair<QString, QString>> cases{ // file, how its sentence ends
         {dir.filePath(QStringLiteral("absent.chm")), QStringLiteral("could not be found.")},
         {write(QStringLiteral("empty.chm"), {}), QStringLiteral("is empty.")},
@@ -186,12 +173,12 @@ TEST_F(HelpViewerTest, PagesAndFilesItCannotReadAreReportedInTheWindow)
         cases.emplace_back(write(QStringLiteral("cut-%1.chm").arg(length), whole.left(length)), damaged);
 
     for (const auto& [file, ending] : cases) {
-        SCOPED_TRACE(Text(file));
+        SCOPED_TRACE(file.toStdString());
         THtmlHelp broken(file);
         ASSERT_TRUE(broken.ShowPage(QStringLiteral("mover.html")));
         const QString shown = broken.Window()->Browser->toPlainText().trimmed();
-        EXPECT_TRUE(shown.startsWith(QStringLiteral("The help file ") + file)) << Text(shown);
-        EXPECT_TRUE(shown.endsWith(ending)) << Text(shown);
+        EXPECT_TRUE(shown.startsWith("The help file " + file)) << shown.toStdString();
+        EXPECT_TRUE(shown.endsWith(ending)) << shown.toStdString();
         EXPECT_EQ(shown.count(QLatin1Char('.')) - file.count(QLatin1Char('.')), 1) << "one sentence";
         EXPECT_EQ(broken.Window()->Contents->topLevelItemCount(), 0);
         EXPECT_TRUE(broken.ShowPage(QString())) << "asking again is harmless";
@@ -203,28 +190,16 @@ TEST_F(HelpViewerTest, PagesAndFilesItCannotReadAreReportedInTheWindow)
     write(QStringLiteral("late.chm"), whole);
     waiting.ShowPage(QStringLiteral("heap.html"));
     EXPECT_TRUE(waiting.Window()->Browser->toPlainText().contains(QStringLiteral("The heap")));
-}
 
-// Bytes spoilt anywhere, the length kept: whatever chmlib makes of it, the viewer shows
-// something for every page, a sentence where the page came out blank, and neither
-// crashes nor hangs.
-TEST_F(HelpViewerTest, SpoiltBytesNeitherCrashNorHang)
-{
-    // The file's own empty bookkeeping object stands for a page that came out blank.
-    Show(QString()).Browser->setSource(THelpBrowser::PageUrl(QStringLiteral("#ITBITS")));
-    EXPECT_EQ(PageText().trimmed(),
-              QStringLiteral("The help file %1 is damaged and cannot be read.").arg(HelpFile));
-
-    const QByteArray whole = GoodBytes();
-    QTemporaryDir dir;
+    // Bytes spoilt, the length kept: whatever chmlib makes of them, every page shows
+    // something. Half of the rounds hit the header and directory, where chmlib finds its way.
     QRandomGenerator random(20231224);
     for (int round = 0; round < 30; ++round) {
         QByteArray bytes = whole;
-        // Half of the rounds hit the header and directory, where chmlib finds its way.
         const int reach = round % 2 ? int(bytes.size()) : 0x2000;
         for (int n = 1 + round % 8; n > 0; --n)
             bytes[random.bounded(reach)] = char(random.bounded(256));
-        THtmlHelp spoilt(Write(dir.filePath(QStringLiteral("spoilt.chm")), bytes));
+        THtmlHelp spoilt(write(QStringLiteral("spoilt.chm"), bytes));
         for (const char* page : {"", "index.html", "mover.html", "heap.html", "round.html"}) {
             ASSERT_TRUE(spoilt.ShowPage(QString::fromLatin1(page)));
             EXPECT_FALSE(spoilt.Window()->Browser->toPlainText().trimmed().isEmpty())
@@ -232,4 +207,3 @@ TEST_F(HelpViewerTest, SpoiltBytesNeitherCrashNorHang)
         }
     }
 }
-

@@ -14,16 +14,13 @@
 
 namespace {
 
-struct TCase {
-    QString Code;
-    int Kind;
-};
-
-class LanguageGame : public ProgramWindowFixture, public ::testing::WithParamInterface<TCase> {
+class LanguageGame : public ProgramWindowFixture,
+                     public ::testing::WithParamInterface<std::tuple<QString, int>> {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(translations.Use(GetParam().Code), GetParam().Code);
+        const QString code = std::get<0>(GetParam());
+        ASSERT_EQ(translations.Use(code), code);
         ProgramWindowFixture::SetUp();
     }
     TTranslations translations{QStringLiteral(ZELMO_TRANSLATIONS_DIR)};
@@ -58,19 +55,12 @@ TEST_P(LanguageGame, StatusTextsAndTheGameOverBoxAreInTheLanguage)
                                              << text.toStdString();
 }
 
-std::vector<TCase> Cases()
-{
-    std::vector<TCase> cases;
-    for (const QString code : {QStringLiteral("de"), QStringLiteral("ru"), QStringLiteral("fr")})
-        for (int kind : ProgramGames().Built())
-            cases.push_back({code, kind});
-    return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(GermanRussianFrench, LanguageGame, ::testing::ValuesIn(Cases()),
+INSTANTIATE_TEST_SUITE_P(GermanRussianFrench, LanguageGame,
+                         ::testing::Combine(::testing::Values("de", "ru", "fr"),
+                                            ::testing::ValuesIn(ProgramGames().Built())),
                          [](const auto& info) {
-                             return info.param.Code.toStdString() +
-                                    TGameKinds::Name(info.param.Kind).toStdString();
+                             return std::get<0>(info.param).toStdString() +
+                                    TGameKinds::Name(std::get<1>(info.param)).toStdString();
                          });
 
 } // namespace

@@ -19,15 +19,12 @@
 
 namespace {
 
-QString Shown(QString text) { return text.remove(QLatin1Char('&')); }
-
 void WalkActions(const QList<QAction*>& actions,
                  const std::function<void(const QString&, QWidget*)>& visit)
 {
     for (QAction* action : actions) {
-        visit(action->text(), nullptr);
-        visit(action->statusTip(), nullptr);
-        visit(action->toolTip(), nullptr);
+        for (const QString& text : {action->text(), action->statusTip(), action->toolTip()})
+            visit(text, nullptr);
         if (action->menu()) {
             visit(action->menu()->title(), nullptr);
             WalkActions(action->menu()->actions(), visit);
@@ -43,9 +40,8 @@ void WalkTexts(QWidget& root, const std::function<void(const QString&, QWidget*)
     widgets.prepend(&root);
     visit(root.windowTitle(), nullptr);
     for (QWidget* w : widgets) {
-        visit(w->toolTip(), nullptr);
-        visit(w->statusTip(), nullptr);
-        visit(w->accessibleName(), nullptr);
+        for (const QString& text : {w->toolTip(), w->statusTip(), w->accessibleName()})
+            visit(text, nullptr);
         WalkActions(w->actions(), visit);
         if (auto* label = qobject_cast<QLabel*>(w))
             visit(label->text(), label);
@@ -78,7 +74,7 @@ void WalkTexts(QWidget& root, const std::function<void(const QString&, QWidget*)
 
 int NeededWidth(const QString& text, QWidget& control)
 {
-    const int width = QFontMetrics(control.font()).horizontalAdvance(Shown(text));
+    const int width = QFontMetrics(control.font()).horizontalAdvance(QString(text).remove(u'&'));
     // A check or radio box: its indicator, the space after it, the caption.
     const QStyle& style = *control.style();
     if (qobject_cast<QCheckBox*>(&control))

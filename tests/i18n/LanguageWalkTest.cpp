@@ -41,9 +41,8 @@ struct TWindows {
 
     template <typename F> void Walk(F visit)
     {
-        for (QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&prefs),
-                                static_cast<QWidget*>(&about), static_cast<QWidget*>(&gameOver),
-                                static_cast<QWidget*>(&main.StatisticsDialog())})
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 &main, &prefs, &about, &gameOver, &main.StatisticsDialog()})
             WalkTexts(*window, visit);
         for (int result = 0; result < 3; ++result) {
             visit(TFGameOver::ResultText(result), nullptr);
@@ -139,22 +138,21 @@ TEST_P(RealLanguage, EveryTextFitsItsControl)
     const QString code = GetParam();
     if (code != "de" && code != "ru" && code != "fr")
         return;
-    SaveArtifact(windows.main.grab().toImage(), code + "-chooser.png");
+    const auto save = [&code](QWidget& window, const QString& name) {
+        window.show();
+        QCoreApplication::processEvents();
+        SaveArtifact(window.grab().toImage(), code + name);
+    };
+    save(windows.main, "-chooser.png");
     for (int page = 0; page < windows.prefs.Pages->count(); ++page) {
         windows.prefs.Pages->setCurrentIndex(page);
-        QCoreApplication::processEvents();
-        SaveArtifact(windows.prefs.grab().toImage(), code + QStringLiteral("-prefs-%1.png").arg(page + 1));
+        save(windows.prefs, QStringLiteral("-prefs-%1.png").arg(page + 1));
     }
-    windows.main.StatisticsDialog().show();
-    QCoreApplication::processEvents();
-    SaveArtifact(windows.main.StatisticsDialog().grab().toImage(), code + "-statistics.png");
-    windows.about.show();
-    QCoreApplication::processEvents();
-    SaveArtifact(windows.about.grab().toImage(), code + "-about.png");
+    save(windows.main.StatisticsDialog(), "-statistics.png");
+    save(windows.about, "-about.png");
     THtmlHelp help(FindHelpFile(QStringLiteral(ZELMO_BINARY_DIR), code));
     ASSERT_TRUE(help.ShowPage(QStringLiteral("mover.html")));
-    QCoreApplication::processEvents();
-    SaveArtifact(help.Window()->grab().toImage(), code + "-help-rules.png");
+    save(*help.Window(), "-help-rules.png");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, RealLanguage,

@@ -8,8 +8,6 @@
 
 namespace {
 
-QStringList Codes() { return QString(ZELMO_LANGUAGES).split(u' '); }
-
 // The place markers of a text, sorted: %1 %2 %n.
 QStringList Markers(const QString& text)
 {
@@ -68,7 +66,8 @@ TEST_P(TranslationFile, TheHelpHasEveryPageOfTheEnglishOne)
         EXPECT_TRUE(translated.exists(page)) << translated.filePath(page).toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslationFile, ::testing::ValuesIn(Codes()),
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslationFile,
+                         ::testing::ValuesIn(QString(ZELMO_LANGUAGES).split(u' ')),
                          [](const auto& info) { return info.param.toStdString(); });
 
 } // namespace

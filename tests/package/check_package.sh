@@ -1,8 +1,7 @@
 #!/bin/bash
-# The installed tree and the Debian package: the menu entry and the software-centre
-# file pass their validators without a warning, the package builds and lintian finds
-# no error. Every validator's output is printed for the test log.
-# Usage: check_package.sh BUILD_DIR
+# check_package.sh BUILD_DIR: the menu entry and the software-centre file of the installed
+# tree pass their validators without a warning, the Debian package builds and lintian
+# finds no error in it. Every validator's output goes to the test log.
 set -u
 BUILD=$1
 WORK=$(mktemp -d)

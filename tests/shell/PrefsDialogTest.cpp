@@ -1,4 +1,4 @@
-// The preferences dialog over a main window: Cancel, the backgrounds page's previews, a
+// The preferences dialog over a main window: the backgrounds page's previews, Cancel, a
 // wrong-typed or bad value at loading, and what the exit writes back after it.
 #include "Board.h"
 #include "ColorSwatch.h"
@@ -64,42 +64,14 @@ protected:
     QStringList reports;
 };
 
-// Cancel after a change to every control leaves the dialog, the record and the next
-// showing as they were.
-TEST_F(PrefsDialog, CancelPutsEveryControlAndTheRecordBack)
+// Each kind of background on both previews: colours from their own swatches, the first
+// and the last picture, tiled, stretched or kept in proportion. Then Cancel after a change
+// to every control leaves the dialog, the record and the next showing as they were.
+TEST_F(PrefsDialog, TheTreeNodesShowOnBothPreviewsAndCancelPutsEverythingBack)
 {
     Show();
     const auto before = Controls();
     const TSettings record = window->Settings();
-    prefs->lbBacks->setCurrentRow(9);
-    prefs->cbDrawFrame->setChecked(false);
-    prefs->pSolid->SetColor(Red);
-    prefs->pC1->SetColor(Blue);
-    prefs->pC2->SetColor(Yellow);
-    prefs->rbStretch->click();
-    Select("Gifts");
-    prefs->TrackBar->setValue(900);
-    prefs->rbPacing[2]->setChecked(true);
-    prefs->cbShowtoolbar->setChecked(false);
-    prefs->cbFlatbuttons->setChecked(false);
-    prefs->cmbTableSize->setCurrentIndex(2);
-    prefs->rbStrong->setChecked(true);
-    ASSERT_NE(Controls(), before);
-    prefs->btnCancel->click();
-    EXPECT_EQ(prefs->BacksPreview(), nullptr) << "previews live only while shown";
-    EXPECT_EQ(Controls(), before);
-    EXPECT_EQ(TSettingsStore::Values(window->Settings()), TSettingsStore::Values(record));
-    Show();
-    EXPECT_EQ(Controls(), before);
-    EXPECT_EQ(prefs->SelectedCode(), 8) << "Snowflakes 1, from the record";
-    EXPECT_EQ(prefs->BackgroundPreview()->Picture(), BuiltInBackground(4));
-}
-
-// Each kind of background on both previews: colours from their own swatches, the first
-// and the last picture, tiled, stretched or kept in proportion.
-TEST_F(PrefsDialog, TheTreeNodesShowOnBothPreviews)
-{
-    Show();
     prefs->pSolid->SetColor(Red);
     prefs->pC1->SetColor(Blue);
     prefs->pC2->SetColor(Yellow);
@@ -134,20 +106,40 @@ TEST_F(PrefsDialog, TheTreeNodesShowOnBothPreviews)
     prefs->rbTile->click();
     EXPECT_EQ(background.BackType(), btTile);
     EXPECT_TRUE(prefs->cbOneToOne->isHidden()) << "1:1 only with Stretch";
+
+    prefs->lbBacks->setCurrentRow(9);
+    prefs->cbDrawFrame->setChecked(false);
+    prefs->rbStretch->click();
+    Select("Gifts");
+    prefs->TrackBar->setValue(900);
+    prefs->rbPacing[2]->setChecked(true);
+    prefs->cbShowtoolbar->setChecked(false);
+    prefs->cbFlatbuttons->setChecked(false);
+    prefs->cmbTableSize->setCurrentIndex(2);
+    prefs->rbStrong->setChecked(true);
+    ASSERT_NE(Controls(), before);
+    prefs->btnCancel->click();
+    EXPECT_EQ(prefs->BacksPreview(), nullptr) << "previews live only while shown";
+    EXPECT_EQ(Controls(), before);
+    EXPECT_EQ(TSettingsStore::Values(window->Settings()), TSettingsStore::Values(record));
+    Show();
+    EXPECT_EQ(Controls(), before);
+    EXPECT_EQ(prefs->SelectedCode(), 8) << "Snowflakes 1, from the record";
+    EXPECT_EQ(prefs->BackgroundPreview()->Picture(), BuiltInBackground(4));
 }
 
 // The values after a wrong one are not used, but the exit must not write defaults over
-// them: they stay as stored unless the player changes them.
+// them: they stay as stored unless the player changes them. (EachBadValue checks every
+// other value.)
 TEST_F(PrefsDialog, AWrongTypeIsReportedAndWhatItKeptFromBeingReadSurvivesTheExit)
 {
-    files.Write("DrawFrame=0\nCardBack=9\nShowToolbar=0\nFlatButtons=0\nAnimateType=x\n"
-                "Background=2\nZoom=200\nCpuPlayer=1\n");
+    files.Write("ShowToolbar=0\nFlatButtons=0\nAnimateType=x\nBackground=2\nZoom=200\n"
+                "CpuPlayer=1\n");
     Open();
     EXPECT_EQ(reports, QStringList{"Invalid data type for 'AnimateType'"});
     EXPECT_TRUE(window->ToolBar().isHidden()) << "read before the bad value, shown at loading";
     EXPECT_FALSE(window->ToolBar().Flat());
     EXPECT_FALSE(prefs->TestToolbar->Flat());
-    EXPECT_EQ(window->Settings().CardBack, 9);
     EXPECT_EQ(window->Settings().Background, 4) << "after the bad value: defaults";
     QTimer::singleShot(0, [this] {
         prefs->cmbTableSize->setCurrentIndex(1);
@@ -156,10 +148,8 @@ TEST_F(PrefsDialog, AWrongTypeIsReportedAndWhatItKeptFromBeingReadSurvivesTheExi
     window->ShowPreferences();
     prefs.reset(); // saves, as at program end
     const auto stored = files.Stored();
-    EXPECT_EQ(stored.at("DrawFrame"), "0") << "read, so written back";
     EXPECT_EQ(stored.at("AnimateType"), "0") << "the bad value gives way";
-    EXPECT_EQ(stored.at("Background"), "2") << "never read, so kept";
-    EXPECT_EQ(stored.at("CpuPlayer"), "1");
+    EXPECT_EQ(stored.at("CpuPlayer"), "1") << "never read, so kept";
     EXPECT_EQ(stored.at("Zoom"), "150") << "the player's change wins";
 }
 

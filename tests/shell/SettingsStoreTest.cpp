@@ -3,7 +3,6 @@
 // are in PrefsDialogTest.
 #include "SettingsStore.h"
 #include "AnimationTime.h"
-#include "Board.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -16,8 +15,7 @@ namespace {
 
 class SettingsStoreTest : public ::testing::Test {
 protected:
-    SettingsStoreTest() { SetAnimationTime(250); }
-    ~SettingsStoreTest() override { SetAnimationTime(250); }
+    ~SettingsStoreTest() override { SetAnimationTime(250); } // loading sets it
 
     TSettingsStore::TLoadReport Load()
     {
@@ -29,24 +27,18 @@ protected:
     TSettings loaded;
 };
 
-// Whole 32-bit numbers, negative ones as their two's complement; nothing else.
-TEST(SettingsStoreParse, WholeThirtyTwoBitNumbersOnly)
+// Whole 32-bit numbers are read, negative ones as their two's complement, and nothing
+// else. Each value just outside its range gets the replacement; the edge itself is kept.
+TEST_F(SettingsStoreTest, WholeThirtyTwoBitNumbersOnlyAndValuesOutsideTheirRangeReplaced)
 {
-    const std::pair<const char*, uint32_t> accepted[] = {{"0", 0u},
-                                                         {"4294967295", 4294967295u},
-                                                         {"-1", 4294967295u},
-                                                         {"-2147483648", 2147483648u},
-                                                         {"0000000250", 250u}};
+    const std::pair<const char*, uint32_t> accepted[] = {
+        {"0", 0u}, {"4294967295", 4294967295u}, {"-1", 4294967295u},
+        {"-2147483648", 2147483648u}, {"0000000250", 250u}};
     for (const auto& [text, value] : accepted)
         EXPECT_EQ(TSettingsStore::ParseDword(text), value) << text;
     for (const char* text :
          {"4294967296", "-2147483649", "12x", "", "-", "+5", " 5", "0x10", "1.5"})
         EXPECT_EQ(TSettingsStore::ParseDword(text), std::nullopt) << text;
-}
-
-// Each value just outside its range gets the replacement; the edge itself is kept.
-TEST_F(SettingsStoreTest, ValuesOutsideTheirRangeAreReplaced)
-{
     const struct {
         const char* name;
         int TSettings::*field;

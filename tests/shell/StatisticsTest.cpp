@@ -73,7 +73,10 @@ TEST_F(StatisticsTest, AResultIsOnDiskBeforeTheBoxAsksAndOutlivesTheSettingsSave
     EXPECT_EQ(Stored(1).Streak, 2);
 }
 
-TEST_F(StatisticsTest, StreaksRunOnThroughAbandonedGamesAndEndOnAnotherResult)
+// Streaks run on through abandoned games and end on another result; the dialog shows
+// each variant's row and the total, games against the strong player apart; Reset only on
+// Yes.
+TEST_F(StatisticsTest, StreaksAndTheDialogsRowsAndTotalWithResetOnYesOnly)
 {
     const auto streak = [this] {
         const TPlayerRecord r = Stored(0);
@@ -96,14 +99,7 @@ TEST_F(StatisticsTest, StreaksRunOnThroughAbandonedGamesAndEndOnAnotherResult)
     EXPECT_EQ(streak(), std::tuple(TPlayerRecord::skNone, 0, 3, 2)) << "a draw ends a streak";
     PlayTo(0, stHumanWins);
     EXPECT_EQ(streak(), std::tuple(TPlayerRecord::skWins, 1, 3, 2)) << "the longest stays";
-}
 
-// Each variant's row and the total; games against the strong player apart; Reset only
-// on Yes.
-TEST_F(StatisticsTest, TheDialogShowsEachVariantTheTotalAndEachPlayerApartAndResetsOnYesOnly)
-{
-    for (int state : {stHumanWins, stHumanWins, stCpuWins})
-        PlayTo(0, state);
     PlayTo(1, stDraw);
     for (int state : {stCpuWins, stCpuWins, stHumanWins, stCpuWins, stDraw})
         PlayTo(2, state);
@@ -124,10 +120,10 @@ TEST_F(StatisticsTest, TheDialogShowsEachVariantTheTotalAndEachPlayerApartAndRes
     };
     EXPECT_EQ(table.verticalHeaderItem(3)->text(), "Total");
     // Played, won, lost, drawn, abandoned, won % of the decided games, streak, longest.
-    EXPECT_EQ(row(0), "3 2 1 0 0 67% 1 lost 2 1");
+    EXPECT_EQ(row(0), "8 4 2 1 1 67% 1 won 3 2");
     EXPECT_EQ(row(1), "1 0 0 1 0 - - 0 0") << "draws alone: no percentage";
     EXPECT_EQ(row(2), "6 1 3 1 1 25% - 1 2");
-    EXPECT_EQ(row(3), "10 3 4 2 1 43%  2 2");
+    EXPECT_EQ(row(3), "15 5 5 3 2 50%  3 2");
     dialog.Opponent()->setCurrentIndex(1);
     EXPECT_EQ(row(0), "1 0 1 0 0 0% 1 lost 0 1");
     EXPECT_EQ(row(3), "1 0 1 0 0 0%  0 1");
@@ -138,7 +134,7 @@ TEST_F(StatisticsTest, TheDialogShowsEachVariantTheTotalAndEachPlayerApartAndRes
     answer = false;
     dialog.ResetButton()->click();
     EXPECT_EQ(questions, asked + 1);
-    EXPECT_EQ(row(3), "10 3 4 2 1 43%  2 2");
+    EXPECT_EQ(row(3), "15 5 5 3 2 50%  3 2");
     answer = true;
     dialog.ResetButton()->click();
     EXPECT_EQ(row(3), "0 0 0 0 0 -  0 0");
