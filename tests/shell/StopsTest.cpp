@@ -141,18 +141,17 @@ protected:
 
     void Storm(TZelmoGame& game)
     {
+        static constexpr Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton,
+                                                      Qt::MiddleButton};
         const int what = Pick(100);
-        if (what < 70) {
-            static constexpr Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton,
-                                                          Qt::MiddleButton};
+        if (what < 70)
             QTest::mouseClick(game.Board, buttons[Pick(3)], {}, Target(*game.Board));
-        } else if (what < 80) {
+        else if (what < 80)
             window->Hint();
-        } else if (what < 92) {
+        else if (what < 92)
             window->SetAutoplayCommand(Pick(2) == 0);
-        } else {
+        else
             window->ToolBar().setVisible(!window->ToolBar().isVisible());
-        }
     }
 
     // A point where a player might click: on a card (flying or not), on a pile's
