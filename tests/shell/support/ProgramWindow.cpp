@@ -78,8 +78,9 @@ TZelmoGame* ProgramWindowFixture::StartFromLabel(int kind, uint32_t seed)
 
 void ProgramWindowFixture::EndTheGame()
 {
-    if (window->Game())
+    if (window->Game()) {
         ASSERT_TRUE(window->EndCurrentGame());
+    }
     PumpWhile([this] { return window->Game() != nullptr; });
 }
 
