@@ -3,8 +3,8 @@
 # Contents opens the help, F1 in a game turns it to the rules, OK closes Help > About; a
 # few cards are played by mouse, the game ended through the menu, the program with Alt+X.
 # A stored table size of 150 or 200 % starts the program and its game that much larger.
-# Every variant's labels and cards are the widget tests' (ChooserTest, WholeGameTest,
-# ScaledWindowTest), on the same mouse path.
+# Every variant's labels and cards are the widget tests' (GameCommandsTest and
+# FittedWindowTest), on the same mouse path.
 set -u
 XVFB_SCREEN=1600x1200x24 # room for the window at 200 %
 source "$(dirname "$0")/xvfb-session.sh"

@@ -1,14 +1,21 @@
 // The settings store: the number forms it reads, the range rules, a wrong-typed value,
-// and a store that cannot be read or written. Bad values through the preferences dialog
-// are in PrefsDialogTest.
+// and a store that cannot be read or written; the table size the next start scales by;
+// background pictures from files, where hostile files must be refused without a crash or
+// a half-decoded picture. Bad values through the preferences dialog are in
+// PrefsDialogTest.
 #include "SettingsStore.h"
 #include "AnimationTime.h"
+#include "PictureLoader.h"
+#include "TableSize.h"
 #include "support/TestFiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -61,13 +68,9 @@ TEST_F(SettingsStoreTest, WholeThirtyTwoBitNumbersOnlyAndValuesOutsideTheirRange
             files.Write(QByteArray(c.name) + '=' + text + '\n');
             EXPECT_FALSE(Load().WrongType);
             EXPECT_EQ(loaded.*c.field, expected);
+            EXPECT_EQ(TSettingsStore(files.Path()).StoredZoom(), loaded.Zoom)
+                << "the start reads the table size as the dialog";
         }
-    }
-    for (const char* zoom : {"0", "200", "99", "300"}) {
-        files.Write(QByteArray("Zoom=") + zoom + '\n');
-        Load();
-        EXPECT_EQ(TSettingsStore(files.Path()).StoredZoom(), loaded.Zoom)
-            << "the start reads as the dialog";
     }
     files.Write("AnimateTime=400\nDrawFrame=7\n");
     Load();
@@ -109,11 +112,10 @@ TEST_F(SettingsStoreTest, AWrongTypeStopsTheReadingThere)
     const auto report = Load();
     ASSERT_EQ(report.WrongType, QStringLiteral("BackType"));
     EXPECT_EQ(report.Unread, QStringList({"CardBack", "AnimateTime", "Background"}));
-    EXPECT_EQ(loaded.StartColor, 255u) << "read before the bad value";
-    EXPECT_FALSE(loaded.DrawFrame);
-    EXPECT_EQ(loaded.CardBack, 6) << "after it: the default";
-    EXPECT_EQ(loaded.AnimateTime, 250);
-    EXPECT_EQ(loaded.Background, 4);
+    // Read before the bad value; after it, the defaults.
+    EXPECT_EQ(std::tuple(loaded.StartColor, loaded.DrawFrame, loaded.CardBack, loaded.AnimateTime,
+                         loaded.Background),
+              std::tuple(255u, false, 6, 250, 4));
     EXPECT_EQ(loaded.BackPicture, BuiltInBackground(4)) << "still a whole, consistent look";
 
     files.Write("AnimateType=1,2\n"); // the store reads this as a list
@@ -151,6 +153,70 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeReadOrWrittenLosesNothing)
     ASSERT_TRUE(QDir().mkpath(blocked + "/inside"));
     EXPECT_FALSE(TSettingsStore(blocked).Save(s));
     EXPECT_TRUE(QFileInfo(blocked + "/inside").isDir());
+}
+
+TEST(TableSize, TheNextStartScalesOnTopOfWhatTheEnvironmentAsks)
+{
+    const QByteArray before = qgetenv("QT_SCALE_FACTOR");
+    // The factor the next start gets from the size, over the one the environment asked.
+    const auto next = [](const char* asked, int size) {
+        asked ? qputenv("QT_SCALE_FACTOR", asked) : qunsetenv("QT_SCALE_FACTOR");
+        ApplyTableSize(size);
+        return qgetenv("QT_SCALE_FACTOR");
+    };
+    EXPECT_TRUE(next(nullptr, 100).isNull()) << "the classic size touches nothing";
+    EXPECT_EQ(next(nullptr, 150), "1.5");
+    EXPECT_EQ(next("2", 150), "3");
+    EXPECT_EQ(next("nonsense", 200), "2");
+    before.isNull() ? qunsetenv("QT_SCALE_FACTOR") : qputenv("QT_SCALE_FACTOR", before);
+}
+
+// A picture of the size given, as a file of the format holds it.
+QByteArray Encoded(const char* format, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(200, 30, 40));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, format));
+    return bytes;
+}
+
+TEST(PictureLoaderTest, HostileFilesAreRefused)
+{
+    const QTemporaryDir dir;
+    const QByteArray bmp = Encoded("bmp", {300, 200});
+    const QByteArray jpeg = Encoded("jpeg", {300, 200});
+    // A bitmap header announcing 60000 x 60000 pixels of 24 bits over a few bytes.
+    QByteArray huge = Encoded("bmp", {4, 4});
+    qToLittleEndian<qint32>(60000, huge.data() + 18);
+    qToLittleEndian<qint32>(60000, huge.data() + 22);
+    // A JPEG frame header (FF C0, length, precision, height, width) claiming as many.
+    QByteArray hugeJpeg = Encoded("jpeg", {16, 16});
+    const qsizetype frame = hugeJpeg.indexOf(QByteArray("\xFF\xC0", 2));
+    ASSERT_GT(frame, 0);
+    qToBigEndian<quint16>(60000, hugeJpeg.data() + frame + 5);
+    qToBigEndian<quint16>(60000, hugeJpeg.data() + frame + 7);
+    const QByteArray noise = Noise(4096, 7);
+    const std::pair<const char*, QByteArray> files[] = {
+        {"cut.bmp", bmp.left(bmp.size() / 2)},
+        {"cut.jpg", jpeg.left(jpeg.size() / 2)},
+        {"cut.png", Encoded("png", {300, 200}).left(200)},
+        {"huge.bmp", huge},
+        {"huge.jpg", hugeJpeg},
+        {"empty.bmp", {}},
+        {"noise.jpg", noise},
+        {"picture.wmf", QByteArray("\xD7\xCD\xC6\x9A", 4) + noise},
+        {"picture.pcx", QByteArray("\x0A\x05\x01\x08", 4) + noise},
+        {"pic.gif", QByteArray("GIF89a") + noise},
+    };
+    for (const auto& [name, bytes] : files)
+        EXPECT_FALSE(PictureLoader::Load(WriteFile(dir.filePath(name), bytes))) << name;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.bmp")));
+    EXPECT_FALSE(PictureLoader::Load(dir.filePath(QStringLiteral("folder.bmp"))));
+    EXPECT_FALSE(PictureLoader::Load(dir.filePath(QStringLiteral("missing.bmp"))));
+    EXPECT_FALSE(PictureLoader::Load(QString()));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The player's record: what counts and how, kept at once in the settings store, and the
-// dialog that shows it. A real variant's result is counted in WholeGameTest.
+// dialog that shows it. A real variant's result is counted in FittedWindowTest's whole
+// games by keys.
 #include "support/MainWindowFixture.h"
 
 #include "GameOverStep.h"
@@ -16,10 +17,6 @@ namespace {
 
 class StatisticsTest : public MainWindowFixture {
 protected:
-    StatisticsTest()
-    {
-        gameOver.Answer = [](int) { return goClose; };
-    }
     QString StorePath() const { return storeDir.filePath(QStringLiteral("store.conf")); }
     TPlayerRecord Stored(int kind) const
     {
@@ -52,42 +49,31 @@ protected:
     TGameOverQuestionScope scope{&gameOver};
 };
 
-// A killed program loses nothing counted, and saving the preferences keeps the records.
-TEST_F(StatisticsTest, AResultIsOnDiskBeforeTheBoxAsksAndOutlivesTheSettingsSave)
-{
-    int seen = -1;
-    gameOver.Answer = [&](int) {
-        // Read back from the file itself, as a new run of the program would.
-        QSettings file(StorePath(), QSettings::IniFormat);
-        seen = file.value(QStringLiteral("Statistics/Heap/Won")).toInt();
-        return goClose;
-    };
-    PlayTo(1, stHumanWins);
-    EXPECT_EQ(seen, 1);
-    ASSERT_TRUE(TSettingsStore(StorePath()).Save(TSettings::Defaults()));
-    EXPECT_EQ(Stored(1).Won, 1);
-    // And a new run counts on from what is stored.
-    MakeWindow({0, 1, 2});
-    PlayTo(1, stHumanWins);
-    EXPECT_EQ(Stored(1).Won, 2);
-    EXPECT_EQ(Stored(1).Streak, 2);
-}
-
-// Streaks run on through abandoned games and end on another result; the dialog shows
-// each variant's row and the total, games against the strong player apart; Reset only on
-// Yes.
+// A result is on disk before the box asks, so a killed program loses nothing counted;
+// saving the preferences keeps the record, and a new run counts on from it. Streaks run
+// on through abandoned games and end on another result; the dialog shows each variant's
+// row and the total, games against the strong player apart; Reset only on Yes.
 TEST_F(StatisticsTest, StreaksAndTheDialogsRowsAndTotalWithResetOnYesOnly)
 {
     const auto streak = [this] {
         const TPlayerRecord r = Stored(0);
         return std::tuple(r.StreakKind, r.Streak, r.LongestWinning, r.LongestLosing);
     };
+    int seen = -1;
+    gameOver.Answer = [&](int) {
+        // Read back from the file itself, as a new run of the program would.
+        seen = QSettings(StorePath(), QSettings::IniFormat).value("Statistics/Mover/Won").toInt();
+        return goClose;
+    };
     PlayTo(0, stHumanWins);
+    EXPECT_EQ(seen, 1);
     PlayTo(0, stHumanWins);
     Click(Start(0));
     Abandon();
     Start(0); // left before a move: nothing at all
     Abandon();
+    ASSERT_TRUE(TSettingsStore(StorePath()).Save(TSettings::Defaults()));
+    MakeWindow({0, 1, 2});
     PlayTo(0, stHumanWins);
     EXPECT_EQ(streak(), std::tuple(TPlayerRecord::skWins, 3, 3, 0));
     EXPECT_EQ(Stored(0).Abandoned, 1);

@@ -6,6 +6,7 @@
 #include "MainToolBar.h"
 
 #include <QAction>
+#include <QApplication>
 
 void TFakeGame::Init(QWidget* parent)
 {
@@ -16,7 +17,8 @@ void TFakeGame::Init(QWidget* parent)
 
 void TFakeGame::RunState(int state)
 {
-    if (Stopped) return;
+    if (Stopped)
+        return;
     log.states.push_back(state);
     State = state;
     if (state == AcceptPick) {
@@ -47,6 +49,7 @@ void MainWindowFixture::MakeWindow(std::vector<int> built)
 
 void MainWindowFixture::SetUp()
 {
+    QApplication::setQuitOnLastWindowClosed(false);
     Clock::SetManual(true);
     Clock::SetTick(1000);
     MakeWindow({0, 1, 2});
@@ -64,7 +67,8 @@ bool MainWindowFixture::CommandsEnabled() const
     const TMainMenu& menu = window->Menu();
     const TMainToolBar& bar = window->ToolBar();
     const bool on = menu.mnuEndgame->isEnabled();
-    for (QAction* command : {menu.mnuHint, menu.mnuAutoplay, bar.btnHint, bar.btnAutoplay})
+    for (QAction* command : {menu.mnuHint, menu.mnuAutoplay, menu.mnuRules, bar.btnHint,
+                             bar.btnAutoplay, bar.btnRules})
         EXPECT_EQ(command->isEnabled(), on) << command->statusTip().toStdString();
     return on;
 }

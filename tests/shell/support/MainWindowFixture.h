@@ -63,7 +63,11 @@ public:
 
     void Init(QWidget* parent) override;
     void RunState(int state) override;
-    TCard* ChooseCard() override { ++log.chooseCalls; return Suggestion; }
+    TCard* ChooseCard() override
+    {
+        ++log.chooseCalls;
+        return Suggestion;
+    }
     void NewGame() override {}
     void Deal() override {}
     void ArrangePiles() override {}
@@ -88,7 +92,8 @@ protected:
     void ShowWindow()
     {
         window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     // Handles every queued message, including those posted while handling.
     static void Pump()
@@ -104,7 +109,7 @@ protected:
         Pump();
         return lastMade;
     }
-    // Whether End game, Hint and Autoplay are enabled, checking they agree.
+    // Whether End game, Hint, Autoplay and Rules are enabled, checking they agree.
     bool CommandsEnabled() const;
 
     TFakeGameLog log;

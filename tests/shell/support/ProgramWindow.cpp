@@ -72,7 +72,16 @@ TZelmoGame* ProgramWindowFixture::StartFromLabel(int kind, uint32_t seed)
     QTest::mouseClick(window->Chooser().NameLabel(kind), Qt::LeftButton);
     SetRandSeed(seed);
     QCoreApplication::processEvents();
+    AwaitTurn();
     return window->Game();
+}
+
+void ProgramWindowFixture::EndTheGame()
+{
+    if (window->Game()) {
+        ASSERT_TRUE(window->EndCurrentGame());
+    }
+    PumpWhile([this] { return window->Game() != nullptr; });
 }
 
 bool ProgramWindowFixture::AwaitTurn()

@@ -25,9 +25,12 @@ protected:
     void NewWindow();
     // Chooses the kind and starts it alone: its first state waits in the queue.
     TZelmoGame* StartGame(int kind);
-    // Shows the window, clicks the kind's name label and starts that game on the seed
-    // given (the window seeds from the time of day); the game, or none.
+    // Shows the window, clicks the kind's name label, starts that game on the seed given
+    // (the window seeds from the time of day) and waits for the first turn; the game, or
+    // none.
     TZelmoGame* StartFromLabel(int kind, uint32_t seed);
+    // Ends the game, if one runs, and waits until it has gone.
+    void EndTheGame();
     // Waits until the game wants the player's move (or has gone); false when it has gone.
     bool AwaitTurn();
     // One move as a player makes it: a click on the card the hint names, with the button

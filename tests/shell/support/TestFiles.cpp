@@ -15,12 +15,7 @@ QString TStoreFiles::NextPath()
     return Path();
 }
 
-void TStoreFiles::WriteBytes(const QByteArray& bytes)
-{
-    QFile file(NextPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+void TStoreFiles::WriteBytes(const QByteArray& bytes) { WriteFile(NextPath(), bytes); }
 
 std::map<QString, QString> TStoreFiles::Stored() const
 {
@@ -37,6 +32,14 @@ QByteArray Noise(int size, uint32_t seed)
     for (char& c : noise)
         c = char((seed = seed * 134775813 + 1) >> 24);
     return noise;
+}
+
+QString WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+    return path;
 }
 
 QByteArray FileBytes(const QString& path)

@@ -28,5 +28,8 @@ private:
 // Bytes no reader can make sense of, the same every run.
 QByteArray Noise(int size, uint32_t seed);
 
+// A new file of the bytes given; its path.
+QString WriteFile(const QString& path, const QByteArray& bytes);
+
 // The whole content of a file, empty when it cannot be read.
 QByteArray FileBytes(const QString& path);

@@ -1,11 +1,19 @@
-// The about box's links: what they open and how they answer the pointer.
+// The about box's links, what they open and how they answer the pointer; the game-over
+// box's results, answers and pictures.
 #include "About.h"
 #include "AboutLinkLabel.h"
 #include "Artifacts.h"
+#include "GameOver.h"
+#include "GradientButton.h"
+#include "Random.h"
 #include "support/MainWindowFixture.h"
 
 #include <QEnterEvent>
+#include <QLabel>
+#include <QTimer>
 #include <QUrlQuery>
+
+namespace {
 
 TEST(AboutTest, LinksOpenTheHomePageAndANewMailAndLightUpUnderThePointer)
 {
@@ -40,3 +48,39 @@ TEST(AboutTest, LinksOpenTheHomePageAndANewMailAndLightUpUnderThePointer)
     EXPECT_EQ(about.lblMail->text(), FeedbackAddress());
     SaveArtifact(about.grab().toImage(), QStringLiteral("about-box.png"));
 }
+
+// Answers the box once it is up.
+int Answer(TFGameOver& box, int result, std::function<void()> answer)
+{
+    QTimer::singleShot(0, &box, [&box, answer] {
+        EXPECT_TRUE(box.isVisible());
+        answer();
+    });
+    return box.ShowResult(result);
+}
+
+TEST(GameOver, EachResultIsShownAndTheButtonsAndTheCloseBoxAnswer)
+{
+    SetRandSeed(5);
+    TFGameOver box;
+    const std::tuple<int, const char*, const char*> results[] = {
+        {grDraw, "Draw", "gameover-draw.png"},
+        {grHumanWins, "You win", "gameover-win.png"},
+        {grCpuWins, "Computer wins", "gameover-loss.png"}};
+    for (const auto& [result, text, shotName] : results) {
+        QImage shot;
+        const auto again = [&] {
+            shot = box.grab().toImage();
+            box.btnAgain->click();
+        };
+        EXPECT_EQ(Answer(box, result, again), goPlayAgain);
+        EXPECT_EQ(box.lblResult->text(), text);
+        ASSERT_EQ(shot.size(), QSize(273, 178));
+        SaveArtifact(shot, shotName);
+    }
+    EXPECT_EQ(Answer(box, grDraw, [&box] { box.btnMenu->click(); }), goClose);
+    EXPECT_EQ(Answer(box, grDraw, [&box] { box.close(); }), goClose);
+    EXPECT_EQ(Answer(box, grDraw, [&box] { box.reject(); }), goClose) << "Escape";
+}
+
+} // namespace
