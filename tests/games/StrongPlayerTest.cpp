@@ -1,7 +1,7 @@
 // The strong computer player: it plays to win, sees only the human's cards that arrived
 // face up, makes a legal, repeatable move when stopped, and leaves the window responsive
 // while it thinks.
-#include "MoverFixture.h"
+#include "GameFixture.h"
 #include "MoverModel.h"
 #include "StrongSearch.h"
 
@@ -89,7 +89,7 @@ using StrongPlayerWindow = TMoverFixture;
 
 TEST_F(StrongPlayerWindow, StaysResponsiveWhileItThinks)
 {
-    game.removeEventFilter(&catcher);
+    game.removeEventFilter(this);
     Clock::SetManual(false);
     SetAnimationTime(10);
     answers.Answer = [](int) { return goClose; };
