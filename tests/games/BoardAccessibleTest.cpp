@@ -85,7 +85,8 @@ TEST_F(MoverReader, EveryCpuMoveAndEveryStatusTextIsSaid)
 
     Lay({.Cpu = {"KH", "8S"}, .Human = {"7C", "9C"}, .Table = {{"QH", ""}}, .DeckLeft = 0});
     Run(stCpuDefends);
-    EXPECT_EQ(said, (TNames{"Waiting until CPU defends", "CPU beats Queen of Hearts with King of Hearts"}));
+    EXPECT_EQ(said, (TNames{"Waiting until CPU defends",
+                            "CPU beats Queen of Hearts with King of Hearts"}));
     said.clear();
     Lay({.Cpu = {"6D"}, .Human = {"7C", "9C"}, .Table = {{"QH", ""}}, .DeckLeft = 0});
     Run(stCpuDefends);

@@ -23,8 +23,8 @@ using TPosted = std::vector<int>;
 
 // A game of one variant on a board of the main window's game size, on a plain felt (for
 // the pictures saved, and so that a check can tell a drawn card from the table), on the
-// manual clock, Spades trumps. States run one at a time: what a state posts is recorded and not run,
-// so a test follows the game step by step.
+// manual clock, Spades trumps. States run one at a time: what a state posts is recorded
+// and not run, so a test follows the game step by step.
 template <class TGame> class TGameFixture : public ::testing::Test, public QObject {
 protected:
     TGameFixture()
