@@ -9,16 +9,9 @@ namespace {
 
 class AnimationTest : public ManualClockTest {
 protected:
-    void SetUp() override
-    {
-        ManualClockTest::SetUp();
-        from = NewLine(0, 0);
-        to = NewLine(300, 0);
-        card = NewCard(Seven, Hearts, from);
-    }
-    TPile* from = nullptr;
-    TPile* to = nullptr;
-    TCard* card = nullptr;
+    TPile* from = NewLine(0, 0);
+    TPile* to = NewLine(300, 0);
+    TCard* card = NewCard(Seven, Hearts, from);
 };
 
 // 300 pixels right and 30 down in 300 ms, each pacing at a tenth and at half the time:
@@ -127,31 +120,24 @@ protected:
         ticks += e->type() == WM_ANIMATECARDS || e->type() == WM_ANIMATEPILES;
         return false;
     }
-    // A tick posted while the last step ran may still arrive; after that, silence.
-    void ExpectSilence()
-    {
-        QTest::qWait(20);
-        ticks = 0;
-        QTest::qWait(100);
-        EXPECT_EQ(ticks, 0);
-    }
     int ticks = 0;
 };
 
 TEST_F(AnimateThreadTest, QueuedMovesCompleteOnTheirOwnThenTicksStop)
 {
     TCard* card = NewCard(Six, Clubs, NewLine(0, 0));
+    TPile* pile = Fill(NewLine(0, 200, 20), 2);
     board.MoveCard(card, NewLine(300, 0), 0, false, 100, 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return board.MovingCount() == 0; }, 3000));
-    EXPECT_EQ(card->X(), 300);
-    EXPECT_GT(ticks, 3) << "a 100 ms move at 5 ms ticks takes many steps";
-    ExpectSilence();
-
-    TPile* pile = Fill(NewLine(0, 0, 20), 2);
     board.MovePile(pile, 100, 50, 60, 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !pile->Moving; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return board.MovingCount() == 0 && !pile->Moving; }, 3000));
+    EXPECT_EQ(card->X(), 300);
     EXPECT_EQ(Pos(pile->TopCard()), QPoint(120, 50));
-    ExpectSilence();
+    EXPECT_GT(ticks, 3) << "a 100 ms move at 5 ms ticks takes many steps";
+    // A tick posted while the last step ran may still arrive; after that, silence.
+    QTest::qWait(20);
+    ticks = 0;
+    QTest::qWait(100);
+    EXPECT_EQ(ticks, 0);
 }
 
 } // namespace

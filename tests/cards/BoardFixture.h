@@ -26,7 +26,6 @@ inline QRect CardRect(int x, int y) { return QRect(x, y, 71, 96); }
 
 // RGB of a pixel without the alpha byte.
 inline QRgb Px(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
-inline QRgb Rgb(int r, int g, int b) { return QRgb((r << 16) | (g << 8) | b); }
 inline QRgb Inverted(QRgb c) { return ~c & 0xFFFFFFu; }
 inline QPoint Pos(const TCard* c) { return {c->X(), c->Y()}; }
 

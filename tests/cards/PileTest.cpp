@@ -44,16 +44,15 @@ TEST_F(LayoutTest, NoneKeepsCardsWhereTheyAreAndRefillsFreePlacesLastInFirstOut)
 {
     TPile* loose = NewPile(poNone, 500, 500);
     loose->SetFillFreePlaces(true);
-    TCard* a = NewCard(Six, Clubs);
-    TCard* b = NewCard(Seven, Clubs);
-    a->SetPos(10, 10);
-    b->SetPos(200, 30);
-    a->SetPile(loose);
-    b->SetPile(loose);
+    for (const QPoint p : {QPoint(10, 10), QPoint(200, 30)}) {
+        TCard* card = NewCard(Six, Clubs);
+        card->SetPos(p.x(), p.y());
+        card->SetPile(loose);
+    }
     loose->SetX(0);
-    EXPECT_EQ(Pos(a), QPoint(10, 10));
-    loose->RemoveCard(a->CardIndex());
-    loose->RemoveCard(b->CardIndex());
+    EXPECT_EQ(Pos(loose->Card(0)), QPoint(10, 10));
+    loose->RemoveCard(0); // the first place freed first
+    loose->RemoveCard(0);
     EXPECT_EQ(Pos(NewCard(Eight, Clubs, loose)), QPoint(200, 30));
     EXPECT_EQ(Pos(NewCard(Nine, Clubs, loose)), QPoint(10, 10));
     EXPECT_TRUE(loose->FreePlaces.empty());
@@ -67,16 +66,15 @@ TEST_F(LayoutTest, SortOrderForEveryTrumpSuit)
         for (TCardSuit s : {Hearts, Spades, Clubs, Diamonds})
             NewCard(v, s, sorted);
     // Trumps last; red (D, H) and black (C, S) always alternate.
-    const std::pair<TCardSuit, std::string> orders[] = {
-        {Clubs, "DSHC"}, {Diamonds, "CHSD"}, {Hearts, "CDSH"}, {Spades, "DCHS"}};
+    const std::pair<TCardSuit, std::string> orders[] = {{Clubs, "DDDSSSHHHCCC"},
+                                                        {Diamonds, "CCCHHHSSSDDD"},
+                                                        {Hearts, "CCCDDDSSSHHH"},
+                                                        {Spades, "DDDCCCHHHSSS"}};
     for (const auto& [trumps, order] : orders) {
         // Start from another trump suit so that every case really re-sorts.
         board.SetTrumps(trumps == Clubs ? Hearts : Clubs);
         board.SetTrumps(trumps);
-        std::string runs;
-        for (char suit : order)
-            runs += std::string(3, suit);
-        EXPECT_EQ(Letters(*sorted, true), runs) << "trumps " << int(trumps);
+        EXPECT_EQ(Letters(*sorted, true), order) << "trumps " << int(trumps);
     }
     EXPECT_EQ(Letters(*sorted), "6TA6TA6TA6TA") << "ranks rise, the Ace last";
     EXPECT_EQ(sorted->Card(11)->X(), 110) << "laid out in sorted order";
@@ -93,37 +91,14 @@ TEST_F(ShuffleTest, MovesCardsLikeAListNotBySwapping)
     //   i 3: j 1, 5 out, in at 1:       A5432
     // (swapping instead would give A4532).
     TPile* deck = Fill(NewLine(0, 0, 10), 5);
-    TPile* sorted = NewLine(0, 100, 10);
-    sorted->SetSort(psTrumpsFirst);
-    for (TCardValue v : {Six, Seven, Eight, Nine, Ten})
-        NewCard(v, Clubs, sorted);
     SetRandSeed(1);
     deck->Shuffle();
     EXPECT_EQ(Letters(*deck), "A5432");
     EXPECT_EQ(RandSeed(), 1172187917u) << "exactly Count - 1 draws";
     EXPECT_EQ(deck->Card(1)->X(), 10) << "laid out again in the new order";
-    // A sorted pile is not re-sorted after shuffling.
-    SetRandSeed(1);
-    sorted->Shuffle();
-    EXPECT_EQ(Letters(*sorted), "6T987");
 }
 
-class PileQueriesTest : public BoardTest {
-protected:
-    void SetUp() override
-    {
-        board.SetTrumps(Spades);
-        hand = NewLine(0, 0, 20);
-    }
-    // Cards are flagged by hand here; the board must not see them as queued.
-    void TearDown() override
-    {
-        for (TCard* c : board.Cards())
-            c->Moving = false;
-    }
-    TCard* Add(TCardValue v, TCardSuit s) { return NewCard(v, s, hand); }
-    TPile* hand = nullptr;
-};
+using PileQueriesTest = BoardTest;
 
 TEST_F(PileQueriesTest, BeatsBySuitRankAndTrumps)
 {
@@ -140,10 +115,13 @@ TEST_F(PileQueriesTest, BeatsBySuitRankAndTrumps)
 
 TEST_F(PileQueriesTest, CheapestBeater)
 {
-    TCard* nine = Add(Nine, Clubs);
-    TCard* seven = Add(Seven, Clubs);
-    TCard* eight = Add(Eight, Clubs);
-    TCard* upperEight = Add(Eight, Clubs);
+    board.SetTrumps(Spades);
+    TPile* hand = NewLine(0, 0, 20);
+    const auto add = [&](TCardValue v, TCardSuit s) { return NewCard(v, s, hand); };
+    TCard* nine = add(Nine, Clubs);
+    TCard* seven = add(Seven, Clubs);
+    TCard* eight = add(Eight, Clubs);
+    TCard* upperEight = add(Eight, Clubs);
     // Never the card itself; on ties the upper card; never a card in flight.
     EXPECT_EQ(hand->CheapestBeater(*seven), upperEight);
     EXPECT_EQ(hand->CheapestBeater(*eight), nine);
@@ -153,13 +131,15 @@ TEST_F(PileQueriesTest, CheapestBeater)
 
     // Without one of the suit the lowest trump stands in, even if it is moving.
     TCard* aceHearts = NewCard(Ace, Hearts);
-    TCard* nineSpades = Add(Nine, Spades);
-    TCard* sixSpades = Add(Six, Spades);
+    TCard* nineSpades = add(Nine, Spades);
+    TCard* sixSpades = add(Six, Spades);
     sixSpades->Moving = true;
     EXPECT_EQ(hand->CheapestBeater(*aceHearts), sixSpades);
     // Only a higher trump beats a trump, and nothing stands in for one.
     EXPECT_EQ(hand->CheapestBeater(*NewCard(Nine, Spades)), nullptr);
     EXPECT_EQ(hand->CheapestBeater(*NewCard(Seven, Spades)), nineSpades);
+    // Flagged by hand: the board must not see them as queued when it goes.
+    seven->Moving = sixSpades->Moving = false;
 }
 
 using ErrorsTest = BoardTest;

@@ -71,7 +71,11 @@ protected:
         ASSERT_TRUE(game.Waiting);
     }
     static QPoint On(const TCard* card) { return {card->X() + 3, card->Y() + 3}; }
-    void Click(QPoint p, int button) { game.BoardMouseDown(*game.Board, button, {}, p.x(), p.y()); }
+    void Click(QPoint p, int button)
+    {
+        game.BoardMouseDown(*game.Board, button, {}, p.x(), p.y());
+        Pump();
+    }
 
     QObject owner;
     TProbeGame game{&owner};
@@ -80,14 +84,12 @@ protected:
 TEST_F(ZelmoGameTest, OnlyTheFirstClickWhileWaitingRunsTheStateAgain)
 {
     Click(On(game.Hand->Card(0)), mbLeft); // not waiting: nothing
-    Pump();
     EXPECT_EQ(game.Ran, std::vector<int>{});
     Arm();
     TCard* card = game.Hand->Card(1);
     // A real press on the board, through its mouse handler; the second click is late.
     QTest::mousePress(game.Board, Qt::RightButton, {}, On(card));
     Click(On(game.Hand->Card(0)), mbLeft);
-    Pump();
     EXPECT_EQ(game.Ran, (std::vector<int>{3, stInput, 3}));
     EXPECT_EQ(game.Picks, std::vector<TPick>{TPick(card, mbRight)});
     EXPECT_FALSE(game.Waiting);
@@ -101,7 +103,6 @@ TEST_F(ZelmoGameTest, OnlyTheFirstClickWhileWaitingRunsTheStateAgain)
     for (const QPoint& p : {QPoint(390, 300), On(placeholder), On(flying)}) {
         Arm();
         Click(p, mbRight);
-        Pump();
         EXPECT_EQ(game.Picks.back(), TPick(nullptr, mbRight)) << p.x();
     }
     EXPECT_EQ(game.Picks.size(), 4u);

@@ -1,28 +1,12 @@
 // What a screen reader finds on the board (piles and cards with their names and roles,
 // the keyboard's card as the focus) and what it hears when the CPU moves.
 #include "BoardAccessible.h"
-#include "MoverFixture.h"
+#include "GameFixture.h"
 
 #include <QAccessible>
 #include <QAccessibleEvent>
 
 namespace {
-
-// The description changes the board announced while it lived, as a screen reader's
-// bridge gets them.
-struct TSpeechSpy {
-    TSpeechSpy()
-    {
-        SetAccessibleListener([this](QAccessibleEvent& event) {
-            QAccessibleInterface* iface = event.accessibleInterface();
-            if (iface && event.type() == QAccessible::DescriptionChanged)
-                Said.push_back(iface->text(QAccessible::Description).toStdString());
-        });
-    }
-    ~TSpeechSpy() { SetAccessibleListener(nullptr); }
-
-    TNames Said;
-};
 
 class MoverReader : public TMoverFixture {
 protected:
@@ -45,6 +29,18 @@ protected:
         return names;
     }
     TNames Spoken(const char* title) const { return ChildNames(PileOf(title)); }
+    // Hears the description changes the board announces, as a screen reader's bridge.
+    MoverReader()
+    {
+        SetAccessibleListener([this](QAccessibleEvent& event) {
+            QAccessibleInterface* iface = event.accessibleInterface();
+            if (iface && event.type() == QAccessible::DescriptionChanged)
+                said.push_back(iface->text(QAccessible::Description).toStdString());
+        });
+    }
+    ~MoverReader() override { SetAccessibleListener(nullptr); }
+
+    TNames said;
 };
 
 TEST_F(MoverReader, TheBoardHoldsItsPilesAndTheirCardsNamedAsThePlayerSeesThem)
@@ -75,26 +71,26 @@ TEST_F(MoverReader, TheBoardHoldsItsPilesAndTheirCardsNamedAsThePlayerSeesThem)
 
 TEST_F(MoverReader, EveryCpuMoveAndEveryStatusTextIsSaid)
 {
-    TSpeechSpy spy;
     Lay({.Cpu = {"6C", "KC"}, .Human = {"7H", "QH"}, .DeckLeft = 0});
     Run(stCpuAttacks);
     Arm(stHumanDefends);
     EXPECT_EQ(Click(C("7H")), TPosted{}) << "Seven of Hearts covers nothing";
     EXPECT_EQ(Click(game.Table->Card(0)), TPosted{stCpuAttacks}) << "taking";
     Run(stCpuAttacks);
-    EXPECT_EQ(spy.Said, (TNames{"Waiting until CPU moves", "CPU plays Six of Clubs",
+    EXPECT_EQ(said, (TNames{"Waiting until CPU moves", "CPU plays Six of Clubs",
                                 "Click your card to defend, click table card to take, make move "
                                 "with right mouse button to avoid moving table",
                                 "Waiting until CPU moves", "CPU plays King of Clubs"}));
-    spy.Said.clear();
+    said.clear();
 
     Lay({.Cpu = {"KH", "8S"}, .Human = {"7C", "9C"}, .Table = {{"QH", ""}}, .DeckLeft = 0});
     Run(stCpuDefends);
-    EXPECT_EQ(spy.Said, (TNames{"Waiting until CPU defends", "CPU beats Queen of Hearts with King of Hearts"}));
-    spy.Said.clear();
+    EXPECT_EQ(said, (TNames{"Waiting until CPU defends",
+                            "CPU beats Queen of Hearts with King of Hearts"}));
+    said.clear();
     Lay({.Cpu = {"6D"}, .Human = {"7C", "9C"}, .Table = {{"QH", ""}}, .DeckLeft = 0});
     Run(stCpuDefends);
-    EXPECT_EQ(spy.Said, TNames{"CPU takes the table"}) << "the same status text is not said again";
+    EXPECT_EQ(said, TNames{"CPU takes the table"}) << "the same status text is not said again";
 }
 
 } // namespace

@@ -1,13 +1,18 @@
 #pragma once
 #include "AnimationTime.h"
+#include "Artifacts.h"
 #include "Clock.h"
 #include "GameArea.h"
+#include "HeapZelmo.h"
 #include "Messages.h"
+#include "MoverZelmo.h"
+#include "RoundZelmo.h"
 #include "ScriptedGameOver.h"
 #include "ZelmoGame.h"
 
 #include <QCoreApplication>
 #include <QObject>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
@@ -16,28 +21,11 @@
 using TNames = std::vector<std::string>;
 using TPosted = std::vector<int>;
 
-// Keeps posted states from running: records and swallows them.
-class TStateCatcher : public QObject {
-public:
-    explicit TStateCatcher(TPosted& posted) : posted(posted) {}
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (static_cast<int>(e->type()) != WM_GAMESTATE)
-            return false;
-        posted.push_back(static_cast<int>(static_cast<TMessage*>(e)->WParam));
-        return true;
-    }
-
-private:
-    TPosted& posted;
-};
-
-// A game of one variant on a board of the main window's game size, on the manual clock,
-// Spades trumps. States run one at a time: what a state posts is recorded and not run,
-// so a test follows the game step by step.
-template <class TGame> class TGameFixture : public ::testing::Test {
+// A game of one variant on a board of the main window's game size, on a plain felt (for
+// the pictures saved, and so that a check can tell a drawn card from the table), on the
+// manual clock, Spades trumps. States run one at a time: what a state posts is recorded
+// and not run, so a test follows the game step by step.
+template <class TGame> class TGameFixture : public ::testing::Test, public QObject {
 protected:
     TGameFixture()
     {
@@ -46,9 +34,19 @@ protected:
         game.resize(GameAreaWidth, GameAreaHeight);
         game.Init(nullptr);
         game.Board->SetTrumps(Spades);
-        game.installEventFilter(&catcher);
+        game.Board->SetColor(Felt);
+        game.Board->RebuildBackground();
+        game.installEventFilter(this);
     }
     ~TGameFixture() override { Clock::SetManual(false); }
+    // Records and swallows the posted states.
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (static_cast<int>(e->type()) != WM_GAMESTATE)
+            return false;
+        posted.push_back(static_cast<int>(static_cast<TMessage*>(e)->WParam));
+        return true;
+    }
 
     // A card by name, value then suit: "TH" is the Ten of Hearts.
     TCard* C(const std::string& name) const
@@ -61,12 +59,12 @@ protected:
     }
     static std::string Name(const TCard* card)
     {
-        if (!card)
-            return "none";
-        if (card->Empty())
-            return "--";
+        if (!card || card->Empty())
+            return card ? "--" : "none";
         return {"A23456789TJQK"[card->Value()], "CDHS"[card->Suit()]};
     }
+    // Where the card's centre lies.
+    static QPoint Centre(const TCard* card) { return {card->X() + 35, card->Y() + 48}; }
     static TNames Names(const TPile& pile, bool markedOnly = false)
     {
         TNames names;
@@ -81,16 +79,13 @@ protected:
     void GatherAll()
     {
         game.Waiting = false;
-        for (TPile* pile : game.Board->Piles()) {
-            if (pile == game.Deck)
-                continue;
-            while (TCard* card = pile->TopCard()) {
+        for (TPile* pile : game.Board->Piles())
+            while (TCard* card = pile != game.Deck ? pile->TopCard() : nullptr) {
                 if (card->Empty())
                     game.Board->DestroyCard(card);
                 else
                     game.Deck->AddCard(card);
             }
-        }
     }
     void Put(TPile* pile, const std::vector<const char*>& names)
     {
@@ -158,12 +153,92 @@ protected:
         return ClickAt(card->X() + 2, card->Y() + 2, button);
     }
 
+    static inline const QColor Felt{0, 96, 48};
     QObject owner;
     TGame game{&owner};
     TScriptedGameOver answers;
     TPosted posted;
-    TStateCatcher catcher{posted};
 
 private:
     TGameOverQuestionScope answering{&answers};
+};
+
+// A position: the hands in order, the table as attack/cover pairs (an empty cover leaves a
+// placeholder) and how many cards the deck keeps; the rest is discarded.
+struct TLayout {
+    std::vector<const char*> Cpu, Human;
+    std::vector<std::pair<const char*, const char*>> Table = {};
+    int DeckLeft = 20;
+};
+
+class TMoverFixture : public TGameFixture<TMover> {
+protected:
+    // Every card back into the deck, then the layout dealt out by hand.
+    void Lay(const TLayout& layout)
+    {
+        GatherAll();
+        Put(game.CpuHand, layout.Cpu);
+        Put(game.HumanHand, layout.Human);
+        PutPairs(game.Table, layout.Table);
+        KeepInDeck(layout.DeckLeft, game.Discard);
+    }
+};
+
+// A Heap position: the hands in order, the heap from the bottom card up and how many
+// cards the deck keeps; the rest lie aside, off the board's piles of play.
+struct THeapLayout {
+    std::vector<const char*> Cpu, Human, Heap = {};
+    int DeckLeft = 20;
+};
+
+class THeapFixture : public TGameFixture<THeap> {
+protected:
+    void Lay(const THeapLayout& layout)
+    {
+        GatherAll();
+        Put(game.CpuHand, layout.Cpu);
+        Put(game.HumanHand, layout.Human);
+        Put(game.Table, layout.Heap);
+        KeepInDeck(layout.DeckLeft, aside);
+    }
+
+    TPile* aside = game.Board->NewPile(poNone, -400, -400, 0, 0, 1, 0, 0);
+};
+
+// A Round position: the hands, the circle (spread evenly, then keeping its places), the
+// table as attack/cover pairs (an empty cover leaves a placeholder) and the deck from its
+// bottom card up; the rest lies aside, off the board's piles of play. The human's hand
+// is sorted, as from the deal on.
+struct TRoundLayout {
+    std::vector<const char*> Cpu, Human, Circle = {}, Deck = {};
+    std::vector<std::pair<const char*, const char*>> Table = {};
+};
+
+class TRoundFixture : public TGameFixture<TRound> {
+protected:
+    void Lay(const TRoundLayout& layout)
+    {
+        GatherAll();
+        KeepInDeck(0, aside);
+        Put(game.CpuHand, layout.Cpu);
+        game.HumanHand->SetSort(psTrumpsLast);
+        Put(game.HumanHand, layout.Human);
+        game.Circle->SetOrientation(poEllipse);
+        Put(game.Circle, layout.Circle);
+        game.Circle->SetOrientation(poNone);
+        game.Circle->FreePlaces.clear();
+        PutPairs(game.Table, layout.Table);
+        Put(game.Deck, layout.Deck);
+    }
+    // Where the centre of card k of n evenly spread cards lies on the circle's ellipse:
+    // the first at the bottom, the others clockwise.
+    QPoint RingPlace(int k, int n) const
+    {
+        const TPile& ring = *game.Circle;
+        const double angle = k * 2 * M_PI / n + M_PI / 2;
+        return {int(std::lround(std::cos(angle) * ring.PileW())) + ring.X(),
+                int(std::lround(std::sin(angle) * ring.PileH())) + ring.Y()};
+    }
+
+    TPile* aside = game.Board->NewPile(poLine, -400, -400, 0, 0, 1, 0, 0);
 };

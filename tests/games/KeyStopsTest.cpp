@@ -2,9 +2,9 @@
 // Enter presses as the left button, Escape as the right button on nothing, which only
 // ends throwing or giving more.
 #include "KeyboardPlay.h"
-#include "MoverFixture.h"
+#include "GameFixture.h"
 
-#include <QKeyEvent>
+#include <QTest>
 
 namespace {
 
@@ -15,8 +15,7 @@ protected:
     TPosted Key(int key)
     {
         posted.clear();
-        QKeyEvent press(QEvent::KeyPress, key, {});
-        QCoreApplication::sendEvent(game.Board, &press);
+        QTest::keyClick(game.Board, Qt::Key(key));
         QCoreApplication::sendPostedEvents(&game, WM_GAMESTATE);
         if (posted != TPosted{stInput})
             return posted;

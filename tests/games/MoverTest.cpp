@@ -1,9 +1,9 @@
-// Mover: the deal, the start of a bout (clearing, refilling, the end check), attacking,
-// the steps that take no input, the computer's choice in each of its uses (leading,
-// defending, throwing more, the hint); defending: covering (and which attack the human's
-// card covers), moving the table and its refusals, clicks that break the rules; taking,
-// and throwing more to a taker.
-#include "MoverFixture.h"
+// Mover: the deal, the start of a bout (clearing, refilling in order, the end check),
+// attacking, the steps that take no input, the computer's choice in each of its uses
+// (leading, defending, throwing more, the hint); defending: covering (and which attack
+// the human's card covers), moving the table and its refusals, its slide pictured, clicks
+// that break the rules; taking, and throwing more to a taker.
+#include "GameFixture.h"
 
 #include "Random.h"
 
@@ -47,11 +47,17 @@ TEST_F(MoverBout, ABeatenTableGoesToTheDiscardAndTheDefenderDrawsFirst)
 {
     Lay({{"6C", "7C"}, {"8C", "9C", "TC"}, {{"6D", "7D"}, {"8D", "9D"}}, 5});
     const int discarded = game.Discard->Count();
+    std::vector<TPile*> drawers;
+    game.Board->OnCardMoved = [&](const TCard& card, const TPile* from) {
+        if (from == game.Deck)
+            drawers.push_back(card.Pile());
+    };
     Arm(stHumanAttacks);
     EXPECT_EQ(game.Table->Count(), 0);
     EXPECT_EQ(game.Discard->Count(), discarded + 4);
-    EXPECT_EQ(game.CpuHand->Count(), 6) << "the CPU defends next and draws first";
-    EXPECT_EQ(game.HumanHand->Count(), 4) << "the deck ran out";
+    // The CPU defends next and draws first, up to six; the deck runs out on the human.
+    TPile* cpu = game.CpuHand;
+    EXPECT_EQ(drawers, (std::vector<TPile*>{cpu, cpu, cpu, cpu, game.HumanHand}));
     EXPECT_EQ(Marked(*game.HumanHand), Names(*game.HumanHand)) << "every card may attack";
     EXPECT_EQ(game.Board->Hint(), "Click your card to move");
     // Only the human's own card attacks, with either button.
@@ -164,9 +170,8 @@ TEST_F(MoverDefence, HumanDefenceClicks)
         {{{"8C", "7D"}, {"9H"}, {{"7H", ""}}}, "9H", mbLeft, {stCpuThrows}, {"7H", "9H"}},
         // Taking: a taker with one card left gets the table at once.
         {{{"9C", "9D"}, {"7H"}, {{"9H", ""}}}, "9H", mbRight, {stCpuAttacks}, {}},
-        // The attack's rank: the left button moves the table, the right one only covers.
-        {{{"6C", "7C"}, {"9C", "6D"}, {{"9H", ""}}},
-         "9C", mbLeft, {stMoverHumanMovesTable}, {"9H", "--", "9C", "--"}},
+        // The attack's rank: the right button only covers (the left one moves the table, as
+        // TheTableSlidesOverToTheCpu shows).
         {{{"6C", "7C"}, {"9S", "9C"}, {{"9H", ""}}}, "9C", mbRight, {}, {"9H", "--"}},
         {{{"6C", "7C"}, {"9S", "9C"}, {{"9H", ""}}}, "9S", mbRight, {stHumanAttacks}, {"9H", "9S"}},
         // Moving needs a CPU card for every attack after the move, and nothing beaten.
@@ -181,8 +186,26 @@ TEST_F(MoverDefence, HumanDefenceClicks)
         EXPECT_EQ(Click(C(row.card), row.button), row.next);
         EXPECT_EQ(Names(*game.Table), row.table);
         EXPECT_EQ(game.Waiting, row.next.empty());
-        EXPECT_EQ(game.TableAtCpu, row.next == TPosted{stMoverHumanMovesTable});
+        EXPECT_FALSE(game.TableAtCpu);
     }
+}
+
+// The table slid over to the CPU, saved for a person to look at: the slid cards are drawn
+// where they now lie and the middle shows the felt again.
+TEST_F(MoverDefence, TheTableSlidesOverToTheCpu)
+{
+    game.Board->SetTrumps(Hearts);
+    Lay({{"6C", "7C", "8C", "TC"}, {"QD", "AD", "9C", "9S", "KH", "7D"}, {{"9D", ""}}});
+    Arm(stMoverHumanDefends);
+    ASSERT_EQ(Click(C("9C")), TPosted{stMoverHumanMovesTable});
+    EXPECT_EQ(Names(*game.Table), (TNames{"9D", "--", "9C", "--"}));
+    ASSERT_EQ(Run(stMoverHumanMovesTable), TPosted{stMoverSlideTable});
+    ASSERT_EQ(Run(stMoverSlideTable), TPosted{stMoverCpuDefends});
+    EXPECT_EQ(game.Table->Y(), 113);
+    const QImage image = game.grab().toImage();
+    SaveArtifact(image, QStringLiteral("mover-table-moved.png"));
+    EXPECT_EQ(image.pixelColor(300, 140), Felt);
+    EXPECT_NE(image.pixelColor(Centre(C("9C"))), Felt);
 }
 
 TEST_F(MoverDefence, HumanTakesAndTheCpuThrowsWhatItCanUpToTheLimit)

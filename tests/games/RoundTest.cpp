@@ -4,7 +4,7 @@
 // the attack phase (who gets the ring when the deck runs out is the rules model's, in
 // every replayed game). The bout where its rules differ from Mover's: placing the table,
 // the steps that take no input, giving more to a taker, and the end of the game.
-#include "RoundFixture.h"
+#include "GameFixture.h"
 
 #include "Random.h"
 
@@ -139,23 +139,23 @@ TEST_F(RoundDeal, TheFirstCircleIsStaggeredAndEvenAndTheOpenerIsDrawn)
             EXPECT_EQ(Centre(game.Circle->Card(k)), RingPlace(k, 9)) << "card " << k;
         EXPECT_TRUE(game.Board->OnMouseDown);
         EXPECT_EQ(game.HumanHand->Sort(), psTrumpsLast);
+        // No circle card reaches the deck's top card.
+        const QRect top(game.Deck->TopCard()->X(), game.Deck->TopCard()->Y(), 71, 96);
+        for (const TCard* card : game.Circle->Cards())
+            EXPECT_FALSE(top.intersects({card->X(), card->Y(), 71, 96})) << Name(card);
+        if (seed == 2024) // for a person to look at
+            SaveArtifact(game.grab().toImage(), QStringLiteral("round-first-circle.png"));
     }
     EXPECT_EQ(openers.size(), 2u) << "both sides open for some seed";
 }
 
-class RoundBout : public TRoundFixture {
-protected:
-    void LayBout(const TRoundLayout& layout)
-    {
-        Lay(layout);
-        game.AttackPhase = true;
-        game.ArrangePiles();
-    }
-};
+using RoundBout = TRoundFixture;
 
 TEST_F(RoundBout, TheHumansPressPlacesTheTableEvenWhenItPlaysNothing)
 {
-    LayBout({{"7C", "8C"}, {"9D", "TD"}});
+    Lay({{"7C", "8C"}, {"9D", "TD"}});
+    game.AttackPhase = true;
+    game.ArrangePiles();
     Arm(stHumanAttacks);
     EXPECT_TRUE(C("9D")->Marked() && C("TD")->Marked());
     EXPECT_EQ(ClickAt(2, 200), TPosted{});
@@ -199,7 +199,9 @@ TEST_F(RoundBout, StepsWithoutInput)
     int n = 0;
     for (const auto& row : rows) {
         SCOPED_TRACE(++n);
-        LayBout(row.layout);
+        Lay(row.layout);
+        game.AttackPhase = true;
+        game.ArrangePiles();
         game.ThrowLimit = row.limit;
         EXPECT_EQ(Run(row.state), row.next);
         EXPECT_EQ(Names(*game.Table), row.table);

@@ -39,10 +39,8 @@ const std::vector<TFault>& Faults()
          "35 real cards on the board, not 36"},
         {"SameCardTwice", false, Always,
          [](TVariantGame& g) {
-             TCard* a = g.Board->Card(0);
-             TCard* b = g.Board->Card(1);
-             b->SetSuit(a->Suit());
-             b->SetValue(a->Value());
+             g.Board->Card(1)->SetSuit(g.Board->Card(0)->Suit());
+             g.Board->Card(1)->SetValue(g.Board->Card(0)->Value());
          },
          "is on the board twice"},
         {"PlaceholderInAHand", false, Always,

@@ -38,11 +38,6 @@ struct TDeal {
     int Result = -1; // -1: dealt again
 };
 
-struct TCandidate {
-    std::unique_ptr<TRulesModel> Model;
-    size_t Next = 0; // the first step not yet explained
-};
-
 bool SameSteps(std::vector<TModelStep> made, const std::vector<TModelStep>& all, size_t from)
 {
     if (from + made.size() > all.size())
@@ -62,7 +57,8 @@ bool SameSteps(std::vector<TModelStep> made, const std::vector<TModelStep>& all,
 template <class TModel> std::string Replay(const TDeal& deal)
 {
     std::vector<TModelStep> log;
-    std::vector<TCandidate> open;
+    // A model of the game so far and the first step it does not explain yet.
+    std::vector<std::pair<std::unique_ptr<TRulesModel>, size_t>> open;
     open.push_back({Dealt<TModel>(deal.Deck, deal.Trumps, &log).Clone(), log.size()});
     if (!SameSteps(log, deal.Steps, 0))
         return "the deal differs";
@@ -71,24 +67,23 @@ template <class TModel> std::string Replay(const TDeal& deal)
     for (int expanded = 0; !open.empty(); ++expanded) {
         if (expanded > 100000 || open.size() > 256)
             return "too many ways to explain the game";
-        TCandidate c = std::move(open.back());
+        auto [model, from] = std::move(open.back());
         open.pop_back();
-        furthest = std::max(furthest, c.Next);
-        if (c.Model->Over()) {
-            const int result = c.Model->State == msRedeal ? -1 : c.Model->Result;
-            if (c.Next == deal.Steps.size() && result == deal.Result)
+        furthest = std::max(furthest, from);
+        if (model->Over()) {
+            const int result = model->State == msRedeal ? -1 : model->Result;
+            if (from == deal.Steps.size() && result == deal.Result)
                 return "";
             continue;
         }
-        c.Model->LegalMoves(moves);
+        model->LegalMoves(moves);
         for (const TModelMove& move : moves) {
-            std::unique_ptr<TRulesModel> next = c.Model->Clone();
+            std::unique_ptr<TRulesModel> next = model->Clone();
             log.clear();
             next->Log = &log;
             next->Play(move);
-            next->Log = nullptr;
-            if (SameSteps(log, deal.Steps, c.Next))
-                open.push_back({std::move(next), c.Next + log.size()});
+            if (SameSteps(log, deal.Steps, from))
+                open.emplace_back(std::move(next), from + log.size());
         }
     }
     return "no legal move explains step " + std::to_string(furthest) + " of " +
@@ -132,10 +127,8 @@ std::vector<TDeal> ExpectTraceReplays(const QString& variant, const QString& see
     int failures = 0;
     for (size_t i = 0; i < deals.size() && failures < 5; ++i) {
         const std::string fault = Replay<TModel>(deals[i]);
-        if (!fault.empty()) {
-            ++failures;
-            ADD_FAILURE() << variant.toStdString() << " deal " << i + 1 << ": " << fault;
-        }
+        failures += !fault.empty();
+        EXPECT_EQ(fault, "") << variant.toStdString() << " deal " << i + 1;
     }
     return deals;
 }
