@@ -28,7 +28,8 @@ check_language() {
     sleep 1
     xdotool windowfocus "$WID"; sleep 0.3
     xdotool key F1
-    HELP=$(wait_for_window "$(help_title "$1")" 10) || fail "$1: F1 opened no help titled $(help_title "$1")"
+    HELP=$(wait_for_window "$(help_title "$1")" 10) ||
+        fail "$1: F1 opened no help titled $(help_title "$1")"
     sleep 0.5
     shot_window "$HELP" "e2e-$1-help-rules.png"
     shot "e2e-$1-mover.png"

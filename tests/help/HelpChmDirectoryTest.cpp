@@ -75,7 +75,8 @@ TEST(HelpChmDirectoryTest, LoopsOverrunsAndStrayChunksAreRefused)
              qToLittleEndian<quint32>(ChunkLength, chunk.data() + 4);
              return Directory(-1, {chunk});
          }()},
-        {"a chunk that is neither listing nor index", Directory(1, {Listing(-1, page), QByteArray(ChunkLength, 'x')})},
+        {"a chunk that is neither listing nor index",
+         Directory(1, {Listing(-1, page), QByteArray(ChunkLength, 'x')})},
         {"no directory header", Listing(-1, page)},
         {"chunks too short for their header", [&] {
              QByteArray directory = Directory(-1, {Listing(-1, page)});

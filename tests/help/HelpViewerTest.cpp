@@ -94,7 +94,7 @@ TEST_F(HelpViewerTest, ContentsIndexAndHistoryLeadToTheirPages)
     }
     EXPECT_GT(subEntries, 0);
     window.IndexFilter->setText(QStringLiteral("MOVING")); // the entry says "moving"
-    QList<QListWidgetItem*> visible = window.Index->findItems(QStringLiteral("*"), Qt::MatchWildcard);
+    QList<QListWidgetItem*> visible = window.Index->findItems("*", Qt::MatchWildcard);
     visible.removeIf([](const QListWidgetItem* item) { return item->isHidden(); });
     ASSERT_EQ(visible.size(), 1);
     emit window.Index->itemClicked(visible.front());

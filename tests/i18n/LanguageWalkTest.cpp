@@ -107,7 +107,8 @@ bool Fits(const QString& text, QWidget& control)
                    .height() <= label->contentsRect().height();
     const int needed = NeededWidth(text, control);
     // A text that reaches past the control's parent is cut by it, whatever the control's size.
-    const bool insideParent = control.isWindow() || control.x() + needed <= control.parentWidget()->width();
+    const bool insideParent =
+        control.isWindow() || control.x() + needed <= control.parentWidget()->width();
     return needed <= control.width() && insideParent;
 }
 
