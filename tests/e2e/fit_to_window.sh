@@ -6,8 +6,7 @@
 set -u
 XVFB_SCREEN=1920x1080x24
 source "$(dirname "$0")/xvfb-session.sh"
-begin_e2e "$1" "$2" Xvfb xdotool import compare convert
-CONF="$XDG_CONFIG_HOME/Christmas Zelmo.conf"
+begin_e2e "$@"
 printf '[General]\nZoom=0\n' >"$CONF"
 
 start_program
@@ -31,8 +30,7 @@ fit() {
 at() { awk -v s="$S" -v ox="$OX" -v oy="$OY" -v x="$1" -v y="$2" 'BEGIN { printf "%d %d\n", ox + x * s, oy + y * s }'; }
 
 fit 605 373
-xdotool mousemove $(at $((163 + 35)) $((281 + 14))) click 1
-wait_for_window "Christmas Zelmo - Mover" 5 >/dev/null || fail "the fitted Mover label did not start the game"
+start_mover Mover "$(at $((163 + 35)) $((281 + 14)))"
 sleep 5
 shot e2e-fit-dealt.png
 fit 607 375

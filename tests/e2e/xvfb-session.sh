@@ -4,16 +4,10 @@
 
 # Exits with 77 (ctest's "skipped") when a tool is missing.
 require_tools() {
-    local tool
     for tool in "$@"; do
-        command -v "$tool" >/dev/null 2>&1 && continue
-        echo "SKIPPED: '$tool' is not installed."
-        exit 77
+        command -v "$tool" >/dev/null || { echo "SKIPPED: '$tool' is not installed."; exit 77; }
     done
 }
-
-XVFB_PID=
-XVFB_DIR=
 
 # Runs a command every 0.1 s until it succeeds, for at most $1 seconds.
 wait_until() {
@@ -32,43 +26,41 @@ start_xvfb() {
     XVFB_DIR=$(mktemp -d)
     # -noreset: a program killed as the last client must not leave the next one to
     # meet a server in the middle of its reset.
-    Xvfb -displayfd 3 -noreset -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$XVFB_DIR/display" 2>"$XVFB_DIR/log" &
+    Xvfb -displayfd 3 -noreset -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp \
+        3>"$XVFB_DIR/display" 2>"$XVFB_DIR/log" &
     XVFB_PID=$!
     wait_until 5 test -s "$XVFB_DIR/display" ||
         { echo "FAIL: Xvfb did not start"; cat "$XVFB_DIR/log"; exit 1; }
-    export DISPLAY=":$(head -n1 "$XVFB_DIR/display")"
-    export QT_QPA_PLATFORM=xcb
+    export DISPLAY=":$(head -n1 "$XVFB_DIR/display")" QT_QPA_PLATFORM=xcb
 }
 
 stop_xvfb() {
-    if [ -n "$XVFB_PID" ]; then
-        kill "$XVFB_PID" 2>/dev/null
-        wait "$XVFB_PID" 2>/dev/null
-        XVFB_PID=
-    fi
-    [ -n "$XVFB_DIR" ] && rm -rf "$XVFB_DIR"
+    [ -n "${XVFB_PID-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    [ -n "${XVFB_DIR-}" ] && rm -rf "$XVFB_DIR"
 }
 
 # Prints the id of a visible window named exactly $1; fails when there is none.
 visible_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .; }
 # Waits up to $2 seconds for a visible window named exactly $1; prints its id.
 wait_for_window() { wait_until "$2" visible_window "$1"; }
+# Waits up to 3 s for the window named $1 to go; else fails with $2.
+wait_gone() { wait_until 3 not visible_window "$1" >/dev/null || fail "$2"; }
+caption_is() { [ "$(xdotool getwindowname "$WID")" = "$1" ]; }
 
-# The common start of an end-to-end script: the tools it needs, a work folder holding the
-# program's settings, a private X server, and a cleanup that ends both.
-#   begin_e2e PROGRAM ARTIFACTS_DIR TOOL...
+# The common start of an end-to-end script, given the program and the artifacts folder:
+# the tools, a work folder that is also the settings folder (CONF the program's file), a
+# private X server, and a cleanup that ends both.
 begin_e2e() {
     PROGRAM=$1
     ARTIFACTS=$2
-    shift 2
-    require_tools "$@"
+    require_tools Xvfb xdotool xwininfo import compare convert
     mkdir -p "$ARTIFACTS"
     APP_PID=
     WORK=$(mktemp -d)
     trap end_e2e EXIT
     start_xvfb
-    export XDG_CONFIG_HOME="$WORK/config"
-    mkdir -p "$XDG_CONFIG_HOME"
+    export XDG_CONFIG_HOME=$WORK
+    CONF="$WORK/Christmas Zelmo.conf"
     unset QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR
 }
 
@@ -108,14 +100,16 @@ start_program() {
 # A point inside the Mover label on the chooser, on the screen: the client area's
 # border, the label's corner and its middle.
 mover_label_point() {
-    echo $((X + (1 + 163 + 35) * ${ZOOM:-100} / 100)) $((CLIENT_TOP + (1 + 281 + 14) * ${ZOOM:-100} / 100))
+    echo $((X + (1 + 163 + 35) * ${ZOOM:-100} / 100)) \
+        $((CLIENT_TOP + (1 + 281 + 14) * ${ZOOM:-100} / 100))
 }
 
+# Clicks the Mover label, or the screen point "X Y" given second, and waits for the
+# caption to name the game as $1 does.
 start_mover() {
-    main_geometry
-    xdotool mousemove $(mover_label_point); sleep 0.3
+    xdotool mousemove ${2:-$(mover_label_point)}; sleep 0.3
     xdotool click 1
-    wait_for_window "Christmas Zelmo - Mover" 5 >/dev/null || fail "clicking the Mover label did not start it"
+    wait_for_window "Christmas Zelmo - $1" 5 >/dev/null || fail "the Mover label did not start $1"
 }
 
 # A picture of one window; a bare name lands in the artifacts folder.
@@ -127,28 +121,24 @@ shot_window() {
 }
 shot() { shot_window "$WID" "$1"; }
 
-# How many pixels differ between two pictures inside a region WxH+X+Y of them.
-region_diff() {
+# Whether more than $4 pixels differ between two pictures inside a region WxH+X+Y of
+# them.   differ PICTURE PICTURE REGION LEAST
+differ() {
     convert "$1" -crop "$3" +repage "$WORK/a.png"
     convert "$2" -crop "$3" +repage "$WORK/b.png"
-    compare -metric AE "$WORK/a.png" "$WORK/b.png" null: 2>&1 | cut -d' ' -f1
+    [ "$(compare -metric AE "$WORK/a.png" "$WORK/b.png" null: 2>&1 | cut -d' ' -f1)" -gt "$4" ]
 }
 
-# Whether a command changes a region WxH+X+Y of the main window within the pause
-# given.   changes REGION SECONDS COMMAND...
+# Whether a command changes more than LEAST pixels of a region WxH+X+Y of the main
+# window within the pause given.   changes REGION LEAST SECONDS COMMAND...
 changes() {
-    local region=$1 pause=$2
-    shift 2
+    local region=$1 least=$2 pause=$3
+    shift 3
     shot "$WORK/before.png"
     "$@"; sleep "$pause"
     shot "$WORK/after.png"
-    [ "$(region_diff "$WORK/before.png" "$WORK/after.png" "$region")" -gt 0 ]
+    differ "$WORK/before.png" "$WORK/after.png" "$region" "$least"
 }
-
-# Waits up to 3 s for the window named $1 to go; else fails with $2.
-wait_gone() { wait_until 3 not visible_window "$1" >/dev/null || fail "$2"; }
-
-caption_is() { [ "$(xdotool getwindowname "$WID")" = "$1" ]; }
 
 # Clicks the hand's six cards left to right until three have left it (MOVES counts them),
 # watching HAND_REGION; a card that may not be played stays put. When a whole round of
@@ -160,7 +150,7 @@ play_hand() {
     MOVES=0
     for _ in $(seq 40); do
         [ $MOVES -ge 3 ] && break
-        if changes "$HAND_REGION" 1.5 \
+        if changes "$HAND_REGION" 0 1.5 \
             xdotool mousemove $(at $((8 + 73 * slot + 35)) $((top + 48))) click 1; then
             MOVES=$((MOVES + 1)) idle=0
         else

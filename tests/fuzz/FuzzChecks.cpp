@@ -9,9 +9,8 @@ QString WriteInputFile(const QString& name, std::span<const uint8_t> bytes)
     static const QTemporaryDir dir;
     const QString path = dir.filePath(name);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
-        qint64(bytes.size()))
-        return {};
-    return path;
+    const qint64 size = qint64(bytes.size());
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                         file.write(reinterpret_cast<const char*>(bytes.data()), size) == size;
+    return written ? path : QString();
 }

@@ -3,7 +3,6 @@
 #include "HelpChmFile.h"
 #include "HelpChmLib.h"
 #include "HelpSitemap.h"
-#include "SitemapDepth.h"
 
 #include <QtEndian>
 #include <algorithm>
@@ -39,28 +38,19 @@ QByteArray WithTrueLength(QByteArray bytes)
     return bytes;
 }
 
-bool AllNamed(const std::vector<THelpTopic>& topics)
+// Every entry of a parsed contents or index tree has a name, and the tree keeps to the
+// reader's depth; collects the pages the entries lead to, looked up as the viewer does
+// it: the name without its place on the page.
+std::string CheckTopics(const std::vector<THelpTopic>& topics, QStringList& pages, size_t depth = 1)
 {
-    return std::all_of(topics.begin(), topics.end(), [](const THelpTopic& topic) {
-        return !topic.Name.isEmpty() && AllNamed(topic.Children);
-    });
-}
-
-void CollectPages(const std::vector<THelpTopic>& topics, QStringList& pages)
-{
+    if (!topics.empty() && depth > SitemapMaxDepth)
+        return "a sitemap tree deeper than SitemapMaxDepth";
     for (const THelpTopic& topic : topics) {
-        // Page lookup as the viewer does it: the name without its place on the page.
+        if (topic.Name.isEmpty()) return "a sitemap entry without a name";
         if (!topic.Local.isEmpty()) pages << topic.Local.section(QLatin1Char('#'), 0, 0);
-        CollectPages(topic.Children, pages);
+        const std::string problem = CheckTopics(topic.Children, pages, depth + 1);
+        if (!problem.empty()) return problem;
     }
-}
-
-std::string CheckSitemap(const QByteArray& text, QStringList* pages = nullptr)
-{
-    const std::vector<THelpTopic> topics = ParseSitemap(text);
-    if (SitemapDepth(topics) > SitemapMaxDepth) return "a sitemap tree deeper than SitemapMaxDepth";
-    if (!AllNamed(topics)) return "a sitemap entry without a name";
-    if (pages) CollectPages(topics, *pages);
     return {};
 }
 
@@ -83,7 +73,7 @@ std::string CheckChm(const QByteArray& bytes)
                       QStringLiteral("/round.html")};
     for (const QString& sitemap : {file.ContentsFile(), file.IndexFile()}) {
         if (sitemap.isEmpty()) continue;
-        const std::string problem = CheckSitemap(file.Read(sitemap).Data, &pages);
+        const std::string problem = CheckTopics(ParseSitemap(file.Read(sitemap).Data), pages);
         if (!problem.empty()) return problem;
     }
     pages << file.Files();
@@ -101,5 +91,7 @@ std::string CheckChm(const QByteArray& bytes)
 std::string CheckHelpInput(std::span<const uint8_t> bytes)
 {
     const QByteArray data(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-    return data.startsWith("ITSF") ? CheckChm(WithTrueLength(data)) : CheckSitemap(data);
+    QStringList pages;
+    return data.startsWith("ITSF") ? CheckChm(WithTrueLength(data))
+                                   : CheckTopics(ParseSitemap(data), pages);
 }

@@ -31,7 +31,8 @@ QByteArray Listing(qint32 next, const QByteArray& entries)
     return chunk;
 }
 
-QByteArray Directory(qint32 root, qint32 head, const std::vector<QByteArray>& chunks)
+// The chain of listings starts at chunk 0.
+QByteArray Directory(qint32 root, const std::vector<QByteArray>& chunks)
 {
     QByteArray directory(0x54, '\0');
     directory.replace(0, 4, "ITSP");
@@ -39,7 +40,6 @@ QByteArray Directory(qint32 root, qint32 head, const std::vector<QByteArray>& ch
     qToLittleEndian<quint32>(0x54, directory.data() + 8);
     qToLittleEndian<quint32>(ChunkLength, directory.data() + 0x10);
     qToLittleEndian<qint32>(root, directory.data() + 0x1C);
-    qToLittleEndian<qint32>(head, directory.data() + 0x20);
     for (const QByteArray& chunk : chunks)
         directory += chunk;
     return directory;
@@ -55,30 +55,31 @@ TEST(HelpChmDirectoryTest, LoopsOverrunsAndStrayChunksAreRefused)
 {
     const QByteArray index = Chunk("PMGI", 8, QByteArray("\x07/a.html\x00\x07/b.html\x01", 18));
     EXPECT_TRUE(ChmDirectory::IsSound(
-        Directory(2, 0, {Listing(1, Entry("/a.html")), Listing(-1, Entry("/b.html")), index})));
+        Directory(2, {Listing(1, Entry("/a.html")), Listing(-1, Entry("/b.html")), index})));
     const QByteArray page = Entry("/index.html");
     const struct {
         const char* what;
         QByteArray directory;
     } cases[] = {
-        {"a listing linking to itself", Directory(-1, 0, {Listing(0, page)})},
+        {"a listing linking to itself", Directory(-1, {Listing(0, page)})},
         {"an index that is its own child",
-         Directory(1, 0, {Listing(-1, page), Chunk("PMGI", 8, QByteArray("\x02/a\x01", 4))})},
-        {"a next listing past the last chunk", Directory(-1, 0, {Listing(7, page)})},
+         Directory(1, {Listing(-1, page), Chunk("PMGI", 8, QByteArray("\x02/a\x01", 4))})},
+        {"a next listing past the last chunk", Directory(-1, {Listing(7, page)})},
         {"a name longer than its chunk",
-         Directory(-1, 0, {Listing(-1, char(100) + QByteArray("/index.html"))})},
+         Directory(-1, {Listing(-1, char(100) + QByteArray("/index.html"))})},
         {"a number whose last byte is cut off",
-         Directory(-1, 0, {Listing(-1, QByteArray("\x02/a\x01\x02\x83", 6))})},
+         Directory(-1, {Listing(-1, QByteArray("\x02/a\x01\x02\x83", 6))})},
         {"more free space than the chunk has",
          [&] {
              QByteArray chunk = Listing(-1, page);
              qToLittleEndian<quint32>(ChunkLength, chunk.data() + 4);
-             return Directory(-1, 0, {chunk});
+             return Directory(-1, {chunk});
          }()},
-        {"a chunk that is neither listing nor index", Directory(1, 0, {Listing(-1, page), QByteArray(ChunkLength, 'x')})},
+        {"a chunk that is neither listing nor index",
+         Directory(1, {Listing(-1, page), QByteArray(ChunkLength, 'x')})},
         {"no directory header", Listing(-1, page)},
         {"chunks too short for their header", [&] {
-             QByteArray directory = Directory(-1, 0, {Listing(-1, page)});
+             QByteArray directory = Directory(-1, {Listing(-1, page)});
              qToLittleEndian<quint32>(4, directory.data() + 0x10);
              return directory;
          }()},

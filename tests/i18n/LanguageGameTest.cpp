@@ -15,20 +15,14 @@
 namespace {
 
 class LanguageGame : public ProgramWindowFixture,
-                     public ::testing::WithParamInterface<std::tuple<QString, int>> {
-protected:
-    void SetUp() override
-    {
-        const QString code = std::get<0>(GetParam());
-        ASSERT_EQ(translations.Use(code), code);
-        ProgramWindowFixture::SetUp();
-    }
-    TTranslations translations{QStringLiteral(ZELMO_TRANSLATIONS_DIR)};
-};
+                     public ::testing::WithParamInterface<std::tuple<QString, int>> {};
 
 TEST_P(LanguageGame, StatusTextsAndTheGameOverBoxAreInTheLanguage)
 {
     const auto [code, kind] = GetParam();
+    TTranslations translations(QStringLiteral(ZELMO_TRANSLATIONS_DIR));
+    ASSERT_EQ(translations.Use(code), code);
+    NewWindow(); // the fixture's was made in English
     const QString name = code + u'-' + TGameKinds::Name(kind).toLower();
     SetRandSeed(77);
     const TClosingGameOver gameOver(*window, [name] { return name + "-game-over.png"; });
