@@ -124,7 +124,7 @@ TEST_F(MoverRepetition, TheCircleEndsAtItsThirdNotingAndANewGameForgets)
     EXPECT_EQ(out.MostSeen, 3);
     EXPECT_EQ(out.MovesSinceLastNoting, 0);
     EXPECT_EQ(game.State, stMoverHumanAttacks);
-    // What the draw says is WholeGameTest's, whose game 1822392 draws.
+    // What the draw says is the WholeGame test's (in FittedWindowTest), whose game 1822392 draws.
     Run(stNewGame);
     layCircle();
     out = PlayOut(stMoverCpuAttacks);
