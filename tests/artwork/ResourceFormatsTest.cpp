@@ -23,23 +23,21 @@ struct Expected {
 std::vector<Expected> allResources()
 {
     std::vector<Expected> all = {
-        {"cards/CARDMASK.png", 71, 96, Mono},
-        {"cards/CARDFRAME.png", 71, 96, Mono},
-        {"cards/CARDMARK.png", 5, 4, Mono},
-        {"chooser/CHOOSER.jpg", 605, 373, Jpeg},
+        {"cards/CARDMASK.png", 71, 96, Mono}, {"cards/CARDFRAME.png", 71, 96, Mono},
+        {"cards/CARDMARK.png", 5, 4, Mono},   {"chooser/CHOOSER.jpg", 605, 373, Jpeg},
         {"about/ABOUT.png", 128, 128, Argb},
     };
-    for (const char *strip : {"CLUBS", "DIAMONDS", "HEARTS", "SPADES", "CARDBACK"})
+    for (const char* strip : {"CLUBS", "DIAMONDS", "HEARTS", "SPADES", "CARDBACK"})
         all.push_back({QStringLiteral("cards/%1.png").arg(strip), 994, 96, Palette256});
-    for (const char *word : {"MOVER", "HEAP", "ROUND"}) {
+    for (const char* word : {"MOVER", "HEAP", "ROUND"}) {
         all.push_back({QStringLiteral("chooser/LABEL_%1.png").arg(word), 71, 29, Palette16});
         all.push_back({QStringLiteral("chooser/HOVER_%1.png").arg(word), 72, 31, Rgb24});
     }
-    for (const char *icons : {"normal", "disabled", "hot"})
+    for (const char* icons : {"normal", "disabled", "hot"})
         all.push_back({QStringLiteral("icons/%1.png").arg(icons), 90, 18, Argb});
-    for (const char *bg : {"BELLS", "CANDYCANES", "GIFTS", "SNOWFLAKES1", "SNOW", "SNOWFLAKES2"})
+    for (const char* bg : {"BELLS", "CANDYCANES", "GIFTS", "SNOWFLAKES1", "SNOW", "SNOWFLAKES2"})
         all.push_back({QStringLiteral("backgrounds/%1.png").arg(bg), 200, 200, Palette16});
-    for (const char *mood : {"WIN", "LOOSE", "DRAW"})
+    for (const char* mood : {"WIN", "LOOSE", "DRAW"})
         for (int n = 1; n <= 4; ++n)
             all.push_back({QStringLiteral("gameover/%1%2.png").arg(mood).arg(n), 128, 128, Rgb24});
     // Every picture also for screens of two and three device pixels per pixel.
@@ -58,7 +56,7 @@ std::vector<Expected> allResources()
 
 TEST(ResourceFormat, EveryPictureHasItsSizeAndPixelFormat)
 {
-    for (const Expected &e : allResources()) {
+    for (const Expected& e : allResources()) {
         SCOPED_TRACE(e.path.toStdString());
         const QString path = QDir(QStringLiteral(ZELMO_RESOURCES_DIR)).filePath(e.path);
         const QImage img(path);

@@ -133,8 +133,7 @@ TEST_P(SharpCorners, TheCornerIndexIsDrawnAtTheRatioNotEnlarged)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ratios, SharpCorners,
-                         ::testing::Values(TSharpness{2, 1}, TSharpness{3, 1},
-                                           TSharpness{5.76, 3}),
+                         ::testing::Values(TSharpness{2, 1}, TSharpness{3, 1}, TSharpness{5.76, 3}),
                          [](const auto& info) {
                              return "At" + std::to_string(int(info.param.ratio * 100));
                          });
@@ -209,8 +208,7 @@ TEST_F(BackgroundTest, AMadePictureFollowsTheTableRatio)
     });
     board.SetTableScale(TBoard::FitTable);
     Paint(btTile);
-    board.resize(GameAreaWidth * 3, GameAreaHeight * 3);
-    board.RebuildBackground();
+    SizeBoard(GameAreaWidth * 3, GameAreaHeight * 3);
     EXPECT_EQ(board.Picture().devicePixelRatio(), 3);
     const size_t made = asked.size();
     board.RebuildBackground();
@@ -225,8 +223,7 @@ TEST_F(BackgroundTest, AMadePictureFollowsTheTableRatio)
         tile.setDevicePixelRatio(ratio);
         return tile;
     });
-    board.resize(1564, 966); // fits the game area at 2.576: a tile is 515.2 pixels
-    board.RebuildBackground();
+    SizeBoard(1564, 966); // fits the game area at 2.576: a tile is 515.2 pixels
     const QImage backdrop = board.BackdropImage();
     for (int x = 0; x < backdrop.width(); ++x)
         ASSERT_NE(backdrop.pixel(x, backdrop.height() / 2), qRgb(0, 0, 0)) << "a seam at " << x;

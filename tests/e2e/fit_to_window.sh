@@ -30,8 +30,7 @@ fit() {
 at() { awk -v s="$S" -v ox="$OX" -v oy="$OY" -v x="$1" -v y="$2" 'BEGIN { printf "%d %d\n", ox + x * s, oy + y * s }'; }
 
 fit 605 373
-start_mover Mover "$(at $((163 + 35)) $((281 + 14)))"
-sleep 5
+start_mover Mover "$(at $((163 + 35)) $((281 + 14)))"; sleep 5
 shot e2e-fit-dealt.png
 fit 607 375
 read -r _ HAND_Y < <(at 0 $((375 - 104)))

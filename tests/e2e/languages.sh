@@ -24,8 +24,7 @@ check_language() {
     # The menu is a window of its own: the whole screen shows it.
     import -window root "$ARTIFACTS/e2e-$1-play-menu.png"
     xdotool key Escape; sleep 0.3
-    start_mover "$(mover_name "$1")"
-    sleep 1
+    start_mover "$(mover_name "$1")"; sleep 1
     xdotool windowfocus "$WID"; sleep 0.3
     xdotool key F1
     HELP=$(wait_for_window "$(help_title "$1")" 10) ||

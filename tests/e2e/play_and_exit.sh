@@ -39,8 +39,7 @@ geometry "$HELP" H_
 
 # Without a window manager the help window opened over the main window's corner.
 xdotool windowraise "$WID"; sleep 0.3
-start_mover Mover
-sleep 1
+start_mover Mover; sleep 1
 xdotool windowfocus "$WID"; sleep 0.3
 [ "$(topmost "$WID" "$HELP")" = "$(printf '0x%x' "$WID")" ] || fail "the game is not on top"
 xdotool key F1; sleep 1
@@ -88,8 +87,7 @@ for ZOOM in 150 200; do
     # 607 wide, scaled; a half pixel may round up.
     [ $((WIDTH - 607 * ZOOM / 100)) -ge 0 ] && [ $((WIDTH - 607 * ZOOM / 100)) -le 1 ] \
         || fail "at $ZOOM % the window is $WIDTH wide"
-    start_mover Mover
-    sleep 4
+    start_mover Mover; sleep 4
     shot "e2e-table-$ZOOM.png"
     exit_program confirm
     grep -q "^Zoom=$ZOOM\$" "$CONF" || fail "the table size was not kept"

@@ -16,10 +16,7 @@ namespace {
 template <class TFixture> class Repetition : public TFixture {
 protected:
     struct TOutcome {
-        int End = 0;
-        int Notings = 0;
-        int MostSeen = 0;
-        int MovesSinceLastNoting = 0;
+        int End = 0, Notings = 0, MostSeen = 0, MovesSinceLastNoting = 0;
     };
 
     TOutcome PlayOut(int state)

@@ -133,16 +133,10 @@ TEST_F(HelpViewerTest, PagesAndFilesItCannotReadAreReportedInTheWindow)
     const QByteArray whole = FileBytes(HelpFile);
     ASSERT_GT(whole.size(), 4096);
     QTemporaryDir dir;
-    const auto write = [&dir](const QString& name, const QByteArray& bytes) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-        return file.fileName();
-    };
     std::vector<std::pair<QString, QString>> cases{ // file, how its sentence ends
         {dir.filePath(QStringLiteral("absent.chm")), QStringLiteral("could not be found.")},
-        {write(QStringLiteral("empty.chm"), {}), QStringLiteral("is empty.")},
-        {write(QStringLiteral("text.chm"), QByteArray(200, 'x')), damaged},
+        {WriteFile(dir.filePath("empty.chm"), {}), QStringLiteral("is empty.")},
+        {WriteFile(dir.filePath("text.chm"), QByteArray(200, 'x')), damaged},
     };
     // Its directory's index leading back to itself: chmlib would search it for ever, on
     // opening the file already.
@@ -153,11 +147,13 @@ TEST_F(HelpViewerTest, PagesAndFilesItCannotReadAreReportedInTheWindow)
     QByteArray chunk = "PMGI" + QByteArray(4, '\0') + selfIndex;
     qToLittleEndian<quint32>(quint32(4096 - 8 - selfIndex.size()), chunk.data() + 4);
     looped.replace(qsizetype(directoryAt + 0x54), chunk.size(), chunk);
-    cases.emplace_back(write(QStringLiteral("looped.chm"), looped), damaged);
+    cases.emplace_back(WriteFile(dir.filePath("looped.chm"), looped), damaged);
     // Cut short anywhere: in the header, in the directory, in the pages.
     for (const qsizetype length : {qsizetype(3), qsizetype(0x60), qsizetype(0x70), qsizetype(0x200),
                                    whole.size() / 3, whole.size() / 2, whole.size() - 1})
-        cases.emplace_back(write(QStringLiteral("cut-%1.chm").arg(length), whole.left(length)), damaged);
+        cases.emplace_back(
+            WriteFile(dir.filePath(QStringLiteral("cut-%1.chm").arg(length)), whole.left(length)),
+            damaged);
 
     for (const auto& [file, ending] : cases) {
         SCOPED_TRACE(file.toStdString());
@@ -174,7 +170,7 @@ TEST_F(HelpViewerTest, PagesAndFilesItCannotReadAreReportedInTheWindow)
     // Once the file is there, the same viewer reads it.
     THtmlHelp waiting(dir.filePath(QStringLiteral("late.chm")));
     waiting.ShowPage(QStringLiteral("heap.html"));
-    write(QStringLiteral("late.chm"), whole);
+    WriteFile(dir.filePath("late.chm"), whole);
     waiting.ShowPage(QStringLiteral("heap.html"));
     EXPECT_TRUE(waiting.Window()->Browser->toPlainText().contains(QStringLiteral("The heap")));
 
@@ -186,7 +182,7 @@ TEST_F(HelpViewerTest, PagesAndFilesItCannotReadAreReportedInTheWindow)
         const int reach = round % 2 ? int(bytes.size()) : 0x2000;
         for (int n = 1 + round % 8; n > 0; --n)
             bytes[random.bounded(reach)] = char(random.bounded(256));
-        THtmlHelp spoilt(write(QStringLiteral("spoilt.chm"), bytes));
+        THtmlHelp spoilt(WriteFile(dir.filePath("spoilt.chm"), bytes));
         for (const char* page : {"", "index.html", "mover.html", "heap.html", "round.html"}) {
             ASSERT_TRUE(spoilt.ShowPage(QString::fromLatin1(page)));
             EXPECT_FALSE(spoilt.Window()->Browser->toPlainText().trimmed().isEmpty())

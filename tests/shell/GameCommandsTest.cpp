@@ -7,6 +7,7 @@
 #include "Chooser.h"
 #include "Clock.h"
 #include "Commons.h"
+#include "EventSpy.h"
 #include "Help.h"
 #include "HelpWindow.h"
 #include "HoverImage.h"
@@ -127,21 +128,6 @@ TEST_F(CommandsTest, ClicksOnALabelOrItsFigureStartThatKindOnlyIfBuilt)
     EXPECT_EQ(log.kinds, (std::vector<int>{0, 0}));
 }
 
-// Calls back on each paint of a widget.
-struct TPaintSpy : QObject {
-    TPaintSpy(QObject* watched, std::function<void()> seen) : seen(std::move(seen))
-    {
-        watched->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            seen();
-        return false;
-    }
-    std::function<void()> seen;
-};
-
 // H and A work only while a game runs. The suggested card is painted lit, held so for
 // half a second, and lit no more after; nothing is asked or held without a suggestion or
 // under autoplay. Autoplay is off in every new game.
@@ -156,8 +142,11 @@ TEST_F(CommandsTest, HintLightsTheSuggestedCardForHalfASecondAndAutoplayIsOffInE
     TFakeGame* game = Start(0);
     TCard* card = game->OnlyCard;
     std::vector<std::pair<uint32_t, bool>> paints; // when, and whether lit
-    const TPaintSpy spy(game->Board,
-                        [&] { paints.emplace_back(Clock::TickCount(), card->SelectedCard()); });
+    const TEventSpy spy(*game->Board, [&](QEvent& e) {
+        if (e.type() == QEvent::Paint)
+            paints.emplace_back(Clock::TickCount(), card->SelectedCard());
+        return false;
+    });
     const uint32_t start = Clock::TickCount();
     window->Hint(); // nothing suggested
     game->Suggestion = card;

@@ -171,11 +171,10 @@ TEST_F(PrefsDialog, EachBadValueIsSaidOrReplacedAndTheOthersStayAsStored)
             EXPECT_EQ(reports, wrongType ? QStringList{"Invalid data type for '" + name + "'"}
                                          : QStringList());
             const auto stored = files.Stored();
-            for (const auto& [other, value] : good) {
+            for (const auto& [other, value] : good)
                 if (other != name) {
                     EXPECT_EQ(stored.at(other), value) << other.toStdString() << " lost";
                 }
-            }
         }
     }
 }

@@ -10,6 +10,7 @@
 // every game ends, keeping every invariant after every state step.
 // ZELMO_STOP_CYCLES sets the stops per variant and way (20 unless set).
 #include "AnimationTime.h"
+#include "EventSpy.h"
 #include "GameInvariants.h"
 #include "MainToolBar.h"
 #include "Messages.h"
@@ -20,6 +21,7 @@
 #include <QPointer>
 #include <QTest>
 #include <deque>
+#include <optional>
 #include <random>
 
 namespace {
@@ -33,23 +35,9 @@ const char* const WayNames[] = {"EndGame", "ChooseAnother", "CloseWindow"};
 
 // What one game did, kept apart from it since the window frees it.
 struct TWatch {
-    int Steps = 0;
-    int Moves = 0;
+    int Steps = 0, Moves = 0;
     bool StopDone = false;
     int AfterStop = 0; // states run or cards moved after the stop
-};
-
-// Counts the end notices reaching the window.
-class TNoticeCounter : public QObject {
-public:
-    int Notices = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        Notices += e->type() == WM_GAMEENDED;
-        return false;
-    }
 };
 
 class Stops : public ProgramWindowFixture,
@@ -63,12 +51,21 @@ protected:
                 watched->StopDone = true; // "Close" stops the game
             return goClose;
         };
-        window->installEventFilter(&notices);
+        CountNotices();
     }
     void TearDown() override
     {
         ProgramWindowFixture::TearDown();
         EXPECT_EQ(freed, int(watches.size())) << "every game is freed";
+    }
+
+    // Counts the end notices reaching the window.
+    void CountNotices()
+    {
+        noticeSpy.emplace(*window, [this](QEvent& e) {
+            notices += e.type() == WM_GAMEENDED;
+            return false;
+        });
     }
 
     // The game the window has started, watched from its first state, under autoplay.
@@ -194,7 +191,7 @@ protected:
     void StopCycle(TWay way, int cycle)
     {
         BeginCycle(cycle);
-        const int noticesBefore = notices.Notices;
+        const int noticesBefore = notices;
         StartGame(kind);
         const QPointer<TZelmoGame> game(Watch());
         ASSERT_FALSE(game.isNull());
@@ -224,7 +221,7 @@ protected:
         } else {
             if (way == wyCloseWindow && stopCame) {
                 NewWindow();
-                window->installEventFilter(&notices);
+                CountNotices();
                 BeginCycle(cycle); // a new window seeds from the clock
             }
             StartGame(kind);
@@ -232,11 +229,12 @@ protected:
         PlayToTheEnd(Watch(), cycle);
         for (int i = 0; i < 5; ++i)
             QCoreApplication::processEvents(); // a second notice would come now
-        EXPECT_EQ(notices.Notices - noticesBefore, 2) << "cycle " << cycle << ": one per game";
+        EXPECT_EQ(notices - noticesBefore, 2) << "cycle " << cycle << ": one per game";
     }
 
     int kind = 0;
-    TNoticeCounter notices;
+    int notices = 0;
+    std::optional<TEventSpy> noticeSpy;
     QObject stopper; // carries the stop's passes
     std::function<void()> Stop;
     std::deque<TWatch> watches;
@@ -262,7 +260,7 @@ TEST_P(Stops, EachStopEndsTheGameCleanlyAndTheNextGamePlaysToItsEnd)
     BeginCycle(0);
     StartGame(kind);
     PlayToTheEnd(Watch(), 0);
-    EXPECT_EQ(notices.Notices, 1);
+    EXPECT_EQ(notices, 1);
     // A game that ends before its moment makes no stop; they are few.
     for (int cycle = 1; stops < wanted && cycle <= 2 * wanted && !HasFatalFailure(); ++cycle)
         StopCycle(way, cycle);

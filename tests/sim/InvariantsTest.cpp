@@ -103,13 +103,12 @@ TEST_P(InvariantFault, StopsTheRunAtTheStepThatBrokeIt)
     EXPECT_NE(failure.find(fault.Expected), std::string::npos) << failure;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryBuiltVariant, InvariantFault,
-    ::testing::Combine(::testing::ValuesIn(ProgramGames().Built()),
-                       ::testing::Range(size_t(0), Faults().size())),
-    [](const auto& info) {
-        return TGameKinds::Name(std::get<0>(info.param)).toStdString() + "_" +
-               Faults()[std::get<1>(info.param)].Name;
-    });
+INSTANTIATE_TEST_SUITE_P(EveryBuiltVariant, InvariantFault,
+                         ::testing::Combine(::testing::ValuesIn(ProgramGames().Built()),
+                                            ::testing::Range(size_t(0), Faults().size())),
+                         [](const auto& info) {
+                             return TGameKinds::Name(std::get<0>(info.param)).toStdString() + "_" +
+                                    Faults()[std::get<1>(info.param)].Name;
+                         });
 
 } // namespace

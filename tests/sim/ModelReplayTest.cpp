@@ -133,20 +133,11 @@ std::vector<TDeal> ExpectTraceReplays(const QString& variant, const QString& see
     return deals;
 }
 
-TEST(ModelReplay, MoverGamesAreMoverModelGames)
-{
-    ExpectTraceReplays<TMoverModel>("mover");
-}
+TEST(ModelReplay, MoverGamesAreMoverModelGames) { ExpectTraceReplays<TMoverModel>("mover"); }
 
-TEST(ModelReplay, HeapGamesAreHeapModelGames)
-{
-    ExpectTraceReplays<THeapModel>("heap");
-}
+TEST(ModelReplay, HeapGamesAreHeapModelGames) { ExpectTraceReplays<THeapModel>("heap"); }
 
-TEST(ModelReplay, RoundGamesAreRoundModelGames)
-{
-    ExpectTraceReplays<TRoundModel>("round");
-}
+TEST(ModelReplay, RoundGamesAreRoundModelGames) { ExpectTraceReplays<TRoundModel>("round"); }
 
 // First games that go round in circles: the model draws them at the very step the game
 // does, with cards still in both hands (the replay fails on any other ending).

@@ -43,8 +43,7 @@ private:
 
 // What the fake games of one test did, kept outside them since the window frees them.
 struct TFakeGameLog {
-    int made = 0;
-    int freed = 0;
+    int made = 0, freed = 0;
     std::vector<int> kinds;  // kind of every game made, in order
     std::vector<int> states; // every state run, all games
     int chooseCalls = 0;
