@@ -31,13 +31,10 @@ TEST_F(LayoutTest, LinesPairsRingsAndSqueezedRows)
         TPile* hand = Fill(NewLine(7, 300, 20), count);
         hand->SetWidth(width);
         hand->SetAutoTight(true);
-        std::vector<int> xs;
-        for (const TCard* card : hand->Cards())
-            xs.push_back(card->X());
-        return xs;
+        return Positions(*hand);
     };
-    EXPECT_EQ(squeezed(5, 121), (std::vector<int>{7, 20, 32, 44, 57}));
-    EXPECT_EQ(squeezed(3, 320), (std::vector<int>{7, 27, 47}));
+    EXPECT_EQ(squeezed(5, 121), (Points{{7, 300}, {20, 300}, {32, 300}, {44, 300}, {57, 300}}));
+    EXPECT_EQ(squeezed(3, 320), (Points{{7, 300}, {27, 300}, {47, 300}}));
 }
 
 TEST_F(LayoutTest, NoneKeepsCardsWhereTheyAreAndRefillsFreePlacesLastInFirstOut)

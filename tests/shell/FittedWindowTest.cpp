@@ -88,11 +88,8 @@ protected:
                (a.bottomRight() - b.bottomRight()).manhattanLength() <= 2;
     }
 
-    // One move by a click where the test works out that the hint's card shows.
-    void ClickHintedCard()
-    {
-        ProgramWindowFixture::ClickHintedCard([this](QPointF at) { return Shown(at).toPoint(); });
-    }
+    // For a click where the test works out that the hint's card shows.
+    const std::function<QPoint(QPointF)> fitted = [this](QPointF p) { return Shown(p).toPoint(); };
 
     // The focus ring and the accessible rectangle of the card Right focuses surround
     // that card as shown; what lies under the rectangle's middle is the card's pile.
@@ -169,7 +166,7 @@ TEST_F(FittedWindow, EveryVariantIsPlayedToItsEndByClicksWideAndTall)
             EXPECT_EQ(Board().TableHeight(), GameAreaHeight);
             ASSERT_NO_FATAL_FAILURE(CheckFocusedCard());
             for (int move = 0; move < 5; ++move)
-                ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
+                ASSERT_NO_FATAL_FAILURE(ClickHintedCard(fitted));
             SaveArtifact(
                 window->grab().toImage(),
                 QStringLiteral("fit-%1-%2.png").arg(tag, TGameKinds::Name(kind).toLower()));
@@ -178,7 +175,7 @@ TEST_F(FittedWindow, EveryVariantIsPlayedToItsEndByClicksWideAndTall)
             QCoreApplication::processEvents();
             EXPECT_EQ(window->size(), size) << "fitting lets the frame be resized";
             for (int move = 0; move < 400 && Game(); ++move)
-                ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
+                ASSERT_NO_FATAL_FAILURE(ClickHintedCard(fitted));
             EXPECT_EQ(Game(), nullptr) << "the game did not end";
         }
     }
@@ -217,7 +214,7 @@ TEST_F(FittedWindow, FullScreenTheScreenShowsWhatTheWindowPaintsAndEscapeLeavesI
     for (int kind : ProgramGames().Built()) {
         ASSERT_NE(StartFromLabel(kind, 4242), nullptr);
         for (int move = 0; move < 5 && Game(); ++move)
-            ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
+            ASSERT_NO_FATAL_FAILURE(ClickHintedCard(fitted));
         ASSERT_NE(Game(), nullptr);
         compare(TGameKinds::Name(kind).toLower());
         // Escape now, then where the game takes it to end throwing more, if that comes.
@@ -225,7 +222,7 @@ TEST_F(FittedWindow, FullScreenTheScreenShowsWhatTheWindowPaintsAndEscapeLeavesI
         for (int move = 0; move < 30 && Game() && !takes; ++move) {
             takes = Game()->EndsOnRightPress();
             if (move > 0 && !takes) {
-                ASSERT_NO_FATAL_FAILURE(ClickHintedCard());
+                ASSERT_NO_FATAL_FAILURE(ClickHintedCard(fitted));
                 continue;
             }
             QTest::keyClick(Game()->Board, Qt::Key_Escape);

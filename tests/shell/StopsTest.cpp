@@ -21,7 +21,6 @@
 #include <QPointer>
 #include <QTest>
 #include <deque>
-#include <optional>
 #include <random>
 
 namespace {
@@ -51,21 +50,11 @@ protected:
                 watched->StopDone = true; // "Close" stops the game
             return goClose;
         };
-        CountNotices();
     }
     void TearDown() override
     {
         ProgramWindowFixture::TearDown();
         EXPECT_EQ(freed, int(watches.size())) << "every game is freed";
-    }
-
-    // Counts the end notices reaching the window.
-    void CountNotices()
-    {
-        noticeSpy.emplace(*window, [this](QEvent& e) {
-            notices += e.type() == WM_GAMEENDED;
-            return false;
-        });
     }
 
     // The game the window has started, watched from its first state, under autoplay.
@@ -221,7 +210,6 @@ protected:
         } else {
             if (way == wyCloseWindow && stopCame) {
                 NewWindow();
-                CountNotices();
                 BeginCycle(cycle); // a new window seeds from the clock
             }
             StartGame(kind);
@@ -233,8 +221,11 @@ protected:
     }
 
     int kind = 0;
-    int notices = 0;
-    std::optional<TEventSpy> noticeSpy;
+    int notices = 0; // end notices that reached a window, whichever
+    const TEventSpy noticeSpy{*QCoreApplication::instance(), [this](QEvent& e) {
+                                  notices += e.type() == WM_GAMEENDED;
+                                  return false;
+                              }};
     QObject stopper; // carries the stop's passes
     std::function<void()> Stop;
     std::deque<TWatch> watches;
