@@ -1,7 +1,6 @@
 // Card and pile flights: pacing curves, delays and end states under the manual clock,
 // and the pacing thread on the real one.
 #include "BoardFixture.h"
-#include "EventSpy.h"
 #include "Messages.h"
 
 #include <QTest>
@@ -112,13 +111,16 @@ TEST_F(PileAnimationTest, CardsFollowThePileOneStepBehindAndLieAroundItsFinalPoi
 }
 
 // Counts the tick messages that reach the board.
-class AnimateThreadTest : public BoardTest {
+class AnimateThreadTest : public BoardTest, public QObject {
 protected:
+    void SetUp() override { board.installEventFilter(this); }
+    void TearDown() override { board.removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        ticks += e->type() == WM_ANIMATECARDS || e->type() == WM_ANIMATEPILES;
+        return false;
+    }
     int ticks = 0;
-    const TEventSpy spy{board, [this](QEvent& e) {
-                            ticks += e.type() == WM_ANIMATECARDS || e.type() == WM_ANIMATEPILES;
-                            return false;
-                        }};
 };
 
 TEST_F(AnimateThreadTest, QueuedMovesCompleteOnTheirOwnThenTicksStop)
